@@ -1,0 +1,44 @@
+#pragma once
+
+#include <bitset>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "accents/accent.h"
+
+// The accents in the order they are tried, and the substitution over them.
+class cAccentList {
+public:
+    cAccentList();
+    virtual ~cAccentList();
+    cAccentList(cAccentList&&) noexcept;
+    cAccentList& operator=(cAccentList&&) noexcept;
+
+    // Appends an accent; an empty combination is ignored since it could never be typed.
+    void Append(std::unique_ptr<cAccent> accent);
+    // Deletes every accent.
+    void RemoveAll();
+
+    int GetCount() const { return static_cast<int>(m_accents.size()); }
+    const cAccent& GetAt(int index) const { return *m_accents[static_cast<size_t>(index)]; }
+
+    // The text with every combination replaced, scanning once from left to right (the
+    // first accent in list order that matches at a position wins), and then every "|"
+    // turned into "/".
+    std::u16string SubstituteAccents(std::u16string_view text) const;
+
+private:
+    // The first accent, in list order, whose combination starts rest; null when none.
+    const cAccent* FindMatch(std::u16string_view rest) const;
+    bool MayStartCombination(char16_t c) const;
+
+    std::vector<std::unique_ptr<cAccent>> m_accents;
+    // First units of all combinations, for a fast skip over ordinary text.
+    std::bitset<128> m_asciiStarts;
+    bool m_hasNonAsciiStart = false;
+};
+
+// The 18 accents a learner can type, in table order.
+cAccentList MakeStandardAccentList();

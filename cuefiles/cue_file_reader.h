@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// How the bytes of a cue file are turned into UTF-16 text.
+enum class eCueEncoding {
+    Utf16Le,  // UTF-16 little-endian; a leading byte-order mark is skipped
+    Latin1,   // 8-bit text, each byte one character (ISO-8859-1); 0x1A ends the data
+    Utf8,     // UTF-8; a leading byte-order mark is skipped
+};
+
+// Reads a cue file line by line, decoding as it goes so memory stays bounded whatever
+// the size of the file. CR LF is read as LF in every encoding.
+class cCueFileReader {
+public:
+    cCueFileReader();
+    virtual ~cCueFileReader();
+    cCueFileReader(const cCueFileReader&) = delete;
+    cCueFileReader& operator=(const cCueFileReader&) = delete;
+
+    // Opens a regular file (path in UTF-16, converted to the file system's encoding) and
+    // decides its encoding. False for a missing, unreadable or non-regular file
+    // (directory, FIFO, device); nothing is left open then.
+    bool Open(const std::u16string& path);
+    bool IsOpen() const;
+    eCueEncoding GetEncoding() const;
+
+    // The next physical line without its line feeds into line. Returns false, with line
+    // empty, when nothing was left to read.
+    bool ReadTextLine(std::u16string& line);
+
+    // True once a read has reached the end of the data (or a read error stopped it).
+    bool IsAtEnd() const;
+    // True when reading stopped on a read error rather than at the end of the file.
+    bool HasReadError() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};

@@ -1,0 +1,26 @@
+#include "cuefiles/white_space.h"
+
+bool IsWideSpace(char16_t c) {
+    if (c <= 0x20) {
+        return c == 0x20 || (c >= 0x09 && c <= 0x0D);
+    }
+    switch (c) {
+        case 0x0085: case 0x00A0: case 0x1680: case 0x2028: case 0x2029:
+        case 0x202F: case 0x205F: case 0x3000:
+            return true;
+        default:
+            return c >= 0x2000 && c <= 0x200A;
+    }
+}
+
+std::u16string_view TrimWhiteSpace(std::u16string_view text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && IsWideSpace(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsWideSpace(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}

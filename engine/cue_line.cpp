@@ -1,0 +1,4 @@
+#include "engine/cue_line.h"
+
+cCueLine::cCueLine(std::u16string cue, std::u16string answer)
+    : m_cue(std::move(cue)), m_answer(std::move(answer)) {}

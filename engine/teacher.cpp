@@ -1,0 +1,293 @@
+#include "engine/teacher.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "accents/accents_help.h"
+#include "cuefiles/fastest_time_key.h"
+#include "cuefiles/white_space.h"
+#include "i18n/lexitra/lexitra.h"
+#include "platform/profile.h"
+#include "platform/tick_source.h"
+
+namespace {
+
+constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
+constexpr uint32_t kWrongAnswerTextId = 40010;
+constexpr uint32_t kAccentsHelpTextId = 40008;
+
+}  // namespace
+
+cTeacher::cTeacher(cProfile& profile, const cTickSource& ticks)
+    : m_profile(profile),
+      m_ticks(ticks),
+      m_accents(MakeStandardAccentList()),
+      // Characters a learner may type after an answer without it counting as wrong.
+      m_toleratedSuffixes{u"\\", u"'", u"]", u"/", u".", u"!"},
+      m_random(ticks.GetTickCount()) {}
+
+cTeacher::~cTeacher() = default;
+
+// ---------------------------------------------------------------------------------------
+// Card store
+
+void cTeacher::AddCard(std::unique_ptr<cCueLine> card) {
+    if (!card) {
+        return;
+    }
+    const cCueLineKey key(m_nextCardId);
+    m_cards.Add(key, std::move(card));
+    ++m_nextCardId;
+    m_toDo.AddFront(key);
+}
+
+void cTeacher::AddLoadedFile(const std::u16string& path) { m_loadedFiles.push_back(path); }
+
+int cTeacher::GetLoadedFileCount() const { return static_cast<int>(m_loadedFiles.size()); }
+
+std::u16string cTeacher::GetLoadedFile(int index) const {
+    if (index < 0 || index >= GetLoadedFileCount()) {
+        return {};
+    }
+    return m_loadedFiles[static_cast<size_t>(index)];
+}
+
+int cTeacher::GetTotalCues() const { return m_cards.GetCount(); }
+
+int cTeacher::GetCuesLeft() const { return m_toDo.GetCount(); }
+
+cCueLineKey cTeacher::GetCurrentKey() const { return m_toDo.GetEnd(); }
+
+const cCueLine* cTeacher::FindCard(cCueLineKey key) const { return m_cards.Find(key); }
+
+const cCueLine& cTeacher::GetCurrentCard() const {
+    const cCueLine* card = FindCard(GetCurrentKey());
+    return card != nullptr ? *card : m_blankCard;
+}
+
+std::u16string cTeacher::GetCurrentCue() const { return GetCurrentCard().GetCue(); }
+
+cCueLineKey cTeacher::RemoveCurrent() { return m_toDo.RemoveEnd(); }
+
+void cTeacher::MoveToEnd(int index) { m_toDo.MoveToEnd(index); }
+
+void cTeacher::RequeueCurrent() {
+    const cCueLineKey key = GetCurrentKey();
+    if (key.IsNull()) {
+        return;
+    }
+    m_toDo.AddFront(key);
+    m_toDo.AddFront(key);
+}
+
+int cTeacher::RemoveKey(cCueLineKey key) { return m_toDo.RemoveKey(key); }
+
+void cTeacher::RebuildToDo() {
+    m_toDo.RemoveAll();
+    m_cards.ForEachInOrder([this](cCueLineKey key, const cCueLine&) { m_toDo.AddFront(key); });
+}
+
+void cTeacher::DeleteAllCards() {
+    m_loadedFiles.clear();
+    m_cards.RemoveAll();
+}
+
+std::vector<cCueLineKey> cTeacher::GetToDoKeys() const { return m_toDo.ToVector(); }
+
+// ---------------------------------------------------------------------------------------
+// Study pass
+
+std::u16string cTeacher::Next(const std::u16string& typed) {
+    const cCueLine& card = GetCurrentCard();
+    const bool cardIsCurrent = !card.GetAnswer().empty() || !card.GetCue().empty();
+    if (cardIsCurrent && !IsCorrectAnswer(card, typed)) {
+        std::u16string message = LoadTranslatedUiString(kWrongAnswerTextId);
+        message += u'\n';
+        message += card.GetAnswer();
+        RequeueCurrent();
+        return message;
+    }
+    if (m_toDo.IsEmpty()) {
+        return {};
+    }
+    StartClock();
+    RemoveCurrent();
+    if (!m_toDo.IsEmpty()) {
+        DrawNextCard();
+    } else if (!m_passFinished) {
+        FinishPass();
+    }
+    return {};
+}
+
+void cTeacher::Ignore() {
+    const cCueLineKey key = GetCurrentKey();
+    if (!key.IsNull()) {
+        StartClock();
+        ApplyIgnorePenalty(RemoveKey(key));
+        if (!m_toDo.IsEmpty()) {
+            return;  // the entry now at the end is current, without a draw
+        }
+    }
+    if (m_toDo.IsEmpty() && !m_passFinished) {
+        FinishPass();
+    }
+}
+
+void cTeacher::ApplyIgnorePenalty(int removedEntries) {
+    for (int i = 0; i < removedEntries; ++i) {
+        if (m_passStartTick != 0) {
+            SetPassStartTick(m_passStartTick - kIgnorePenaltyMs);
+        }
+    }
+}
+
+void cTeacher::Restart() {
+    RebuildToDo();
+    if (!m_toDo.IsEmpty()) {
+        DrawNextCard();
+    }
+    m_passStartTick = 0;
+    m_frozenPassTime = 0;
+    m_passFinished = false;
+}
+
+void cTeacher::Clear() {
+    DeleteAllCards();
+    Restart();
+}
+
+int cTeacher::GetProgress() const {
+    const int64_t total = GetTotalCues();
+    const int64_t left = GetCuesLeft();
+    if (total == 0) {
+        return 100;
+    }
+    const int64_t progress = 100 - left * 100 / total;
+    return static_cast<int>(std::clamp<int64_t>(progress, 0, 100));
+}
+
+void cTeacher::DrawNextCard() {
+    const int count = GetCuesLeft();
+    if (count == 0) {
+        return;
+    }
+    MoveToEnd(static_cast<int>(m_random.NextBelow(static_cast<uint32_t>(count))));
+}
+
+// ---------------------------------------------------------------------------------------
+// Answer checking
+
+bool cTeacher::IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const {
+    const std::u16string substituted = SubstituteAccents(typed);
+    const std::u16string_view trimmed = TrimWhiteSpace(substituted);
+    const std::u16string_view expected = card.GetAnswer();
+    if (trimmed == expected) {
+        return true;
+    }
+    // One tolerated character may follow the answer: "dog." counts, "dog.." does not.
+    for (const std::u16string& suffix : m_toleratedSuffixes) {
+        if (!suffix.empty() && trimmed.ends_with(suffix) &&
+            trimmed.substr(0, trimmed.size() - suffix.size()) == expected) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cTeacher::IsAnswerReady(const std::u16string& text) const {
+    if (text.empty()) {
+        return false;
+    }
+    for (const std::u16string& suffix : m_toleratedSuffixes) {
+        if (text == suffix) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Timing
+
+void cTeacher::SetPassStartTick(uint32_t tick) {
+    // Tick 0 would read as "not started"; one millisecond earlier is as good.
+    m_passStartTick = tick != 0 ? tick : UINT32_MAX;
+}
+
+void cTeacher::StartClock() {
+    if (m_passStartTick == 0) {
+        SetPassStartTick(m_ticks.GetTickCount());
+    }
+}
+
+uint32_t cTeacher::GetElapsedMs() const {
+    if (m_passFinished) {
+        return m_frozenPassTime;
+    }
+    if (m_passStartTick != 0) {
+        return m_ticks.GetTickCount() - m_passStartTick;  // modulo 2^32 across the wrap
+    }
+    return 0;
+}
+
+void cTeacher::FinishPass() {
+    m_frozenPassTime = GetElapsedMs();
+    m_passFinished = true;
+    RecordFastestTime();
+}
+
+std::u16string cTeacher::FormatTime(uint32_t ms) {
+    if (ms == 0) {
+        return {};
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u : %02u", ms / 60000, (ms / 1000) % 60);
+    return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+std::u16string cTeacher::GetElapsedText() const { return FormatTime(GetElapsedMs()); }
+
+std::u16string cTeacher::GetFastestText() const { return FormatTime(ReadFastestTime()); }
+
+// ---------------------------------------------------------------------------------------
+// Accents
+
+std::u16string cTeacher::SubstituteAccents(const std::u16string& text) const {
+    return m_accents.SubstituteAccents(text);
+}
+
+std::u16string cTeacher::GetAccentsHelpText() const {
+    return BuildAccentsHelpText(LoadTranslatedUiString(kAccentsHelpTextId), m_accents);
+}
+
+// ---------------------------------------------------------------------------------------
+// Fastest-time records
+
+std::u16string cTeacher::JoinLoadedFileNames() const { return JoinFileNames(m_loadedFiles); }
+
+std::u16string cTeacher::GetFastestTimeKey() const {
+    return MakeFastestTimeKey(JoinLoadedFileNames());
+}
+
+uint32_t cTeacher::ReadFastestTime() const {
+    const std::u16string key = GetFastestTimeKey();
+    // Cards that came from no file have no record: an empty name would address the
+    // section itself rather than a record of its own.
+    if (key.empty()) {
+        return 0;
+    }
+    return m_profile.GetProfileInt(kFastestTimesSection, key, 0);
+}
+
+void cTeacher::RecordFastestTime() {
+    const uint32_t passTime = GetElapsedMs();
+    const std::u16string key = GetFastestTimeKey();
+    if (passTime == 0 || key.empty()) {
+        return;
+    }
+    const uint32_t stored = ReadFastestTime();
+    if (stored == 0 || passTime < stored) {
+        m_profile.WriteProfileInt(kFastestTimesSection, key, passTime);
+    }
+}

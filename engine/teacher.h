@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "accents/accent_list.h"
+#include "engine/card_map.h"
+#include "engine/cue_line.h"
+#include "engine/random_generator.h"
+#include "engine/to_do_list.h"
+
+class cProfile;
+class cTickSource;
+
+// The study engine: the working set of cards, the pass over it, answer checking, the
+// pass clock and the fastest-time records. It never touches the user interface.
+class cTeacher {
+public:
+    // Penalty added to the pass time for every entry that Ignore removes.
+    static constexpr uint32_t kIgnorePenaltyMs = 30000;
+
+    cTeacher(cProfile& profile, const cTickSource& ticks);
+    virtual ~cTeacher();
+    cTeacher(const cTeacher&) = delete;
+    cTeacher& operator=(const cTeacher&) = delete;
+
+    // --- Card store ---
+    // Stores the card under the next id and queues it at the front of the to-do list.
+    // A null card is ignored.
+    void AddCard(std::unique_ptr<cCueLine> card);
+    void AddLoadedFile(const std::u16string& path);
+    int GetLoadedFileCount() const;
+    std::u16string GetLoadedFile(int index) const;  // empty when out of range
+    int GetTotalCues() const;
+    int GetCuesLeft() const;
+    cCueLineKey GetCurrentKey() const;
+    const cCueLine* FindCard(cCueLineKey key) const;
+    // The current card, or a blank card when there is none.
+    const cCueLine& GetCurrentCard() const;
+    std::u16string GetCurrentCue() const;
+    cCueLineKey RemoveCurrent();
+    void MoveToEnd(int index);
+    void RequeueCurrent();
+    int RemoveKey(cCueLineKey key);
+    void RebuildToDo();
+    void DeleteAllCards();
+    // The to-do list from front to end (the end entry is current).
+    std::vector<cCueLineKey> GetToDoKeys() const;
+
+    // --- Study pass ---
+    // Checks the typed answer against the current card. Returns the wrong-answer message
+    // (first line, line feed, expected answer) or the empty string.
+    std::u16string Next(const std::u16string& typed);
+    void Ignore();
+    void Restart();
+    void Clear();
+    int GetProgress() const;  // 0 to 100
+    void DrawNextCard();
+
+    // --- Answer checking ---
+    bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const;
+    bool IsAnswerReady(const std::u16string& text) const;
+    const std::vector<std::u16string>& GetToleratedSuffixes() const { return m_toleratedSuffixes; }
+
+    // --- Timing ---
+    void StartClock();
+    uint32_t GetElapsedMs() const;
+    void FinishPass();
+    bool IsPassFinished() const { return m_passFinished; }
+    static std::u16string FormatTime(uint32_t ms);
+    std::u16string GetElapsedText() const;
+    std::u16string GetFastestText() const;
+
+    // --- Accents ---
+    std::u16string SubstituteAccents(const std::u16string& text) const;
+    const cAccentList& GetAccents() const { return m_accents; }
+    std::u16string GetAccentsHelpText() const;
+
+    // --- Fastest-time records ---
+    std::u16string JoinLoadedFileNames() const;
+    std::u16string GetFastestTimeKey() const;
+    uint32_t ReadFastestTime() const;
+    void RecordFastestTime();
+
+private:
+    // A started clock never holds tick 0, which means "not started".
+    void SetPassStartTick(uint32_t tick);
+    void ApplyIgnorePenalty(int removedEntries);
+
+    cProfile& m_profile;
+    const cTickSource& m_ticks;
+
+    cAccentList m_accents;
+    cCueLine m_blankCard;
+    std::vector<std::u16string> m_toleratedSuffixes;
+    std::vector<std::u16string> m_loadedFiles;
+    cToDoList m_toDo;
+    cCardMap m_cards;
+    uint32_t m_nextCardId = kFirstCardId;
+    uint32_t m_passStartTick = 0;    // 0: clock not started
+    uint32_t m_frozenPassTime = 0;   // the time of a finished pass
+    bool m_passFinished = false;     // kept apart so a pass of 0 ms still counts as finished
+    cRandomGenerator m_random;
+
+    static constexpr uint32_t kFirstCardId = 100;
+};

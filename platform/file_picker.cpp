@@ -1,0 +1,3 @@
+#include "platform/file_picker.h"
+
+cFilePicker::~cFilePicker() = default;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The per-user settings store: values addressed by section and entry name. An empty
+// section is the application's own key.
+class cProfile {
+public:
+    virtual ~cProfile();
+    virtual uint32_t GetProfileInt(std::u16string_view section, std::u16string_view entry,
+                                   uint32_t defaultValue) const = 0;
+    virtual bool WriteProfileInt(std::u16string_view section, std::u16string_view entry,
+                                 uint32_t value) = 0;
+    virtual std::u16string GetProfileString(std::u16string_view section,
+                                            std::u16string_view entry,
+                                            std::u16string_view defaultValue) const = 0;
+    virtual bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
+                                    std::u16string_view value) = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The one current locale id (a Windows LCID such as 1033 or 1041) of the process. The
+// translation library and the program's resources both answer in its language, so it is
+// kept in a shared library of its own: every module sees the same value.
+
+// The current locale id. Until SetThreadLocale is called it is taken once from the
+// environment (LC_ALL, then LC_MESSAGES, then LANG).
+uint32_t GetThreadLocale();
+
+// Makes lcid current. Returns false (and changes nothing) for 0 and for ids of no known
+// locale.
+bool SetThreadLocale(uint32_t lcid);
+
+// The locale id of a POSIX locale name such as "ja_JP.UTF-8" or "en_GB"; "C", "POSIX",
+// empty and unknown names give 1033 (English, United States).
+uint32_t LocaleIdFromPosixName(std::string_view name);
+
+// The locale id the environment asks for (LC_ALL, LC_MESSAGES, LANG; first non-empty).
+uint32_t LocaleIdFromEnvironment();
+
+// The language's own name for itself ("English", "日本語"); empty when unknown.
+std::u16string GetNativeLanguageName(uint32_t lcid);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// The system tick count: milliseconds as an unsigned 32-bit number that wraps modulo
+// 2^32. Behind an interface so tests can drive time exactly.
+class cTickSource {
+public:
+    virtual ~cTickSource();
+    virtual uint32_t GetTickCount() const = 0;
+};
+
+// A steady clock in milliseconds, truncated to 32 bits.
+class cSystemTickSource : public cTickSource {
+public:
+    uint32_t GetTickCount() const override;
+};

@@ -1,0 +1,42 @@
+# Shared by scripts/run and scripts/test: makes sure the Debian packages the build
+# needs are installed. Sourced, not run.
+
+recallix_packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-noto-cjk fonts-dejavu-core
+  xvfb xauth
+)
+
+recallix_missing_packages() {
+  local missing=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  printf '%s\n' "${missing[@]}"
+}
+
+# recallix_install_packages [package...]: installs what is missing (defaults to the
+# build's own list). As root it runs apt-get; otherwise it prints the command and fails.
+recallix_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${recallix_packages[@]}")
+  local missing
+  mapfile -t missing < <(recallix_missing_packages "${wanted[@]}")
+  [ ${#missing[@]} -eq 0 ] || [ -n "${missing[0]}" ] || missing=()
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq || return 1
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+  else
+    echo "Recallix needs these Debian packages. Install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+}

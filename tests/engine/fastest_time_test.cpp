@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "cuefiles/fastest_time_key.h"
+#include "tests/support/teacher_fixture.h"
+
+TEST(FastestTimeKeyTest, KeysFromLoadedFiles) {
+    auto key = [](std::vector<std::u16string> paths) {
+        return MakeFastestTimeKey(JoinFileNames(paths));
+    };
+    EXPECT_EQ(key({u"C:\\Cards\\French Verbs.recallix"}), u"french_verbs_recallix");
+    EXPECT_EQ(key({u"D:\\A\\Verbs.recallix", u"D:\\B\\Nouns.recallix"}),
+              u"verbs_recallix___nouns_recallix");
+    EXPECT_EQ(key({u"D:\\A\\Verbs.recallix-"}), u"verbs_recallix_");
+    EXPECT_EQ(key({u"E:\\Übung 2.recallix"}), u"_bung_2_recallix");
+    EXPECT_EQ(key({u"/home/kim/cards/Verbs.recallix"}), u"verbs_recallix");
+    EXPECT_EQ(key({u"C:Verbs.recallix"}), u"verbs_recallix");
+    EXPECT_EQ(key({u"Verbs.recallix"}), u"verbs_recallix");
+    EXPECT_EQ(key({u"/x/A-B.recallix"}), key({u"/y/a b.recallix"}));
+    EXPECT_NE(key({u"/a.recallix", u"/b.recallix"}), key({u"/b.recallix", u"/a.recallix"}));
+    EXPECT_EQ(key({}), u"");
+}
+
+class FastestTimeTest : public TeacherTest {
+protected:
+    // Runs a pass over two fresh cards that takes ms from the first right answer.
+    void RunPass(uint32_t ms) {
+        teacher.Clear();
+        for (const auto& path : files) {
+            teacher.AddLoadedFile(path);
+        }
+        AddCards({{u"A", u"a"}, {u"B", u"b"}});
+        AnswerRight();
+        ticks.Advance(ms);
+        AnswerRight();
+    }
+    uint32_t Stored() const {
+        return profile.GetProfileInt(u"FastestTimes", teacher.GetFastestTimeKey(), 0);
+    }
+
+    std::vector<std::u16string> files{u"/cards/Verbs.recallix"};
+};
+
+TEST_F(FastestTimeTest, OnlyStrictlyFasterPassesAreStored) {
+    RunPass(9000);
+    EXPECT_EQ(Stored(), 9000u);
+    EXPECT_EQ(teacher.GetFastestText(), u"00 : 09");
+    RunPass(12000);
+    EXPECT_EQ(Stored(), 9000u);
+    RunPass(9000);
+    EXPECT_EQ(Stored(), 9000u);
+    RunPass(8000);
+    EXPECT_EQ(Stored(), 8000u);
+}
+
+TEST_F(FastestTimeTest, EachCombinationOfFilesHasItsOwnRecord) {
+    RunPass(9000);
+    files = {u"/cards/Verbs.recallix-"};
+    RunPass(20000);
+    EXPECT_EQ(Stored(), 20000u);
+    EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0), 9000u);
+}
+
+TEST_F(FastestTimeTest, PenaltiesCountAndZeroIsNeverStored) {
+    RunPass(0);
+    EXPECT_EQ(Stored(), 0u);
+    teacher.Restart();
+    teacher.Ignore();
+    teacher.Ignore();
+    EXPECT_EQ(Stored(), 60000u);
+}
+
+TEST_F(FastestTimeTest, CardsFromNoFileHaveNoRecord) {
+    files.clear();
+    RunPass(5000);
+    EXPECT_EQ(profile.GetValueCount(), 0);
+    EXPECT_EQ(teacher.ReadFastestTime(), 0u);
+    profile.WriteProfileInt(u"FastestTimes", u"", 1234);
+    EXPECT_EQ(teacher.GetFastestText(), u"");
+}

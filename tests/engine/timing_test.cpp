@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/teacher_fixture.h"
+
+TEST(FormatTimeTest, MinutesAndSeconds) {
+    EXPECT_EQ(cTeacher::FormatTime(0), u"");
+    EXPECT_EQ(cTeacher::FormatTime(1), u"00 : 00");
+    EXPECT_EQ(cTeacher::FormatTime(999), u"00 : 00");
+    EXPECT_EQ(cTeacher::FormatTime(1000), u"00 : 01");
+    EXPECT_EQ(cTeacher::FormatTime(59999), u"00 : 59");
+    EXPECT_EQ(cTeacher::FormatTime(60000), u"01 : 00");
+    EXPECT_EQ(cTeacher::FormatTime((12 * 60 + 34) * 1000), u"12 : 34");
+    EXPECT_EQ(cTeacher::FormatTime(100 * 60000), u"100 : 00");
+    EXPECT_EQ(cTeacher::FormatTime(UINT32_MAX), u"71582 : 47");
+}
+
+using PassClockTest = TeacherTest;
+
+TEST_F(PassClockTest, StartsAtTheFirstRightAnswerNotAtAWrongOne) {
+    AddCards({{u"A", u"a"}, {u"B", u"b"}, {u"C", u"c"}});
+    ticks.Advance(4000);
+    teacher.Next(u"wrong");
+    EXPECT_EQ(teacher.GetElapsedText(), u"");
+    AnswerRight();  // the clock starts here: time spent on the first card is not counted
+    EXPECT_EQ(teacher.GetElapsedMs(), 0u);
+    ticks.Advance(2500);
+    EXPECT_EQ(teacher.GetElapsedMs(), 2500u);
+    EXPECT_EQ(teacher.GetElapsedText(), u"00 : 02");
+}
+
+TEST_F(PassClockTest, FinishedPassFreezesItsTime) {
+    AddCards({{u"A", u"a"}, {u"B", u"b"}});
+    AnswerRight();
+    ticks.Advance(7000);
+    AnswerRight();
+    EXPECT_TRUE(teacher.IsPassFinished());
+    ticks.Advance(60000);
+    EXPECT_EQ(teacher.GetElapsedMs(), 7000u);
+}
+
+TEST_F(PassClockTest, IgnoreAsFirstActionShowsThePenaltyAtOnce) {
+    AddCards({{u"A", u"a"}, {u"B", u"b"}});
+    teacher.Ignore();
+    EXPECT_EQ(teacher.GetElapsedMs(), 30000u);
+    EXPECT_EQ(teacher.GetElapsedText(), u"00 : 30");
+    ticks.Advance(1000);
+    teacher.Ignore();  // the last card: the pass finishes with both penalties
+    EXPECT_TRUE(teacher.IsPassFinished());
+    EXPECT_EQ(teacher.GetElapsedMs(), 61000u);
+}
+
+TEST_F(PassClockTest, ElapsedTimeSurvivesTheTickCountWrap) {
+    ticks.Set(UINT32_MAX - 1000);
+    AddCards({{u"A", u"a"}, {u"B", u"b"}});
+    AnswerRight();
+    ticks.Advance(3000);  // wraps past 2^32
+    EXPECT_EQ(teacher.GetElapsedMs(), 3000u);
+}
+
+TEST_F(PassClockTest, StartTickNeverLandsOnTheNotStartedValue) {
+    // A penalty that moves the start exactly onto tick 0 must not stop the clock.
+    ticks.Set(30000);
+    AddCards({{u"A", u"a"}, {u"B", u"b"}});
+    teacher.Ignore();
+    ticks.Advance(1000);
+    EXPECT_GE(teacher.GetElapsedMs(), 31000u);
+    EXPECT_LE(teacher.GetElapsedMs(), 31001u);
+
+    // Starting the clock at tick 0 itself.
+    teacher.Restart();
+    ticks.Set(0);
+    AnswerRight();
+    ticks.Advance(500);
+    EXPECT_NE(teacher.GetElapsedText(), u"");
+}
+
+TEST_F(PassClockTest, OneCardPassEndsFinishedEvenInZeroTime) {
+    // The only card's right answer starts and ends the clock in the same millisecond.
+    AddCards({{u"A", u"a"}});
+    AnswerRight();
+    EXPECT_TRUE(teacher.IsPassFinished());
+    ticks.Advance(10000);
+    EXPECT_EQ(teacher.GetElapsedText(), u"") << "a finished pass must not count on";
+    teacher.Ignore();
+    EXPECT_EQ(profile.GetValueCount(), 0);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/teacher.h"
+#include "platform/memory_profile.h"
+#include "tests/support/fake_tick_source.h"
+
+// A teacher on a fake clock and an in-memory profile.
+class TeacherTest : public ::testing::Test {
+protected:
+    void AddCards(const std::vector<std::pair<std::u16string, std::u16string>>& cards) {
+        for (const auto& [cue, answer] : cards) {
+            teacher.AddCard(std::make_unique<cCueLine>(cue, answer));
+        }
+    }
+    // Adds count cards "cue<i>" = "answer<i>".
+    void AddNumberedCards(int count) {
+        for (int i = 0; i < count; ++i) {
+            const std::u16string number(u"0123456789"[i % 10], 1);
+            teacher.AddCard(std::make_unique<cCueLine>(u"cue" + number, u"answer" + number));
+        }
+    }
+    // Answers the current card correctly.
+    void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }
+
+    std::vector<uint32_t> ToDoIds() const {
+        std::vector<uint32_t> ids;
+        for (cCueLineKey key : teacher.GetToDoKeys()) {
+            ids.push_back(key.GetId());
+        }
+        return ids;
+    }
+
+    cMemoryProfile profile;
+    cFakeTickSource ticks;
+    cTeacher teacher{profile, ticks};
+};
