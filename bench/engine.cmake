@@ -1,0 +1,1 @@
+recallix_add_bench(engine_bench engine_bench.cpp)
