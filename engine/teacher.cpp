@@ -4,9 +4,12 @@
 #include <cstdio>
 
 #include "accents/accents_help.h"
+#include "cuefiles/cue_file_reader.h"
+#include "cuefiles/cue_record.h"
 #include "cuefiles/fastest_time_key.h"
 #include "cuefiles/white_space.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/file_picker.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
 
@@ -15,6 +18,8 @@ namespace {
 constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
 constexpr uint32_t kWrongAnswerTextId = 40010;
 constexpr uint32_t kAccentsHelpTextId = 40008;
+constexpr uint32_t kFileTypeNameId = 40004;
+constexpr uint32_t kFileDialogTitleId = 40007;
 
 }  // namespace
 
@@ -93,6 +98,73 @@ void cTeacher::DeleteAllCards() {
 }
 
 std::vector<cCueLineKey> cTeacher::GetToDoKeys() const { return m_toDo.ToVector(); }
+
+// ---------------------------------------------------------------------------------------
+// Loading cue files
+
+bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
+    if (reader == nullptr) {
+        return false;
+    }
+    try {
+        std::u16string cue;
+        std::u16string answer;
+        while (!reader->IsAtEnd()) {
+            if (ReadCuePair(*reader, reversed, cue, answer)) {
+                std::u16string substitutedAnswer = SubstituteAccents(answer);
+                AddCard(std::make_unique<cCueLine>(SubstituteAccents(cue),
+                                                   std::move(substitutedAnswer)));
+            }
+        }
+    } catch (const std::exception&) {
+        return false;  // out of memory: the cards read so far stay in the working set
+    }
+    return !reader->HasReadError();
+}
+
+bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
+    const int loadedFileCountBefore = GetLoadedFileCount();
+    bool loaded = false;
+    cCueFileReader reader;
+    if (reader.Open(path)) {
+        loaded = ReadCueFile(&reader, reversed);
+        if (loaded) {
+            AddLoadedFile(reversed ? path + u"-" : path);
+        }
+    }
+    CarryClockOver(loadedFileCountBefore);
+    return loaded;
+}
+
+bool cTeacher::Load(cFilePicker& picker) {
+    const std::u16string filter =
+        LoadTranslatedUiString(kFileTypeNameId) + u" (*.recallix)|*.recallix||";
+    std::vector<std::u16string> paths;
+    if (!picker.PickFiles(LoadTranslatedUiString(kFileDialogTitleId), filter, paths)) {
+        return false;
+    }
+    const bool reversed = picker.IsShiftDown();
+    for (const std::u16string& path : paths) {
+        if (!LoadCueFile(path, reversed)) {
+            return false;  // the files loaded before stay loaded
+        }
+    }
+    return true;
+}
+
+void cTeacher::CarryClockOver(int loadedFileCountBefore) {
+    const bool addedToStartedPass = loadedFileCountBefore > 0 &&
+                                    GetLoadedFileCount() > loadedFileCountBefore &&
+                                    m_passStartTick != 0;
+    if (addedToStartedPass) {
+        const uint32_t reached = GetElapsedMs();
+        SetPassStartTick(m_ticks.GetTickCount() - reached);
+    } else {
+        m_passStartTick = 0;
+    }
+    m_frozenPassTime = 0;
+    m_passFinished = false;
+}
 
 // ---------------------------------------------------------------------------------------
 // Study pass

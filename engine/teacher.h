@@ -11,6 +11,8 @@
 #include "engine/random_generator.h"
 #include "engine/to_do_list.h"
 
+class cCueFileReader;
+class cFilePicker;
 class cProfile;
 class cTickSource;
 
@@ -48,6 +50,19 @@ public:
     void DeleteAllCards();
     // The to-do list from front to end (the end entry is current).
     std::vector<cCueLineKey> GetToDoKeys() const;
+
+    // --- Loading cue files ---
+    // Reads every record of an open cue file into the working set. True when the end of
+    // the file was reached; false without a reader, on a read error, or when reading ran
+    // out of memory (the cards read so far stay).
+    bool ReadCueFile(cCueFileReader* reader, bool reversed);
+    // Loads one cue file into the working set and lists it (with "-" appended when
+    // reversed). The pass clock carries over after every attempt.
+    bool LoadCueFile(const std::u16string& path, bool reversed);
+    // Lets the user pick cue files and loads them in order, stopping at the first that
+    // fails; Shift held when the picker closes loads them reversed. False on cancel or
+    // failure.
+    bool Load(cFilePicker& picker);
 
     // --- Study pass ---
     // Checks the typed answer against the current card. Returns the wrong-answer message
@@ -88,6 +103,9 @@ private:
     // A started clock never holds tick 0, which means "not started".
     void SetPassStartTick(uint32_t tick);
     void ApplyIgnorePenalty(int removedEntries);
+    // After a load attempt: keep the clock running from the time reached when the attempt
+    // added a file to a started pass, otherwise stop it; a finished pass counts on.
+    void CarryClockOver(int loadedFileCountBefore);
 
     cProfile& m_profile;
     const cTickSource& m_ticks;

@@ -1,0 +1,47 @@
+#include "i18n/language_setting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscore) {
+    EXPECT_EQ(ParseLanguageSetting(u"Language_1041"), 1041);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_1033x"), 1033);
+    EXPECT_EQ(ParseLanguageSetting(u"a_1041_1033"), 1041);
+    EXPECT_EQ(ParseLanguageSetting(u"_1041"), 1041);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_  \t+1041"), 1041);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_\u30001041"), 1041);  // ideographic space
+    EXPECT_EQ(ParseLanguageSetting(u"Language_001041"), 1041);
+}
+
+TEST(LanguageSettingTest, NoLanguageWithoutUnderscoreOrDigits) {
+    EXPECT_EQ(ParseLanguageSetting(u""), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language1041"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_x1041"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_+"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_- 1041"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_\uFF11\uFF10\uFF14\uFF11"), 0);  // full-width
+}
+
+TEST(LanguageSettingTest, KeepsTheLow16BitsOfA32BitLong) {
+    EXPECT_EQ(ParseLanguageSetting(u"Language_66577"), 1041);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_-1"), 65535);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_2147483647"), 65535);
+    // Out of range numbers clamp to LONG_MAX / LONG_MIN first.
+    EXPECT_EQ(ParseLanguageSetting(u"Language_2147484689"), 65535);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_99999999999999999999999999"), 65535);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_-2147483648"), 0);
+    EXPECT_EQ(ParseLanguageSetting(u"Language_-99999999999999999999999999"), 0);
+}
+
+TEST(LanguageSettingTest, FormatsWhatParseReadsBack) {
+    EXPECT_EQ(FormatLanguageSetting(1041), u"Language_1041");
+    EXPECT_EQ(FormatLanguageSetting(0), u"Language_0");
+    EXPECT_EQ(FormatLanguageSetting(65535), u"Language_65535");
+    for (uint16_t id : {uint16_t{1}, uint16_t{1033}, uint16_t{2057}, uint16_t{65535}}) {
+        EXPECT_EQ(ParseLanguageSetting(FormatLanguageSetting(id)), id);
+    }
+}
+
+}  // namespace
