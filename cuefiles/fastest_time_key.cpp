@@ -34,3 +34,10 @@ std::u16string MakeFastestTimeKey(std::u16string_view joinedNames) {
     }
     return key;
 }
+
+std::u16string_view FileTitleOfPath(std::u16string_view path) {
+    constexpr size_t kMaxTitleLength = 255;
+    std::u16string_view title = FileNameOfPath(path);
+    title = title.substr(0, title.find_last_of(u'.'));
+    return title.substr(0, kMaxTitleLength);
+}

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "cuefiles/white_space.h"
+#include "platform/profile.h"
+#include "platform/thread_locale.h"
 
 namespace {
 
@@ -56,4 +58,13 @@ std::u16string FormatLanguageSetting(uint16_t id) {
         text += static_cast<char16_t>(c);
     }
     return text;
+}
+
+uint16_t ReadLanguageSetting(const cProfile& profile) {
+    return ParseLanguageSetting(profile.GetProfileString(u"", u"Language", u""));
+}
+
+void ApplyLanguage(uint16_t id, cProfile& profile) {
+    SetThreadLocale(id);
+    profile.WriteProfileString(u"", u"Language", FormatLanguageSetting(id));
 }

@@ -15,3 +15,12 @@ uint16_t ParseLanguageSetting(std::u16string_view text);
 
 // The text stored for a language id: "Language_" + decimal id.
 std::u16string FormatLanguageSetting(uint16_t id);
+
+class cProfile;
+
+// The language stored as "Language" in the application's own settings; 0 when none.
+uint16_t ReadLanguageSetting(const cProfile& profile);
+
+// Makes the language current for the translation library and the program's resources,
+// and stores it as "Language" (also when the language is refused as current).
+void ApplyLanguage(uint16_t id, cProfile& profile);

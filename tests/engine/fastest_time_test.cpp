@@ -77,3 +77,11 @@ TEST_F(FastestTimeTest, CardsFromNoFileHaveNoRecord) {
     profile.WriteProfileInt(u"FastestTimes", u"", 1234);
     EXPECT_EQ(teacher.GetFastestText(), u"");
 }
+
+TEST(FileTitleTest, NameWithoutFolderAndExtension) {
+    EXPECT_EQ(FileTitleOfPath(u"/home/kim/cards/French Verbs.recallix"), u"French Verbs");
+    EXPECT_EQ(FileTitleOfPath(u"/cards/Verbs.recallix-"), u"Verbs");
+    EXPECT_EQ(FileTitleOfPath(u"C:\\a.b\\notes"), u"notes");
+    EXPECT_EQ(FileTitleOfPath(u"/x/archive.tar.recallix"), u"archive.tar");
+    EXPECT_EQ(FileTitleOfPath(u"/x/" + std::u16string(300, u'n') + u".recallix").size(), 255u);
+}

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "i18n/language_table.h"
+#include "platform/memory_profile.h"
+#include "platform/thread_locale.h"
+
 namespace {
 
 TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscore) {
@@ -45,3 +49,30 @@ TEST(LanguageSettingTest, FormatsWhatParseReadsBack) {
 }
 
 }  // namespace
+
+TEST(ApplyLanguageTest, StoresTheLanguageAndMakesItCurrent) {
+    cMemoryProfile profile;
+    EXPECT_EQ(ReadLanguageSetting(profile), 0);
+    ApplyLanguage(1041, profile);
+    EXPECT_EQ(GetThreadLocale(), 1041u);
+    EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_1041");
+    EXPECT_EQ(ReadLanguageSetting(profile), 1041);
+
+    ApplyLanguage(65535, profile);  // refused as current, stored all the same
+    EXPECT_EQ(GetThreadLocale(), 1041u);
+    EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_65535");
+    SetThreadLocale(1033);
+}
+
+TEST(LanguageTableTest, OffersEnglishThenJapanese) {
+    cLanguageTable table;
+    EXPECT_EQ(table.GetLanguageCount(), 2);
+    EXPECT_EQ(table.GetLanguage(0), 1033);
+    EXPECT_EQ(table.GetLanguage(1), 1041);
+    EXPECT_EQ(table.GetLanguage(2), 0);
+    EXPECT_EQ(table.GetLanguage(-1), 0);
+    EXPECT_EQ(table.GetMenuLanguage(31000), 0);
+    table.SetMenuLanguage(31000, 1033);
+    table.SetMenuLanguage(31000, 1041);
+    EXPECT_EQ(table.GetMenuLanguage(31000), 1041);
+}

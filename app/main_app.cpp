@@ -1,0 +1,90 @@
+#include "app/main_app.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <cstdio>
+
+#include "app/main_doc.h"
+#include "app/main_form.h"
+#include "app/main_frame.h"
+#include "app/resources/control_ids.h"
+#include "app/resources/resource_language.h"
+#include "app/resources/string_resource.h"
+#include "i18n/language_setting.h"
+#include "platform/qt/settings_profile.h"
+
+int cMainApp::CurrentFontIndex = 0;
+bool cMainApp::RestartRequested = false;
+
+namespace {
+cMainFrame* g_mainWindow = nullptr;
+}
+
+cMainApp::cMainApp(std::unique_ptr<cProfile> profile) : m_profile(std::move(profile)) {
+    if (!m_profile) {
+        m_profile = std::make_unique<cSettingsProfile>();
+    }
+}
+
+cMainApp::~cMainApp() {
+    m_frame.reset();  // the form leaves the document before the document goes
+    m_doc.reset();
+}
+
+bool cMainApp::InitInstance(const QStringList& arguments) {
+    RestoreLanguage();
+    CurrentFontIndex =
+        static_cast<int>(m_profile->GetProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex)));
+    // Until start-up has succeeded the stored font is the normal one, so a layout that
+    // cannot be built does not stop the next start too.
+    m_profile->WriteProfileInt(u"", u"Font", 0);
+
+    m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
+    if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
+        std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
+                     qPrintable(arguments.first()));
+        return false;
+    }
+    if (!CreateWindow()) {
+        std::fprintf(stderr, "Recallix: the form layout %d does not exist\n",
+                     kIdFormTemplateFirst + CurrentFontIndex);
+        return false;
+    }
+    m_profile->WriteProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex));
+    return true;
+}
+
+void cMainApp::RestoreLanguage() {
+    const uint16_t language = ReadLanguageSetting(*m_profile);
+    if (language != 0) {
+        ApplyLanguage(language, *m_profile);
+    }
+}
+
+bool cMainApp::CreateWindow() {
+    m_frame = std::make_unique<cMainFrame>(*m_doc, *m_profile);
+    std::unique_ptr<cMainForm> form = cMainForm::Create(*m_doc, CurrentFontIndex);
+    if (!form) {
+        m_frame.reset();
+        return false;
+    }
+    cMainForm* shownForm = form.get();
+    m_frame->SetForm(std::move(form));
+    SetMainWindow(m_frame.get());
+    m_frame->resize(m_frame->sizeHint());
+    m_frame->show();
+    shownForm->OnInitialUpdate();
+    return true;
+}
+
+void cMainApp::StartRequestedRestart() {
+    if (RestartRequested) {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    }
+}
+
+cMainFrame* cMainApp::GetMainWindow() { return g_mainWindow; }
+
+void cMainApp::SetMainWindow(cMainFrame* frame) { g_mainWindow = frame; }
+
+QString cMainApp::GetAppName() { return LoadResourceString(kIdMainMenu, UseJapaneseResources()); }

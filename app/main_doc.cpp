@@ -1,0 +1,165 @@
+#include "app/main_doc.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/main_app.h"
+#include "app/main_frame.h"
+#include "app/view.h"
+#include "engine/teacher.h"
+#include "i18n/language_table.h"
+#include "i18n/lexitra/lexitra.h"
+#include "platform/qt/explore_file_dialog.h"
+
+namespace {
+
+constexpr uint32_t kLoadSucceededTextId = 40011;
+constexpr uint32_t kLoadFailedTextId = 40012;
+
+// Shows the wait cursor while loading runs.
+class cWaitCursor {
+public:
+    cWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~cWaitCursor() { QApplication::restoreOverrideCursor(); }
+    cWaitCursor(const cWaitCursor&) = delete;
+    cWaitCursor& operator=(const cWaitCursor&) = delete;
+};
+
+}  // namespace
+
+cMainDoc::cMainDoc(cProfile& profile, const cTickSource& ticks)
+    : m_teacher(std::make_unique<cTeacher>(profile, ticks)),
+      m_languageTable(std::make_unique<cLanguageTable>()) {}
+
+cMainDoc::~cMainDoc() = default;
+
+// ---------------------------------------------------------------------------------------
+// Views
+
+void cMainDoc::AddView(cView* view) {
+    if (view != nullptr && std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
+        m_views.push_back(view);
+    }
+}
+
+void cMainDoc::RemoveView(cView* view) { std::erase(m_views, view); }
+
+void cMainDoc::UpdateAllViews(cView* sender, long hint) {
+    const std::vector<cView*> views = m_views;  // a view may go away while refreshing
+    for (cView* view : views) {
+        if (view != sender) {
+            view->OnUpdate(sender, hint);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+bool cMainDoc::Load() {
+    bool loaded = false;
+    if (m_filePicker != nullptr) {
+        loaded = LoadWithPicker(*m_filePicker);
+    } else {
+        cExploreFileDialog dialog(cMainApp::GetMainWindow());
+        loaded = LoadWithPicker(dialog);
+    }
+    UpdateAllViews(nullptr, cView::kHintEverything);
+    return loaded;
+}
+
+bool cMainDoc::LoadWithPicker(cFilePicker& picker) {
+    bool loaded = false;
+    {
+        const cWaitCursor waitCursor;
+        loaded = m_teacher->Load(picker);
+    }
+    ReportLoad(loaded);
+    return loaded;
+}
+
+void cMainDoc::ReportLoad(bool loaded) {
+    SetStatusText(LoadTranslatedUiString(loaded ? kLoadSucceededTextId : kLoadFailedTextId));
+}
+
+std::u16string cMainDoc::Next(const std::u16string& answer) {
+    std::u16string message = m_teacher->Next(answer);
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+    return message;
+}
+
+void cMainDoc::Ignore() {
+    m_teacher->Ignore();
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+}
+
+void cMainDoc::Restart() {
+    m_teacher->Restart();
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+}
+
+void cMainDoc::Clear() {
+    m_teacher->Clear();
+    UpdateAllViews(nullptr, cView::kHintEverything);
+}
+
+void cMainDoc::ShowAccentsHelp(QWidget* parent) {
+    QMessageBox::information(parent, cMainApp::GetAppName(),
+                             QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
+}
+
+bool cMainDoc::OnOpenDocument(const std::u16string& path) {
+    bool loaded = false;
+    {
+        const cWaitCursor waitCursor;
+        loaded = m_teacher->LoadCueFile(path, false);
+    }
+    ReportLoad(loaded);
+    return loaded;
+}
+
+void cMainDoc::SetStatusText(const std::u16string& text) {
+    if (cMainFrame* frame = cMainApp::GetMainWindow()) {
+        frame->OnStatusText(text);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Queries
+
+std::u16string cMainDoc::GetCurrentCue() const { return m_teacher->GetCurrentCue(); }
+int cMainDoc::GetTotalCues() const { return m_teacher->GetTotalCues(); }
+int cMainDoc::GetCuesLeft() const { return m_teacher->GetCuesLeft(); }
+int cMainDoc::GetProgress() const { return m_teacher->GetProgress(); }
+int cMainDoc::GetLoadedFileCount() const { return m_teacher->GetLoadedFileCount(); }
+
+std::u16string cMainDoc::GetLoadedFile(int index) const {
+    return m_teacher->GetLoadedFile(index);
+}
+
+bool cMainDoc::IsAnswerReady(const std::u16string& text) const {
+    return m_teacher->IsAnswerReady(text);
+}
+
+std::u16string cMainDoc::GetElapsedText() const { return m_teacher->GetElapsedText(); }
+std::u16string cMainDoc::GetFastestText() const { return m_teacher->GetFastestText(); }
+
+std::u16string cMainDoc::SubstituteAccents(const std::u16string& text) const {
+    return m_teacher->SubstituteAccents(text);
+}
+
+// ---------------------------------------------------------------------------------------
+// Language table
+
+int cMainDoc::GetLanguageCount() const { return m_languageTable->GetLanguageCount(); }
+uint16_t cMainDoc::GetLanguage(int index) const { return m_languageTable->GetLanguage(index); }
+
+uint16_t cMainDoc::GetMenuLanguage(uint32_t commandId) const {
+    return m_languageTable->GetMenuLanguage(commandId);
+}
+
+void cMainDoc::SetMenuLanguage(uint32_t commandId, uint16_t language) {
+    m_languageTable->SetMenuLanguage(commandId, language);
+}

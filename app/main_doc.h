@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class cFilePicker;
+class cLanguageTable;
+class cProfile;
+class cTeacher;
+class cTickSource;
+class cView;
+class QWidget;
+
+// The program's one document: owns the study engine and the language table, and is the
+// single path by which the window changes the working set. Every command calls the
+// teacher and then refreshes every view with a hint saying what is stale.
+class cMainDoc {
+public:
+    cMainDoc(cProfile& profile, const cTickSource& ticks);
+    virtual ~cMainDoc();
+    cMainDoc(const cMainDoc&) = delete;
+    cMainDoc& operator=(const cMainDoc&) = delete;
+
+    // --- Views ---
+    void AddView(cView* view);
+    void RemoveView(cView* view);
+    void UpdateAllViews(cView* sender, long hint);
+
+    // --- Commands ---
+    bool Load();  // the file dialog, loading, the status text, a full refresh
+    std::u16string Next(const std::u16string& answer);
+    void Ignore();
+    void Restart();
+    void Clear();
+    void ShowAccentsHelp(QWidget* parent);
+    // Loads one cue file named from outside (the command line), never reversed. No
+    // refresh: the views are filled when they are first shown.
+    bool OnOpenDocument(const std::u16string& path);
+    // Shows text in the main window's status bar; dropped when there is no main window.
+    void SetStatusText(const std::u16string& text);
+
+    // The picker Load uses instead of the file dialog (tests); null restores the dialog.
+    void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
+
+    // --- Queries ---
+    std::u16string GetCurrentCue() const;
+    int GetTotalCues() const;
+    int GetCuesLeft() const;
+    int GetProgress() const;
+    int GetLoadedFileCount() const;
+    std::u16string GetLoadedFile(int index) const;
+    bool IsAnswerReady(const std::u16string& text) const;
+    std::u16string GetElapsedText() const;
+    std::u16string GetFastestText() const;
+    std::u16string SubstituteAccents(const std::u16string& text) const;
+
+    // --- Language table ---
+    int GetLanguageCount() const;
+    uint16_t GetLanguage(int index) const;
+    uint16_t GetMenuLanguage(uint32_t commandId) const;
+    void SetMenuLanguage(uint32_t commandId, uint16_t language);
+
+    const cTeacher& GetTeacher() const { return *m_teacher; }
+
+private:
+    bool LoadWithPicker(cFilePicker& picker);
+    void ReportLoad(bool loaded);
+
+    std::unique_ptr<cTeacher> m_teacher;
+    std::unique_ptr<cLanguageTable> m_languageTable;
+    std::vector<cView*> m_views;
+    cFilePicker* m_filePicker = nullptr;
+};

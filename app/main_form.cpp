@@ -1,0 +1,381 @@
+#include "app/main_form.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/main_app.h"
+#include "app/main_doc.h"
+#include "app/resources/card_bitmap.h"
+#include "app/resources/control_ids.h"
+#include "app/resources/dialog_units.h"
+#include "app/resources/form_template.h"
+#include "app/resources/resource_language.h"
+#include "cuefiles/fastest_time_key.h"
+
+namespace {
+
+constexpr int kTimerPeriodMs = 100;
+constexpr int kMargin = 5;       // pixels between the buttons and around the window's edge
+constexpr int kMarginUnits = 5;  // the same margin in a layout's dialog units
+constexpr char16_t kCaretMarker = u'\r';
+
+QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// A label's text as a name for the control it labels: "Total cues:" -> "Total cues".
+QString AccessibleNameOf(QString labelText) {
+    labelText.remove(u'&');
+    while (labelText.endsWith(u':') || labelText.endsWith(u'：')) {
+        labelText.chop(1);
+    }
+    return labelText.trimmed();
+}
+
+// The item a label stands before: the nearest control to its right on the same row.
+const sFormItem* FindLabelledItem(const sFormTemplate& layout, const sFormItem& label) {
+    const sFormItem* best = nullptr;
+    for (const sFormItem& item : layout.items) {
+        const bool candidate = item.kind != eFormItemKind::Label && item.y == label.y &&
+                               item.x >= label.x + label.width;
+        if (candidate && (best == nullptr || item.x < best->x)) {
+            best = &item;
+        }
+    }
+    return best;
+}
+
+QWidget* CreateItemWidget(const sFormItem& item, QWidget* parent) {
+    switch (item.kind) {
+        case eFormItemKind::Edit:
+        case eFormItemKind::ReadOnlyEdit: {
+            auto* edit = new QLineEdit(parent);
+            edit->setReadOnly(item.kind == eFormItemKind::ReadOnlyEdit);
+            return edit;
+        }
+        case eFormItemKind::ProgressBar: {
+            auto* bar = new QProgressBar(parent);
+            bar->setTextVisible(false);
+            return bar;
+        }
+        case eFormItemKind::PushButton:
+        case eFormItemKind::DefaultPushButton: {
+            auto* button = new QPushButton(item.text, parent);
+            button->setDefault(item.kind == eFormItemKind::DefaultPushButton);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case eFormItemKind::Label: {
+            auto* label = new QLabel(item.text, parent);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            return label;
+        }
+        case eFormItemKind::ListView: {
+            auto* list = new QListWidget(parent);
+            list->setViewMode(QListView::ListMode);
+            list->setFlow(QListView::TopToBottom);
+            list->setWrapping(true);
+            list->setResizeMode(QListView::Adjust);
+            list->setSortingEnabled(true);
+            list->setIconSize(QSize(16, 16));
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<cMainForm> cMainForm::Create(cMainDoc& doc, int fontIndex, QWidget* parent) {
+    const sFormTemplate* layout =
+        FindFormTemplate(kIdFormTemplateFirst + fontIndex, UseJapaneseResources());
+    if (layout == nullptr) {
+        return nullptr;
+    }
+    return std::unique_ptr<cMainForm>(new cMainForm(doc, *layout, parent));
+}
+
+cMainForm::cMainForm(cMainDoc& doc, const sFormTemplate& layout, QWidget* parent)
+    : QWidget(parent), m_doc(doc) {
+    setObjectName(QStringLiteral("MainForm"));
+    CreateControls(layout);
+    BindControls();
+    ConnectControls();
+    m_doc.AddView(this);
+}
+
+cMainForm::~cMainForm() { m_doc.RemoveView(this); }
+
+void cMainForm::CreateControls(const sFormTemplate& layout) {
+    QFont font(layout.fontFamily, layout.pointSize);
+    setFont(font);
+    const cDialogUnits units(font);
+    // Some layouts are narrower than their items reach; the form takes whichever is wider,
+    // so no control starts out clipped.
+    QSize dialogSize(layout.width, layout.height);
+    for (const sFormItem& item : layout.items) {
+        dialogSize = dialogSize.expandedTo(QSize(item.x + item.width + kMarginUnits,
+                                                 item.y + item.height + kMarginUnits));
+    }
+    m_templateSize = units.ToPixels(dialogSize);
+
+    std::map<const sFormItem*, QLabel*> labels;
+    for (const sFormItem& item : layout.items) {
+        QWidget* widget = CreateItemWidget(item, this);
+        widget->setGeometry(units.ToPixels(item.x, item.y, item.width, item.height));
+        if (item.kind == eFormItemKind::Label) {
+            labels[&item] = static_cast<QLabel*>(widget);
+        } else {
+            m_controls[item.id] = widget;
+            widget->setObjectName(QStringLiteral("control%1").arg(item.id));
+        }
+    }
+    // Each label names the control beside it, for screen readers and UI automation.
+    for (const auto& [item, label] : labels) {
+        const sFormItem* labelled = FindLabelledItem(layout, *item);
+        if (labelled != nullptr) {
+            QWidget* control = m_controls[labelled->id];
+            label->setBuddy(control);
+            control->setAccessibleName(AccessibleNameOf(item->text));
+        }
+    }
+}
+
+void cMainForm::BindControls() {
+    auto control = [this](int id) { return GetControl(id); };
+    m_fileList = static_cast<QListWidget*>(control(kIdFileList));
+    m_ignore = static_cast<QPushButton*>(control(kIdIgnore));
+    m_totalCues = static_cast<QLineEdit*>(control(kIdTotalCues));
+    m_cuesLeft = static_cast<QLineEdit*>(control(kIdCuesLeft));
+    m_next = static_cast<QPushButton*>(control(kIdNext));
+    m_progress = static_cast<QProgressBar*>(control(kIdProgress));
+    m_answer = static_cast<QLineEdit*>(control(kIdAnswer));
+    m_cue = static_cast<QLineEdit*>(control(kIdCue));
+    m_time = static_cast<QLineEdit*>(control(kIdTime));
+    m_fastest = static_cast<QLineEdit*>(control(kIdFastest));
+    m_restart = static_cast<QPushButton*>(control(kIdRestart));
+    m_load = static_cast<QPushButton*>(control(kIdLoad));
+    m_close = static_cast<QPushButton*>(control(kIdClose));
+    m_clear = static_cast<QPushButton*>(control(kIdClear));
+
+    m_fileList->setAccessibleName(UseJapaneseResources() ? QStringLiteral("読み込んだファイル")
+                                                         : QStringLiteral("Loaded files"));
+    // The file list takes the colour of the form, as the rest of the form's background.
+    QPalette palette = m_fileList->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    m_fileList->setPalette(palette);
+    m_progress->setRange(0, 100);
+}
+
+void cMainForm::ConnectControls() {
+    for (int id : {kIdClear, kIdRestart, kIdLoad, kIdIgnore, kIdClose}) {
+        connect(static_cast<QPushButton*>(GetControl(id)), &QPushButton::clicked, this,
+                [this, id] { OnCommand(id); });
+    }
+    connect(m_next, &QPushButton::clicked, this,
+            [this] { OnNext(QGuiApplication::keyboardModifiers()); });
+    connect(m_answer, &QLineEdit::textChanged, this, &cMainForm::OnAnswerChanged);
+    m_answer->installEventFilter(this);
+    connect(&m_timer, &QTimer::timeout, this, &cMainForm::OnTimer);
+}
+
+QWidget* cMainForm::GetControl(int id) const {
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+// ---------------------------------------------------------------------------------------
+// Display
+
+void cMainForm::OnInitialUpdate() {
+    OnUpdate(nullptr, kHintEverything);
+    m_timer.start(kTimerPeriodMs);
+}
+
+void cMainForm::OnUpdate(cView*, long hint) {
+    const long flags = hint == kHintEverything ? ~0L : hint;
+    if ((flags & kHintStudyState) != 0) {
+        m_progress->setValue(m_doc.GetProgress());
+        m_cue->setText(ToQString(m_doc.GetCurrentCue()));
+        m_cuesLeft->setText(QString::number(m_doc.GetCuesLeft()));
+        m_totalCues->setText(QString::number(m_doc.GetTotalCues()));
+    }
+    if ((flags & kHintFileList) != 0) {
+        FillFileList();
+    }
+    m_fastest->setText(ToQString(m_doc.GetFastestText()));
+    UpdateAnswerState();
+    FocusAnswer();
+}
+
+void cMainForm::FillFileList() {
+    m_fileList->clear();
+    static const QIcon cardIcon(MakeCardIcon());
+    for (int i = 0; i < m_doc.GetLoadedFileCount(); ++i) {
+        const std::u16string path = m_doc.GetLoadedFile(i);
+        const std::u16string title(FileTitleOfPath(path));
+        m_fileList->addItem(new QListWidgetItem(cardIcon, ToQString(title)));
+    }
+}
+
+void cMainForm::OnTimer() {
+    const QString elapsed = ToQString(m_doc.GetElapsedText());
+    if (m_time->text() != elapsed) {
+        m_time->setText(elapsed);
+    }
+}
+
+void cMainForm::UpdateAnswerState() {
+    const bool nothingLeft = m_doc.GetCuesLeft() == 0;
+    if (nothingLeft && !m_answer->text().isEmpty()) {
+        SetAnswerText(QString());
+    }
+    m_answer->setReadOnly(nothingLeft);
+    m_next->setEnabled(!nothingLeft && m_doc.IsAnswerReady(m_answer->text().toStdU16String()));
+}
+
+void cMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ArrangeControls();
+}
+
+void cMainForm::ArrangeControls() {
+    if (m_close == nullptr) {
+        return;
+    }
+    const int left = m_fileList->x();
+    const int top = m_fileList->y();
+    const int bw = m_close->width();
+    const int bh = m_close->height();
+    const int w = width();
+    const int h = height();
+
+    const int buttonTop = h - bh - kMargin;
+    const std::pair<QPushButton*, int> buttonLefts[] = {
+        {m_close, w - bw - kMargin},          {m_clear, left},
+        {m_restart, left + bw + kMargin},     {m_load, left + 2 * (bw + kMargin)},
+        {m_ignore, w - 2 * (bw + kMargin)},   {m_next, w - 3 * (bw + kMargin)},
+    };
+    for (const auto& [button, x] : buttonLefts) {
+        button->setGeometry(x, buttonTop, bw, bh);
+    }
+    for (QWidget* wide : {static_cast<QWidget*>(m_cue), static_cast<QWidget*>(m_answer),
+                          static_cast<QWidget*>(m_progress)}) {
+        wide->setGeometry(wide->x(), wide->y(), std::max(0, w - kMargin - wide->x()),
+                          wide->height());
+    }
+    const bool roomForButtons = top + bh <= h - 2 * kMargin;
+    for (QPushButton* button : {m_clear, m_restart, m_load, m_next, m_ignore, m_close}) {
+        button->setVisible(roomForButtons);
+    }
+    const int listHeight = roomForButtons ? h - bh - 2 * kMargin - top : 0;
+    m_fileList->setGeometry(left, top, std::max(0, w - kMargin - left), listHeight);
+}
+
+// ---------------------------------------------------------------------------------------
+// Input
+
+bool cMainForm::OnCommand(int id) {
+    switch (id) {
+        case kIdClear: m_doc.Clear(); break;
+        case kIdRestart: m_doc.Restart(); break;
+        case kIdLoad: m_doc.Load(); break;
+        case kIdIgnore: m_doc.Ignore(); break;
+        case kIdAccents: m_doc.ShowAccentsHelp(this); break;
+        case kIdNext: OnNext(QGuiApplication::keyboardModifiers()); return true;
+        case kIdClose:
+            if (window() != this) {
+                // Closing after this handler has returned, as a posted close does.
+                QMetaObject::invokeMethod(window(), &QWidget::close, Qt::QueuedConnection);
+            }
+            return true;
+        default: return false;
+    }
+    FocusAnswer();
+    return true;
+}
+
+bool cMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the Answer box submits the answer while Next is enabled. An input method
+    // that is composing keeps the key for itself, so no key event arrives here then.
+    if (watched == m_answer && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (m_next->isEnabled()) {
+                OnNext(key->modifiers() & ~Qt::KeypadModifier);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void cMainForm::OnNext(Qt::KeyboardModifiers modifiers) {
+    // Shift or Ctrl with Next only gives the focus back, so a slip cannot submit.
+    if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) == 0) {
+        const std::u16string message = m_doc.Next(m_answer->text().toStdU16String());
+        if (!message.empty()) {
+            ShowWrongAnswer(message);
+        }
+        m_answer->selectAll();
+        SetAnswerText(QString());
+    }
+    FocusAnswer();
+}
+
+void cMainForm::ShowWrongAnswer(const std::u16string& message) {
+    const QString savedCue = m_cue->text();
+    QString shown = ToQString(message);
+    const size_t lineFeed = message.find(u'\n');
+    if (lineFeed != std::u16string::npos) {
+        // The correct answer stands behind the cue while the message is open.
+        m_cue->setText(savedCue + QStringLiteral(" = ") + ToQString(message.substr(lineFeed + 1)));
+        shown = ToQString(message.substr(0, lineFeed));
+    }
+    QMessageBox::critical(this, cMainApp::GetAppName(), shown);
+    m_cue->setText(savedCue);
+}
+
+void cMainForm::OnAnswerChanged() {
+    const QString boxText = m_answer->text();
+    // Text the program has just set counts as having the caret at the start.
+    int caret = 0;
+    if (!m_settingAnswerText) {
+        caret = m_answer->hasSelectedText() ? m_answer->selectionStart()
+                                            : m_answer->cursorPosition();
+    }
+    std::u16string working = boxText.toStdU16String();
+    if (caret > 0) {
+        // A marker at the caret keeps a combination from forming across it, and shows
+        // where the caret belongs after the substitution.
+        working.insert(static_cast<size_t>(caret), 1, kCaretMarker);
+    }
+    std::u16string result = m_doc.SubstituteAccents(working);
+    int newCaret = -1;
+    const size_t marker = result.rfind(kCaretMarker);
+    if (marker != std::u16string::npos) {
+        newCaret = static_cast<int>(marker);
+        result.erase(marker, 1);
+    }
+    const QString resultText = ToQString(result);
+    if (resultText != boxText) {
+        SetAnswerText(resultText);
+        if (newCaret >= 0) {
+            m_answer->setCursorPosition(std::min(newCaret, static_cast<int>(resultText.size())));
+        }
+    }
+    UpdateAnswerState();
+}
+
+void cMainForm::SetAnswerText(const QString& text) {
+    const bool wasSetting = m_settingAnswerText;
+    m_settingAnswerText = true;
+    m_answer->setText(text);
+    m_settingAnswerText = wasSetting;
+}
+
+void cMainForm::FocusAnswer() { m_answer->setFocus(Qt::OtherFocusReason); }

@@ -1,0 +1,229 @@
+#include "app/main_frame.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "app/main_app.h"
+#include "app/main_doc.h"
+#include "app/main_form.h"
+#include "app/resources/card_bitmap.h"
+#include "app/resources/control_ids.h"
+#include "app/resources/menu_resource.h"
+#include "app/resources/resource_language.h"
+#include "app/resources/string_resource.h"
+#include "app/resources/version.h"
+#include "i18n/language_setting.h"
+#include "i18n/lexitra/lexitra.h"
+#include "platform/profile.h"
+#include "platform/qt/browser_launch.h"
+#include "platform/thread_locale.h"
+
+namespace {
+
+constexpr uint32_t kAboutFirstTextId = 40001;
+constexpr uint32_t kAboutSecondTextId = 40002;
+constexpr uint32_t kWebAddressTextId = 40003;
+constexpr uint32_t kRestartQuestionTextId = 40013;
+constexpr int kLanguageMenuPosition = 2;
+
+QString Translated(uint32_t id) { return QString::fromStdU16String(LoadTranslatedUiString(id)); }
+
+bool IsFontCommand(int id) { return id >= kIdFontFirst && id <= kIdFontLast; }
+bool IsLanguageCommand(int id) { return id >= kIdLanguageFirst && id <= kIdLanguageLast; }
+
+}  // namespace
+
+cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile) : m_doc(doc), m_profile(profile) {
+    setObjectName(QStringLiteral("MainFrame"));
+    // The caption is always the program's name, never a document's.
+    setWindowTitle(cMainApp::GetAppName());
+    setWindowIcon(QIcon(MakeCardIcon()));
+    CreateMenus();
+    CreateStatusBar();
+}
+
+cMainFrame::~cMainFrame() {
+    if (cMainApp::GetMainWindow() == this) {
+        cMainApp::SetMainWindow(nullptr);
+    }
+}
+
+void cMainFrame::SetForm(std::unique_ptr<cMainForm> form) {
+    m_form = form.release();
+    setCentralWidget(m_form);  // the window owns it now
+}
+
+// ---------------------------------------------------------------------------------------
+// Menus and status bar
+
+void cMainFrame::CreateMenus() {
+    const bool japanese = UseJapaneseResources();
+    const std::vector<sMenuPopup> popups = GetMainMenu(japanese);
+    for (size_t position = 0; position < popups.size(); ++position) {
+        QMenu* menu = menuBar()->addMenu(popups[position].title);
+        if (static_cast<int>(position) == kLanguageMenuPosition) {
+            m_languageMenu = menu;
+        }
+        auto* fontGroup = new QActionGroup(menu);
+        for (const sMenuEntry& entry : popups[position].entries) {
+            if (entry.id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = AddCommand(menu, entry.id, entry.text);
+            if (IsFontCommand(entry.id)) {
+                action->setCheckable(true);
+                fontGroup->addAction(action);
+            }
+        }
+        // Opening any menu activates the menu bar: the language list is built then.
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            BuildLanguageMenu();
+            UpdateMenuMarks();
+        });
+    }
+}
+
+QAction* cMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    action->setStatusTip(LoadResourceString(id, UseJapaneseResources()));
+    connect(action, &QAction::triggered, this, [this, action] { OnCommand(action->data().toInt()); });
+    m_actions[id] = action;
+    return action;
+}
+
+QAction* cMainFrame::FindAction(int id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void cMainFrame::CreateStatusBar() {
+    m_idlePrompt = new QLabel(LoadResourceString(kIdReady, UseJapaneseResources()));
+    // A normal widget shows whenever no status text or menu prompt covers it.
+    statusBar()->addWidget(m_idlePrompt, 1);
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void cMainFrame::OnStatusText(const std::u16string& text) {
+    statusBar()->showMessage(QString::fromStdU16String(text));
+    statusBar()->repaint();
+}
+
+QString cMainFrame::GetStatusText() const {
+    const QString message = statusBar()->currentMessage();
+    return message.isEmpty() ? m_idlePrompt->text() : message;
+}
+
+void cMainFrame::BuildLanguageMenu() {
+    if (m_languageMenu == nullptr) {
+        return;
+    }
+    const int count = m_doc.GetLanguageCount();
+    const QList<QAction*> existing = m_languageMenu->actions();
+    if (existing.size() >= count || count <= 0) {
+        return;  // built already
+    }
+    for (int i = 0; i < count; ++i) {
+        const uint16_t language = m_doc.GetLanguage(i);
+        const int id = kIdLanguageFirst + i;
+        const QString name = QString::fromStdU16String(GetNativeLanguageName(language));
+        QAction* action = i < existing.size() ? existing[i] : nullptr;
+        if (action == nullptr) {
+            action = AddCommand(m_languageMenu, id, name);
+        }
+        m_actions.erase(action->data().toInt());
+        action->setText(name);
+        action->setData(id);
+        action->setCheckable(true);
+        m_actions[id] = action;
+        m_doc.SetMenuLanguage(static_cast<uint32_t>(id), language);
+    }
+}
+
+void cMainFrame::UpdateMenuMarks() {
+    for (const auto& [id, action] : m_actions) {
+        if (IsFontCommand(id)) {
+            action->setChecked(id - kIdFontFirst == cMainApp::CurrentFontIndex);
+        } else if (IsLanguageCommand(id)) {
+            // English (UK) marks English: only the primary language counts.
+            const uint16_t language = m_doc.GetMenuLanguage(static_cast<uint32_t>(id));
+            const uint32_t current = (GetThreadLocale() & 0x3FF) | 0x400;
+            action->setCheckable(true);
+            action->setChecked(language != 0 && language == current);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+void cMainFrame::OnCommand(int id) {
+    if (m_form != nullptr && m_form->OnCommand(id)) {
+        return;
+    }
+    if (IsFontCommand(id)) {
+        OnFontChange(id);
+    } else if (IsLanguageCommand(id)) {
+        OnLanguageChange(id);
+    } else if (id == kIdAbout) {
+        OnAbout();
+    } else if (id == kIdWebLink) {
+        OnWebLink();
+    } else if (id == kIdExit) {
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+    UpdateMenuMarks();
+}
+
+bool cMainFrame::ConfirmRestart() {
+    const auto answer = QMessageBox::question(this, cMainApp::GetAppName(),
+                                              Translated(kRestartQuestionTextId),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        return false;
+    }
+    cMainApp::RestartRequested = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    return true;
+}
+
+void cMainFrame::OnFontChange(int id) {
+    const int index = id - kIdFontFirst;
+    if (index == cMainApp::CurrentFontIndex) {
+        return;
+    }
+    if (ConfirmRestart()) {
+        cMainApp::CurrentFontIndex = index;
+        m_profile.WriteProfileInt(u"", u"Font", static_cast<uint32_t>(index));
+    }
+}
+
+void cMainFrame::OnLanguageChange(int id) {
+    const uint16_t language = m_doc.GetMenuLanguage(static_cast<uint32_t>(id));
+    if (language == 0) {
+        return;
+    }
+    if (ConfirmRestart()) {
+        ApplyLanguage(language, m_profile);
+    }
+}
+
+void cMainFrame::OnAbout() {
+    const QStringList lines = {
+        QString::fromStdU16String(kProductName) + u' ' + QString::fromStdU16String(kVersionText),
+        QString(),
+        QString::fromStdU16String(kMakerLine),
+        Translated(kWebAddressTextId),
+        QString(),
+        Translated(kAboutFirstTextId),
+        Translated(kAboutSecondTextId) + u'\n',
+    };
+    const QString text = lines.join(u'\n');
+    QMessageBox::information(this, cMainApp::GetAppName(), text);
+}
+
+void cMainFrame::OnWebLink() { LaunchDefaultBrowser(LoadTranslatedUiString(kWebAddressTextId)); }

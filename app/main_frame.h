@@ -1,0 +1,63 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class cMainDoc;
+class cMainForm;
+class cProfile;
+
+// The program's only top-level window: the menu bar, the status bar and the form. It
+// handles the menu commands that are not about the working set: fonts, languages, the
+// web link, About and Exit.
+class cMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    cMainFrame(cMainDoc& doc, cProfile& profile);
+    ~cMainFrame() override;
+
+    // Hosts the form; the frame owns it from now on.
+    void SetForm(std::unique_ptr<cMainForm> form);
+    cMainForm* GetForm() const { return m_form; }
+
+    // Shows a text in the status bar at once; the idle prompt returns when the menus
+    // next show their prompts.
+    void OnStatusText(const std::u16string& text);
+    QString GetStatusText() const;
+
+    // Asks whether to restart now. On Yes the restart is requested and the window closes
+    // once the calling handler has returned.
+    bool ConfirmRestart();
+
+    // Runs a menu command by id, as choosing the entry does.
+    void OnCommand(int id);
+    // Fills the Language popup from the document's language table (once).
+    void BuildLanguageMenu();
+    // The menu entry of a command id; null when there is none.
+    QAction* FindAction(int id) const;
+    QMenu* GetLanguageMenu() const { return m_languageMenu; }
+
+private:
+    void CreateMenus();
+    void CreateStatusBar();
+    QAction* AddCommand(QMenu* menu, int id, const QString& text);
+    void UpdateMenuMarks();
+    void OnFontChange(int id);
+    void OnLanguageChange(int id);
+    void OnAbout();
+    void OnWebLink();
+
+    cMainDoc& m_doc;
+    cProfile& m_profile;
+    cMainForm* m_form = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QLabel* m_idlePrompt = nullptr;
+    std::map<int, QAction*> m_actions;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+// Converts dialog units to pixels from a font's metrics, the way dialog layouts are laid out:
+// a horizontal unit is a quarter of the font's average character width, a vertical unit an
+// eighth of its line height.
+class cDialogUnits {
+public:
+    explicit cDialogUnits(const QFont& font);
+
+    // Average width of the 52 letters "A".."Z" and "a".."z", rounded to the nearest pixel.
+    int GetBaseWidth() const { return m_baseWidth; }
+    // Line height of the font.
+    int GetBaseHeight() const { return m_baseHeight; }
+
+    // Each value is scaled on its own and rounded to the nearest pixel, halves away from zero.
+    QRect ToPixels(int x, int y, int width, int height) const;
+    QSize ToPixels(QSize dialogSize) const;
+
+private:
+    int ToPixelsX(int units) const;
+    int ToPixelsY(int units) const;
+
+    int m_baseWidth;
+    int m_baseHeight;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+// Menus, form layouts and short strings exist in English and Japanese; Japanese is used
+// exactly when the current thread locale is Japanese (1041).
+bool UseJapaneseResources();

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The program's short strings by id, in English or Japanese: 102 the title, the status-bar
+// prompts of the menu commands (by command id) and 57345 the idle prompt. Ids without a
+// string, such as the Font and Language entries, give an empty string.
+QString LoadResourceString(int id, bool japanese);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "cuefiles/cue_file_reader.h"
+
+// A new empty directory under the system's temporary directory for sample files; the
+// caller removes it.
+std::string CreateSampleDirectory();
+
+// Writes a cue file of short cards ("Wort000001 = word000001", every tenth one with an
+// accented letter) in the encoding into dir and returns its path. UTF-16 gets a byte-order
+// mark and CR LF line ends, Latin-1 CR LF, UTF-8 no mark and LF.
+std::string WriteSampleCueFile(const std::string& dir, eCueEncoding encoding, int lines);

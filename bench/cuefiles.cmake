@@ -1,0 +1,1 @@
+recallix_add_bench(cue_file_bench cue_file_bench.cpp cue_file_generator.cpp)

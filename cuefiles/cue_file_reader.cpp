@@ -1,0 +1,160 @@
+#include "cuefiles/cue_file_reader.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "cuefiles/encoding_test.h"
+#include "cuefiles/regular_file.h"
+#include "cuefiles/text_decoder.h"
+#include "cuefiles/utf8_validator.h"
+
+namespace {
+
+// Large enough that system calls cost little, small enough that a huge file never has to
+// fit in memory.
+constexpr size_t kChunkSize = 64 * 1024;
+
+bool StartsWithUtf8Mark(std::span<const unsigned char> bytes) {
+    return bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
+}
+
+}  // namespace
+
+struct cCueFileReader::State {
+    // Decides from the open file, so that the encoding belongs to the very file read.
+    eCueEncoding DecideEncoding();
+    // Whole-file check, stopping at the first ill-formed sequence: UTF-8 is chosen only
+    // when all of the 8-bit data is well-formed and it is not plain ASCII.
+    bool IsMultiByteUtf8File();
+    // Refills decoded from the file; false once no text is left.
+    bool FillDecoded();
+
+    cRegularFile file;
+    eCueEncoding encoding = eCueEncoding::Latin1;
+    cTextDecoder decoder;
+    std::vector<unsigned char> raw;
+    std::u16string decoded;
+    size_t decodedPos = 0;
+    bool sourceDone = false;
+    bool atEnd = false;
+    bool readError = false;
+};
+
+eCueEncoding cCueFileReader::State::DecideEncoding() {
+    unsigned char head[kUnicodeProbeSize];
+    const ptrdiff_t count = file.ReadFullyAt(0, head, sizeof head);
+    if (count < 0) {
+        readError = true;
+        return eCueEncoding::Latin1;
+    }
+    const std::span<const unsigned char> start(head, static_cast<size_t>(count));
+    if (IsUnicodeFileStart(start)) {
+        return eCueEncoding::Utf16Le;
+    }
+    if (StartsWithUtf8Mark(start) || IsMultiByteUtf8File()) {
+        return eCueEncoding::Utf8;
+    }
+    return eCueEncoding::Latin1;
+}
+
+bool cCueFileReader::State::IsMultiByteUtf8File() {
+    cUtf8Validator validator;
+    uint64_t offset = 0;
+    while (!validator.IsDone()) {
+        const ptrdiff_t count = file.ReadFullyAt(offset, raw.data(), raw.size());
+        if (count < 0) {
+            readError = true;
+            return false;
+        }
+        if (count == 0) {
+            validator.Finish();
+            break;
+        }
+        validator.Feed({raw.data(), static_cast<size_t>(count)});
+        offset += static_cast<uint64_t>(count);
+    }
+    return validator.IsValid() && validator.HasMultiByte();
+}
+
+bool cCueFileReader::State::FillDecoded() {
+    decoded.clear();
+    decodedPos = 0;
+    while (decoded.empty()) {
+        if (sourceDone) {
+            return false;
+        }
+        const ptrdiff_t count = file.Read(raw.data(), raw.size());
+        if (count <= 0) {
+            readError = readError || count < 0;
+            decoder.Finish(decoded);
+            sourceDone = true;
+            continue;
+        }
+        decoder.Decode({raw.data(), static_cast<size_t>(count)}, decoded);
+        sourceDone = decoder.HasReachedEndMark();
+    }
+    return true;
+}
+
+cCueFileReader::cCueFileReader() : m_state(std::make_unique<State>()) {}
+
+cCueFileReader::~cCueFileReader() = default;
+
+bool cCueFileReader::Open(const std::u16string& path) {
+    m_state = std::make_unique<State>();
+    State& state = *m_state;
+    if (!state.file.Open(path)) {
+        return false;
+    }
+    state.raw.resize(kChunkSize);
+    state.encoding = state.DecideEncoding();
+    state.decoder.Reset(state.encoding);
+    // When even the start could not be read, nothing sound can follow.
+    state.atEnd = state.readError;
+    return true;
+}
+
+bool cCueFileReader::IsOpen() const {
+    return m_state->file.IsOpen();
+}
+
+eCueEncoding cCueFileReader::GetEncoding() const {
+    return m_state->encoding;
+}
+
+bool cCueFileReader::ReadTextLine(std::u16string& line) {
+    line.clear();
+    State& state = *m_state;
+    if (IsAtEnd()) {
+        return false;
+    }
+    for (;;) {
+        if (state.decodedPos == state.decoded.size() && !state.FillDecoded()) {
+            state.atEnd = true;
+            return !line.empty();
+        }
+        const std::u16string_view rest =
+            std::u16string_view(state.decoded).substr(state.decodedPos);
+        const size_t feed = rest.find(u'\n');
+        line.append(rest.substr(0, feed));
+        if (feed == std::u16string_view::npos) {
+            state.decodedPos = state.decoded.size();
+            continue;
+        }
+        state.decodedPos += feed + 1;
+        // CR LF is one line feed; the CR may have come with the previous piece.
+        if (!line.empty() && line.back() == u'\r') {
+            line.pop_back();
+        }
+        return true;
+    }
+}
+
+bool cCueFileReader::IsAtEnd() const {
+    return !IsOpen() || m_state->atEnd;
+}
+
+bool cCueFileReader::HasReadError() const {
+    return m_state->readError;
+}

@@ -1,0 +1,187 @@
+#include "cuefiles/encoding_test.h"
+
+#include <algorithm>
+#include <bitset>
+#include <initializer_list>
+#include <vector>
+
+#include "cuefiles/regular_file.h"
+#include "cuefiles/utf8_validator.h"
+
+// The guess, in order:
+//  1. A byte-order mark decides: FF FE is UTF-16 LE; FE FF (big-endian, not supported)
+//     and the UTF-8 mark EF BB BF are 8-bit.
+//  2. Read as little-endian units, the sample must look like text: no control character
+//     other than tab, LF, VT, FF and CR, no private-use character, no non-character and
+//     no unpaired surrogate. Otherwise it is 8-bit.
+//  3. Two or more units from U+0001 to U+00FF are ASCII or Latin-1 stored in 16 bits: 8-bit
+//     text practically never holds zero bytes, and a cue file's "=", spaces and line ends
+//     give such units in almost every UTF-16 line.
+//  4. Bytes that form well-formed UTF-8 with a multi-byte sequence are 8-bit.
+//  5. East Asian text without ASCII: every unit lies in the CJK, kana, Hangul or full-width
+//     blocks, the low bytes vary, and either the high bytes cluster (a few script blocks,
+//     unlike the even spread of 8-bit text read in pairs) or the bytes are not mostly
+//     printable ASCII (which 8-bit text would be).
+//  Anything else is 8-bit.
+
+namespace {
+
+constexpr unsigned char kEndOfText = 0x1A;
+
+std::vector<char16_t> ToUnits(std::span<const unsigned char> bytes) {
+    std::vector<char16_t> units;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    }
+    return units;
+}
+
+bool IsHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+bool IsUnlikelyInText(char16_t u) {
+    const bool control = u < 0x09 || (u > 0x0D && u < 0x20) || (u >= 0x7F && u <= 0x9F);
+    const bool privateUse = u >= 0xE000 && u <= 0xF8FF;
+    const bool nonCharacter = (u >= 0xFDD0 && u <= 0xFDEF) || u >= 0xFFFE;
+    return control || privateUse || nonCharacter;
+}
+
+bool HasUnpairedSurrogate(const std::vector<char16_t>& units) {
+    for (size_t i = 0; i < units.size(); ++i) {
+        if (IsLowSurrogate(units[i])) {
+            return true;
+        }
+        if (IsHighSurrogate(units[i])) {
+            // The partner of the last unit lies beyond the sample.
+            if (i + 1 < units.size() && !IsLowSurrogate(units[i + 1])) {
+                return true;
+            }
+            ++i;
+        }
+    }
+    return false;
+}
+
+bool LooksLikeText(const std::vector<char16_t>& units) {
+    for (const char16_t u : units) {
+        if (IsUnlikelyInText(u)) {
+            return false;
+        }
+    }
+    return !HasUnpairedSurrogate(units);
+}
+
+int CountLatinUnits(const std::vector<char16_t>& units) {
+    int count = 0;
+    for (const char16_t u : units) {
+        count += u >= 0x0001 && u <= 0x00FF;
+    }
+    return count;
+}
+
+bool IsMultiByteUtf8(std::span<const unsigned char> bytes) {
+    cUtf8Validator validator;
+    validator.Feed(bytes);
+    // A sequence cut off by the end of the sample still counts as well-formed.
+    return validator.IsValid() && validator.HasMultiByte();
+}
+
+bool IsEastAsianUnit(char16_t u) {
+    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x3400 && u <= 0x4DBF) ||
+           (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7A3) ||
+           (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+size_t CountDistinctBytes(const std::vector<char16_t>& units, int shift) {
+    std::bitset<256> seen;
+    for (const char16_t u : units) {
+        seen.set((u >> shift) & 0xFF);
+    }
+    return seen.count();
+}
+
+size_t CountPrintableAscii(std::span<const unsigned char> bytes) {
+    size_t count = 0;
+    for (const unsigned char b : bytes) {
+        count += (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\n' || b == '\r';
+    }
+    return count;
+}
+
+bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
+                            const std::vector<char16_t>& units) {
+    for (const char16_t u : units) {
+        if (!IsEastAsianUnit(u)) {
+            return false;
+        }
+    }
+    const size_t highs = CountDistinctBytes(units, 8);
+    const size_t lows = CountDistinctBytes(units, 0);
+    if (lows < 4) {
+        return false;
+    }
+    const bool clustered = 2 * highs <= lows;
+    const bool mostlyAscii = 4 * CountPrintableAscii(bytes) >= 3 * bytes.size();
+    return clustered || !mostlyAscii;
+}
+
+bool StartsWith(std::span<const unsigned char> bytes, std::initializer_list<unsigned char> mark) {
+    return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
+}
+
+// The first kUnicodeSampleSize bytes as 8-bit text mode reads them.
+std::vector<unsigned char> TextModeSample(std::span<const unsigned char> head) {
+    std::vector<unsigned char> sample;
+    for (size_t i = 0; i < head.size() && sample.size() < kUnicodeSampleSize; ++i) {
+        if (head[i] == kEndOfText) {
+            break;
+        }
+        if (head[i] == '\r' && i + 1 < head.size() && head[i + 1] == '\n') {
+            ++i;
+        }
+        sample.push_back(head[i]);
+    }
+    return sample;
+}
+
+}  // namespace
+
+bool IsUnicodeSample(std::span<const unsigned char> sample) {
+    if (StartsWith(sample, {0xFF, 0xFE})) {
+        return true;
+    }
+    if (sample.size() < 2 || StartsWith(sample, {0xFE, 0xFF}) ||
+        StartsWith(sample, {0xEF, 0xBB, 0xBF})) {
+        return false;
+    }
+    const std::vector<char16_t> units = ToUnits(sample);
+    if (!LooksLikeText(units)) {
+        return false;
+    }
+    if (CountLatinUnits(units) >= 2) {
+        return true;
+    }
+    if (IsMultiByteUtf8(sample)) {
+        return false;
+    }
+    return LooksLikeEastAsianText(sample, units);
+}
+
+bool IsUnicodeFileStart(std::span<const unsigned char> head) {
+    const std::vector<unsigned char> sample = TextModeSample(head);
+    return sample.size() == kUnicodeSampleSize && IsUnicodeSample(sample);
+}
+
+bool IsUnicodeCueFile(const std::u16string& path) {
+    cRegularFile file;
+    if (!file.Open(path)) {
+        return false;
+    }
+    unsigned char head[kUnicodeProbeSize];
+    const ptrdiff_t count = file.ReadFullyAt(0, head, sizeof head);
+    return count > 0 && IsUnicodeFileStart({head, static_cast<size_t>(count)});
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Opens a web address in the user's browser. Every failure ends silently.
+void LaunchDefaultBrowser(const std::u16string& url);

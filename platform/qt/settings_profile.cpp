@@ -1,0 +1,158 @@
+#include "platform/qt/settings_profile.h"
+
+#include <limits>
+#include <optional>
+
+#include <QSettings>
+
+namespace {
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+// Slashes and backslashes separate groups in QSettings keys, so a name holding one
+// would address some other value.
+bool IsPlainName(std::u16string_view name) {
+    return name.find_first_of(u"/\\") == std::u16string_view::npos;
+}
+
+// INI files give numbers back as text, the cache of a fresh write as numbers.
+std::optional<uint32_t> ToUint32(const QVariant& value) {
+    bool ok = false;
+    qulonglong number = 0;
+    switch (value.typeId()) {
+        case QMetaType::QString:
+            number = value.toString().toULongLong(&ok, 10);
+            break;
+        case QMetaType::Int:
+        case QMetaType::LongLong: {
+            const qlonglong signedNumber = value.toLongLong(&ok);
+            ok = ok && signedNumber >= 0;
+            number = static_cast<qulonglong>(signedNumber);
+            break;
+        }
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            number = value.toULongLong(&ok);
+            break;
+        default:
+            return std::nullopt;
+    }
+    if (!ok || number > std::numeric_limits<uint32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<uint32_t>(number);
+}
+
+}  // namespace
+
+cSettingsProfile::cSettingsProfile() = default;
+
+cSettingsProfile::cSettingsProfile(const QString& path) : m_path(path) {}
+
+cSettingsProfile::~cSettingsProfile() = default;
+
+std::unique_ptr<QSettings> cSettingsProfile::OpenSettings() const {
+    if (m_path.isEmpty()) {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("Vorlen"), QStringLiteral("Recallix"));
+    }
+    return std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+}
+
+QString cSettingsProfile::MakeKey(std::u16string_view section, std::u16string_view entry) {
+    if (entry.empty() || !IsPlainName(entry) || !IsPlainName(section)) {
+        return QString();
+    }
+    if (section.empty()) {
+        return ToQString(entry);
+    }
+    return ToQString(section) + u'/' + ToQString(entry);
+}
+
+QVariant cSettingsProfile::ReadValue(const QString& key) const {
+    return OpenSettings()->value(key);
+}
+
+bool cSettingsProfile::WriteValue(const QString& key, const QVariant& value) {
+    const std::unique_ptr<QSettings> settings = OpenSettings();
+    // Checked first so that a value that cannot be stored does not linger among the
+    // pending changes of the shared settings cache.
+    if (settings->status() != QSettings::NoError || !settings->isWritable()) {
+        return false;
+    }
+    settings->setValue(key, value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+bool cSettingsProfile::IsInMemory(std::u16string_view section, std::u16string_view entry) const {
+    // The memory profile answers with the default for a missing value, so two
+    // different defaults tell a stored value from a missing one.
+    const bool hasInt =
+        m_memory.GetProfileInt(section, entry, 0) == m_memory.GetProfileInt(section, entry, 1);
+    const bool hasString = m_memory.GetProfileString(section, entry, u"") ==
+                           m_memory.GetProfileString(section, entry, u"-");
+    return hasInt || hasString;
+}
+
+uint32_t cSettingsProfile::GetProfileInt(std::u16string_view section, std::u16string_view entry,
+                                         uint32_t defaultValue) const {
+    const QString key = MakeKey(section, entry);
+    if (key.isEmpty()) {
+        return defaultValue;
+    }
+    if (IsInMemory(section, entry)) {
+        return m_memory.GetProfileInt(section, entry, defaultValue);
+    }
+    return ToUint32(ReadValue(key)).value_or(defaultValue);
+}
+
+bool cSettingsProfile::WriteProfileInt(std::u16string_view section, std::u16string_view entry,
+                                       uint32_t value) {
+    const QString key = MakeKey(section, entry);
+    if (key.isEmpty()) {
+        return false;
+    }
+    const bool written = WriteValue(key, QVariant::fromValue(value));
+    // Once a value lives in memory it must follow every later write, or an older
+    // value kept there would hide a newer one in the file.
+    if (!written || IsInMemory(section, entry)) {
+        m_memory.WriteProfileInt(section, entry, value);
+    }
+    return written;
+}
+
+std::u16string cSettingsProfile::GetProfileString(std::u16string_view section,
+                                                  std::u16string_view entry,
+                                                  std::u16string_view defaultValue) const {
+    const QString key = MakeKey(section, entry);
+    if (key.isEmpty()) {
+        return std::u16string(defaultValue);
+    }
+    if (IsInMemory(section, entry)) {
+        return m_memory.GetProfileString(section, entry, defaultValue);
+    }
+    const QVariant value = ReadValue(key);
+    // An INI line with commas in it reads as a list, which is not a text of ours.
+    if (!value.isValid() || value.typeId() == QMetaType::QStringList ||
+        !value.canConvert<QString>()) {
+        return std::u16string(defaultValue);
+    }
+    return value.toString().toStdU16String();
+}
+
+bool cSettingsProfile::WriteProfileString(std::u16string_view section, std::u16string_view entry,
+                                          std::u16string_view value) {
+    const QString key = MakeKey(section, entry);
+    if (key.isEmpty()) {
+        return false;
+    }
+    const bool written = WriteValue(key, ToQString(value));
+    if (!written || IsInMemory(section, entry)) {
+        m_memory.WriteProfileString(section, entry, value);
+    }
+    return written;
+}
