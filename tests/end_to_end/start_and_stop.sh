@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# start_and_stop.sh RECALLIX EXAMPLES_DIR
+# The program starts on a sample cue file, stays up and stores its font; a cue file that
+# cannot be loaded and a stored font without a layout end the start, and the next start
+# works again.
+set -u
+program=$1
+examples=$2
+settings_home=$(mktemp -d)
+trap 'rm -rf "$settings_home"' EXIT
+export XDG_CONFIG_HOME=$settings_home
+settings=$settings_home/Vorlen/Recallix.conf
+failures=0
+
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+stored_font() { sed -n 's/^Font=//p' "$settings" 2>/dev/null; }
+
+# 1. Starts on a sample file, stays up, stores Font; ends on SIGTERM.
+"$program" "$examples/german-travel.recallix" &
+pid=$!
+sleep 3
+if kill -0 "$pid" 2>/dev/null; then
+  [ "$(stored_font)" = 0 ] || fail "Font not stored after start-up (got '$(stored_font)')"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+else
+  fail "the program did not stay up"
+fi
+
+# 2. A stored font index with no layout: the start fails and leaves Font 0...
+printf '[General]\nFont=3\n' > "$settings"
+timeout 20 "$program" "$examples/german-travel.recallix" && fail "started with layout 10003"
+[ "$(stored_font)" = 0 ] || fail "Font not reset to 0 after a failed start"
+# ...so the next start works, in the font it then finds.
+printf '[General]\nFont=2\n' > "$settings"
+"$program" &
+pid=$!
+sleep 3
+if kill -0 "$pid" 2>/dev/null; then
+  [ "$(stored_font)" = 2 ] || fail "Font 2 not kept"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+else
+  fail "the program did not start with Font 2"
+fi
+
+# 3. A cue file that cannot be loaded ends the start with an error.
+timeout 20 "$program" "$settings_home/missing.recallix" 2>/dev/null &&
+  fail "started although the cue file is missing"
+
+if [ "$failures" -eq 0 ]; then
+  echo "end-to-end: every check passed"
+  exit 0
+fi
+echo "end-to-end: $failures check(s) failed"
+exit 1
