@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QScreen>
 #include <cstdio>
 
 #include "app/main_doc.h"
@@ -71,7 +72,12 @@ bool cMainApp::CreateWindow() {
     cMainForm* shownForm = form.get();
     m_frame->SetForm(std::move(form));
     SetMainWindow(m_frame.get());
-    m_frame->resize(m_frame->sizeHint());
+    // The layout's own size, as far as the screen has room for it.
+    QSize size = m_frame->sizeHint();
+    if (const QScreen* screen = m_frame->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    m_frame->resize(size);
     m_frame->show();
     shownForm->OnInitialUpdate();
     return true;
