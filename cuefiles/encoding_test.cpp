@@ -172,6 +172,12 @@ bool IsUnicodeSample(std::span<const unsigned char> sample) {
 }
 
 bool IsUnicodeFileStart(std::span<const unsigned char> head) {
+    // The UTF-16 byte-order mark settles it whatever follows: read as 8-bit text, a short
+    // marked file, or one with 0x1A among its first bytes (as in U+4E1A), would turn into
+    // a mark and stray characters.
+    if (head.size() >= 2 && head[0] == 0xFF && head[1] == 0xFE) {
+        return true;
+    }
     const std::vector<unsigned char> sample = TextModeSample(head);
     return sample.size() == kUnicodeSampleSize && IsUnicodeSample(sample);
 }

@@ -71,18 +71,23 @@ TEST(CueEncodingTest, EastAsianTextWithoutMarkIsUnicode) {
 TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
     const std::string unicode = Utf16LeBytesWithMark(u"Hund = dog\nKatze = cat\n");
     EXPECT_TRUE(IsUnicodeStart(unicode));
-    // Under 32 bytes of text: 8-bit, whatever the content.
-    EXPECT_FALSE(IsUnicodeStart(unicode.substr(0, 31)));
+    // Without a mark, under 32 bytes of text is 8-bit, whatever the content.
+    const std::string unmarked = unicode.substr(2);
+    EXPECT_TRUE(IsUnicodeStart(unmarked));
+    EXPECT_FALSE(IsUnicodeStart(unmarked.substr(0, 31)));
     // CR LF counts as one byte, so 40 raw bytes can be too few.
-    std::string pairs = "\xFF\xFE";
+    std::string pairs = "a";
     for (int i = 0; i < 19; ++i) {
         pairs += "\r\n";
     }
     EXPECT_FALSE(IsUnicodeStart(pairs));
     // A byte 0x1A ends 8-bit text early.
-    std::string cut = unicode;
+    std::string cut = unmarked;
     cut[10] = '\x1A';
     EXPECT_FALSE(IsUnicodeStart(cut));
+    // The mark decides alone: a short marked file, or one holding U+4E1A, is still UTF-16.
+    EXPECT_TRUE(IsUnicodeStart(Utf16LeBytesWithMark(u"a=b")));
+    EXPECT_TRUE(IsUnicodeStart(Utf16LeBytesWithMark(u"\u4E1A = business\n")));
 
     const cTempDir dir;
     EXPECT_TRUE(IsUnicodeCueFile(dir.Write("u", unicode)));
