@@ -7,27 +7,63 @@ cAccentList::~cAccentList() = default;
 cAccentList::cAccentList(cAccentList&&) noexcept = default;
 cAccentList& cAccentList::operator=(cAccentList&&) noexcept = default;
 
+namespace {
+
+// Notes a unit in an ASCII mask, or in the flag for everything else.
+void NoteUnit(char16_t unit, std::bitset<128>& ascii, bool& nonAscii) {
+    if (unit < 128) {
+        ascii.set(unit);
+    } else {
+        nonAscii = true;
+    }
+}
+
+inline bool HasUnit(char16_t unit, const std::bitset<128>& ascii, bool nonAscii) {
+    return unit < 128 ? ascii[unit] : nonAscii;
+}
+
+}  // namespace
+
 void cAccentList::Append(std::unique_ptr<cAccent> accent) {
     if (!accent || accent->GetCombination().empty()) {
         return;
     }
-    const char16_t first = accent->GetCombination().front();
-    if (first < 128) {
-        m_asciiStarts.set(first);
+    const std::u16string& combination = accent->GetCombination();
+    NoteUnit(combination[0], m_asciiFirsts, m_hasNonAsciiFirst);
+    if (combination.size() == 1) {
+        m_hasOneUnitCombination = true;
     } else {
-        m_hasNonAsciiStart = true;
+        NoteUnit(combination[1], m_asciiSeconds, m_hasNonAsciiSecond);
     }
     m_accents.push_back(std::move(accent));
 }
 
 void cAccentList::RemoveAll() {
     m_accents.clear();
-    m_asciiStarts.reset();
-    m_hasNonAsciiStart = false;
+    m_asciiFirsts.reset();
+    m_asciiSeconds.reset();
+    m_hasNonAsciiFirst = false;
+    m_hasNonAsciiSecond = false;
+    m_hasOneUnitCombination = false;
 }
 
-bool cAccentList::MayStartCombination(char16_t c) const {
-    return c < 128 ? m_asciiStarts.test(c) : m_hasNonAsciiStart;
+size_t cAccentList::FindCandidate(std::u16string_view text, size_t from) const {
+    const size_t size = text.size();
+    if (m_hasOneUnitCombination) {
+        while (from < size && !HasUnit(text[from], m_asciiFirsts, m_hasNonAsciiFirst)) {
+            ++from;
+        }
+        return from;
+    }
+    // The mark keys come second and are rare in ordinary text, so they are looked for
+    // first; most texts hold none and are passed over in one tight loop.
+    for (size_t second = from + 1; second < size; ++second) {
+        if (HasUnit(text[second], m_asciiSeconds, m_hasNonAsciiSecond) &&
+            HasUnit(text[second - 1], m_asciiFirsts, m_hasNonAsciiFirst)) {
+            return second - 1;
+        }
+    }
+    return size;
 }
 
 const cAccent* cAccentList::FindMatch(std::u16string_view rest) const {
@@ -42,18 +78,24 @@ const cAccent* cAccentList::FindMatch(std::u16string_view rest) const {
 std::u16string cAccentList::SubstituteAccents(std::u16string_view text) const {
     std::u16string result;
     result.reserve(text.size());
+    size_t copiedUpTo = 0;  // text before this position is in result already
     size_t position = 0;
     while (position < text.size()) {
-        const cAccent* match =
-            MayStartCombination(text[position]) ? FindMatch(text.substr(position)) : nullptr;
-        if (match != nullptr) {
-            result += match->GetAccented();
-            position += match->GetCombination().size();
-        } else {
-            result += text[position];
-            ++position;
+        position = FindCandidate(text, position);
+        if (position == text.size()) {
+            break;
         }
+        const cAccent* match = FindMatch(text.substr(position));
+        if (match == nullptr) {
+            ++position;
+            continue;
+        }
+        result.append(text.substr(copiedUpTo, position - copiedUpTo));
+        result += match->GetAccented();
+        position += match->GetCombination().size();
+        copiedUpTo = position;
     }
+    result.append(text.substr(copiedUpTo));
     // Bars become slashes only after the scan, so a slash made from a bar never forms a
     // combination.
     std::replace(result.begin(), result.end(), u'|', u'/');

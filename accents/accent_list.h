@@ -32,12 +32,17 @@ public:
 private:
     // The first accent, in list order, whose combination starts rest; null when none.
     const cAccent* FindMatch(std::u16string_view rest) const;
-    bool MayStartCombination(char16_t c) const;
+    // The first position at or after from where a combination may begin, by a cheap test
+    // of its first two units; the text's size when there is none.
+    size_t FindCandidate(std::u16string_view text, size_t from) const;
 
     std::vector<std::unique_ptr<cAccent>> m_accents;
-    // First units of all combinations, for a fast skip over ordinary text.
-    std::bitset<128> m_asciiStarts;
-    bool m_hasNonAsciiStart = false;
+    // First and second units of all combinations, for a fast skip over ordinary text.
+    std::bitset<128> m_asciiFirsts;
+    std::bitset<128> m_asciiSeconds;
+    bool m_hasNonAsciiFirst = false;
+    bool m_hasNonAsciiSecond = false;
+    bool m_hasOneUnitCombination = false;
 };
 
 // The 18 accents a learner can type, in table order.

@@ -11,38 +11,55 @@ constexpr size_t kKeptLineCapacity = 4096;
 
 }  // namespace
 
-bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string& cue,
-                    std::u16string& answer) {
-    cue.clear();
-    answer.clear();
+bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string_view& cue,
+                    std::u16string_view& answer) {
+    cue = {};
+    answer = {};
     const size_t equals = line.find(u'=');
     if (equals == std::u16string_view::npos) {
         return false;
     }
-    std::u16string_view left = TrimWhiteSpace(line.substr(0, equals));
-    std::u16string_view right = TrimWhiteSpace(line.substr(equals + 1));
+    cue = TrimWhiteSpace(line.substr(0, equals));
+    answer = TrimWhiteSpace(line.substr(equals + 1));
     if (reversed) {
-        std::swap(left, right);
+        std::swap(cue, answer);
     }
-    cue.assign(left);
-    answer.assign(right);
     return !cue.empty() && !answer.empty();
 }
 
-bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& cue,
-                 std::u16string& answer) {
-    cue.clear();
-    answer.clear();
-    // Kept from call to call: a million-line file then costs no allocation per line.
-    thread_local std::u16string line;
+bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string& cue,
+                    std::u16string& answer) {
+    std::u16string_view cueView;
+    std::u16string_view answerView;
+    const bool accepted = SplitCueRecord(line, reversed, cueView, answerView);
+    cue.assign(cueView);
+    answer.assign(answerView);
+    return accepted;
+}
+
+bool ReadCueRecord(cCueFileReader& reader, bool reversed, std::u16string& line,
+                   std::u16string_view& cue, std::u16string_view& answer) {
+    cue = {};
+    answer = {};
+    // The memory of a huge line is not worth keeping from call to call.
+    if (line.capacity() > kKeptLineCapacity) {
+        std::u16string().swap(line);
+    }
     reader.ReadTextLine(line);
     while (line.empty() && !reader.IsAtEnd()) {
         reader.ReadTextLine(line);
     }
-    const bool accepted = !line.empty() && SplitCueRecord(line, reversed, cue, answer);
-    // The memory of a huge line is not worth keeping.
-    if (line.capacity() > kKeptLineCapacity) {
-        std::u16string().swap(line);
-    }
+    return !line.empty() && SplitCueRecord(line, reversed, cue, answer);
+}
+
+bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& cue,
+                 std::u16string& answer) {
+    // Kept from call to call: a million-line file then costs no allocation per line.
+    thread_local std::u16string line;
+    std::u16string_view cueView;
+    std::u16string_view answerView;
+    const bool accepted = ReadCueRecord(reader, reversed, line, cueView, answerView);
+    cue.assign(cueView);
+    answer.assign(answerView);
     return accepted;
 }

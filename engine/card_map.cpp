@@ -14,18 +14,16 @@ uint32_t HashOf(uint32_t id) { return id >> 4; }
 cCardMap::cCardMap() = default;
 cCardMap::~cCardMap() = default;
 
-void cCardMap::Add(cCueLineKey key, std::unique_ptr<cCueLine> card) {
+void cCardMap::Add(cCueLineKey key, cCueLine card) {
     const uint32_t id = key.GetId();
-    const bool ascending = m_cards.empty() || id >= m_firstId + m_cards.size();
-    if (key.IsNull() || !ascending || !card) {
-        throw std::invalid_argument("card ids must ascend");
+    const bool follows = m_cards.empty() || id - m_firstId == m_cards.size();
+    if (key.IsNull() || !follows) {
+        throw std::invalid_argument("card ids must follow one another");
     }
     if (m_cards.empty()) {
         m_firstId = id;
     }
-    m_cards.resize(id - m_firstId);  // null for skipped ids, none in normal use
     m_cards.push_back(std::move(card));
-    ++m_count;
 }
 
 const cCueLine* cCardMap::Find(cCueLineKey key) const {
@@ -33,7 +31,7 @@ const cCueLine* cCardMap::Find(cCueLineKey key) const {
     if (m_cards.empty() || id < m_firstId || id - m_firstId >= m_cards.size()) {
         return nullptr;
     }
-    return m_cards[id - m_firstId].get();
+    return &m_cards[id - m_firstId];
 }
 
 void cCardMap::VisitBucket(uint32_t bucket,
@@ -50,9 +48,7 @@ void cCardMap::VisitBucket(uint32_t bucket,
         const uint32_t highId = std::min(lastId, hash * kIdsPerHash + (kIdsPerHash - 1));
         const uint32_t lowId = std::max(m_firstId, hash * kIdsPerHash);
         for (uint32_t id = highId;; --id) {
-            if (const cCueLine* card = m_cards[id - m_firstId].get()) {
-                visit(cCueLineKey(id), *card);
-            }
+            visit(cCueLineKey(id), m_cards[id - m_firstId]);
             if (id == lowId) {
                 break;
             }
@@ -77,5 +73,4 @@ void cCardMap::RemoveAll() {
     m_cards.clear();
     m_cards.shrink_to_fit();
     m_firstId = 0;
-    m_count = 0;
 }

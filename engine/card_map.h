@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "engine/cue_line.h"
 
@@ -11,8 +11,9 @@
 //
 // Cards are visited as a 17-bucket hash table keyed on (id >> 4) would visit them:
 // buckets 0 to 16 in turn, newest card first within a bucket. A new pass queues the
-// cards in that order, so it is kept exactly; lookups go straight to the card through an
-// array indexed by id, since ids are handed out in ascending order.
+// cards in that order, so it is kept exactly; lookups go straight to the card by index,
+// since ids are handed out one after another. Cards are kept by value in a deque, which
+// never moves them, so a card's address stays valid while the map holds it.
 class cCardMap {
 public:
     static constexpr uint32_t kBucketCount = 17;
@@ -22,15 +23,15 @@ public:
     cCardMap(const cCardMap&) = delete;
     cCardMap& operator=(const cCardMap&) = delete;
 
-    // Stores card under key. Keys must be added in ascending order (the teacher hands
-    // them out so); a key that is null or not above the last one throws
+    // Stores card under key. Keys follow one another (the teacher hands them out so): the
+    // first key is any non-null id, each further one the next id. Any other key throws
     // std::invalid_argument and leaves the map unchanged.
-    void Add(cCueLineKey key, std::unique_ptr<cCueLine> card);
+    void Add(cCueLineKey key, cCueLine card);
 
     // The card stored under key, or null.
     const cCueLine* Find(cCueLineKey key) const;
-    int GetCount() const { return m_count; }
-    bool IsEmpty() const { return m_count == 0; }
+    int GetCount() const { return static_cast<int>(m_cards.size()); }
+    bool IsEmpty() const { return m_cards.empty(); }
 
     // Visits every card in the bucket order described above.
     void ForEachInOrder(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const;
@@ -43,6 +44,5 @@ private:
                      const std::function<void(cCueLineKey, const cCueLine&)>& visit) const;
 
     uint32_t m_firstId = 0;  // id of m_cards[0]
-    std::vector<std::unique_ptr<cCueLine>> m_cards;  // null where an id was skipped
-    int m_count = 0;
+    std::deque<cCueLine> m_cards;
 };

@@ -37,9 +37,12 @@ cTeacher::~cTeacher() = default;
 // Card store
 
 void cTeacher::AddCard(std::unique_ptr<cCueLine> card) {
-    if (!card) {
-        return;
+    if (card) {
+        AddCard(std::move(*card));
     }
+}
+
+void cTeacher::AddCard(cCueLine card) {
     const cCueLineKey key(m_nextCardId);
     m_cards.Add(key, std::move(card));
     ++m_nextCardId;
@@ -107,13 +110,13 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
         return false;
     }
     try {
-        std::u16string cue;
-        std::u16string answer;
+        std::u16string line;
+        std::u16string_view cue;
+        std::u16string_view answer;
         while (!reader->IsAtEnd()) {
-            if (ReadCuePair(*reader, reversed, cue, answer)) {
-                std::u16string substitutedAnswer = SubstituteAccents(answer);
-                AddCard(std::make_unique<cCueLine>(SubstituteAccents(cue),
-                                                   std::move(substitutedAnswer)));
+            if (ReadCueRecord(*reader, reversed, line, cue, answer)) {
+                std::u16string substitutedAnswer = m_accents.SubstituteAccents(answer);
+                AddCard(cCueLine(m_accents.SubstituteAccents(cue), std::move(substitutedAnswer)));
             }
         }
     } catch (const std::exception&) {

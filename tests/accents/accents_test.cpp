@@ -49,3 +49,12 @@ TEST(AccentsHelpTest, ListsEveryCombinationInTableOrder) {
     EXPECT_EQ(std::count(text.begin(), text.end(), u'\n'), 19);
     EXPECT_TRUE(text.ends_with(u"s:\tß\n"));
 }
+
+TEST(SubstituteAccentsTest, AnyListOfCombinations) {
+    cAccentList list;
+    list.Append(std::make_unique<cAccent>(u"x", u"y"));     // a single key
+    list.Append(std::make_unique<cAccent>(u"ä:", u"Ä"));    // starting with a non-ASCII letter
+    list.Append(std::make_unique<cAccent>(u"", u"never"));  // ignored
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.SubstituteAccents(u"xäx ä: ä"), u"yäy Ä ä");
+}
