@@ -1,8 +1,9 @@
 #include "platform/qt/browser_launch.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include "platform/browser_launcher.h"
+#include "platform/qt/qt_desktop.h"
 
 void LaunchDefaultBrowser(const std::u16string& url) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(url)));
+    cQtDesktop desktop;
+    LaunchDefaultBrowser(url, desktop);
 }

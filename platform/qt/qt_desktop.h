@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/browser_launcher.h"
+
+// The desktop session as Qt and the freedesktop association files present it.
+class cQtDesktop : public cDesktop {
+public:
+    // On Linux Qt hands the address to xdg-open; its answer is taken as the desktop's.
+    bool OpenUrl(const std::u16string& url) override;
+    // The text/html handler from the folders named by the environment.
+    std::optional<std::u16string> FindHtmlHandlerCommand() override;
+    bool StartDetached(const std::vector<std::u16string>& arguments) override;
+};

@@ -1,0 +1,43 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool WaitForFile(const QString& path) {
+    QDeadlineTimer deadline(10000);
+    while (!QFileInfo::exists(path)) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+TEST(QtDesktopTest, StartsTheProgramWithEachArgumentIntact) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Shell syntax in an argument stays text: touch makes one file of exactly this name.
+    const QString name = QStringLiteral("a b\"; touch pwned; $(id) \u00e9");
+    const QString path = dir.filePath(name);
+    cQtDesktop desktop;
+    ASSERT_TRUE(desktop.StartDetached({u"touch", path.toStdU16String()}));
+    ASSERT_TRUE(WaitForFile(path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
+}
+
+TEST(QtDesktopTest, RefusesWhatCannotStart) {
+    cQtDesktop desktop;
+    EXPECT_FALSE(desktop.StartDetached({}));
+    EXPECT_FALSE(desktop.StartDetached({u"", u"x"}));
+    EXPECT_FALSE(desktop.StartDetached({u"/nonexistent/recallix-no-such-program"}));
+}
+
+}  // namespace
