@@ -375,6 +375,9 @@ void cMainForm::SetAnswerText(const QString& text) {
     const bool wasSetting = m_settingAnswerText;
     m_settingAnswerText = true;
     m_answer->setText(text);
+    // A text the program sets starts with the caret at the front; the change handler
+    // places it where it belongs afterwards.
+    m_answer->setCursorPosition(0);
     m_settingAnswerText = wasSetting;
 }
 

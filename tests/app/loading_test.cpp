@@ -1,0 +1,89 @@
+#include "tests/app/main_window_fixture.h"
+
+namespace {
+
+using LoadingTest = MainWindowTest;
+
+TEST_F(LoadingTest, LoadShowsTheFirstCardTheCountsAndTheFileTitle) {
+    LoadGerman();
+    EXPECT_EQ(Cue(), "one");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(CuesLeft(), "3");
+    EXPECT_EQ(Progress(), 0);
+    EXPECT_EQ(ListedFiles(), QStringList{"german"});
+    EXPECT_EQ(frame->GetStatusText(), Translated(40011));
+    EXPECT_FALSE(AnswerBox()->isReadOnly());
+    EXPECT_EQ(Focused(), AnswerBox());
+}
+
+TEST_F(LoadingTest, CancelledLoadIsReportedAndChangesNothing) {
+    LoadGerman();
+    picker.cancel = true;
+    Button(kIdLoad)->click();
+    EXPECT_EQ(frame->GetStatusText(), Translated(40012));
+    EXPECT_EQ(Cue(), "one");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(ListedFiles(), QStringList{"german"});
+}
+
+TEST_F(LoadingTest, EveryLoadedFileGetsAListItem) {
+    LoadGerman();
+    LoadFiles({WriteCueFile("french.recallix", {{"four", "quatre"}, {"five", "cinq"}})});
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "5");
+    EXPECT_EQ(ListedFiles(), (QStringList{"french", "german"}));
+}
+
+TEST_F(LoadingTest, FileLoadedWithShiftHeldIsReversedButListedUnderItsName) {
+    picker.shift = true;
+    LoadGerman();
+    EXPECT_EQ(Cue(), "eins");
+    EXPECT_EQ(ListedFiles(), QStringList{"german"});
+}
+
+using WorkingSetTest = MainWindowTest;
+
+TEST_F(WorkingSetTest, IgnoreDropsTheCardAndRestartBringsItBack) {
+    LoadGerman();
+    MoveFocusAway();
+    Button(kIdIgnore)->click();
+    EXPECT_NE(Cue(), "one");
+    EXPECT_EQ(CuesLeft(), "2");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(Focused(), AnswerBox());
+    EXPECT_EQ(TimeAfterATick(), "00 : 30");  // the penalty of one ignored entry
+
+    MoveFocusAway();
+    frame->FindAction(kIdRestart)->trigger();
+    EXPECT_EQ(CuesLeft(), "3");
+    EXPECT_EQ(Progress(), 0);
+    EXPECT_EQ(Focused(), AnswerBox());
+    EXPECT_EQ(TimeAfterATick(), "");
+}
+
+TEST_F(WorkingSetTest, ClearFromTheFileMenuEmptiesEverythingAtOnce) {
+    LoadGerman();
+    QTest::keyClicks(AnswerBox(), "ei");
+    MoveFocusAway();
+    frame->FindAction(kIdClear)->trigger();
+    EXPECT_EQ(Cue(), "");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "0");
+    EXPECT_EQ(CuesLeft(), "0");
+    EXPECT_EQ(Progress(), 100);
+    EXPECT_EQ(FileList()->count(), 0);
+    EXPECT_EQ(AnswerBox()->text(), "");
+    EXPECT_TRUE(AnswerBox()->isReadOnly());
+    EXPECT_FALSE(Button(kIdNext)->isEnabled());
+    EXPECT_EQ(Focused(), AnswerBox());
+}
+
+TEST_F(WorkingSetTest, AccentsHelpListsTheCombinations) {
+    MoveFocusAway();
+    cMessageBoxAnswerer answerer(QMessageBox::Ok);
+    frame->FindAction(kIdAccents)->trigger();
+    ASSERT_TRUE(answerer.WasShown());
+    EXPECT_TRUE(answerer.text.startsWith(Translated(40008)));
+    EXPECT_TRUE(answerer.text.contains(u'ß'));
+    EXPECT_EQ(Focused(), AnswerBox());
+}
+
+}  // namespace
