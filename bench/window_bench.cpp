@@ -1,0 +1,103 @@
+// The desktop window: answering a card in a large working set (the whole refresh of the
+// window, painted), and the processor time the window takes while idle with the pass
+// clock running. Runs on Qt's offscreen platform unless another is asked for.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "app/main_app.h"
+#include "app/main_doc.h"
+#include "app/main_form.h"
+#include "app/main_frame.h"
+#include "app/resources/control_ids.h"
+#include "bench/cue_file_generator.h"
+#include "engine/teacher.h"
+#include "platform/memory_profile.h"
+
+namespace {
+
+// The real program on settings kept in memory, with one generated cue file loaded.
+class cBenchWindow {
+public:
+    explicit cBenchWindow(int cards) : m_dir(CreateSampleDirectory()) {
+        const std::string path = WriteSampleCueFile(m_dir, eCueEncoding::Utf16Le, cards);
+        m_app = std::make_unique<cMainApp>(std::make_unique<cMemoryProfile>());
+        m_app->InitInstance({QString::fromStdString(path)});
+        QApplication::processEvents();
+    }
+    ~cBenchWindow() {
+        m_app.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir, ignored);
+    }
+
+    // Types the right answer to the card shown and submits it, as Enter does, then lets
+    // the window repaint.
+    void AnswerRight() {
+        cMainForm* form = m_app->GetFrame()->GetForm();
+        auto* answer = static_cast<QLineEdit*>(form->GetControl(kIdAnswer));
+        const cTeacher& teacher = m_app->GetDocument()->GetTeacher();
+        answer->setText(QString::fromStdU16String(teacher.GetCurrentCard().GetAnswer()));
+        form->OnCommand(kIdNext);
+        QApplication::processEvents();
+    }
+
+private:
+    std::string m_dir;
+    std::unique_ptr<cMainApp> m_app;
+};
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void BM_AnswerAndRefresh(benchmark::State& state) {
+    cBenchWindow window(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.AnswerRight();
+    }
+}
+BENCHMARK(BM_AnswerAndRefresh)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void BM_IdleWithRunningClock(benchmark::State& state) {
+    cBenchWindow window(100);
+    window.AnswerRight();  // the first right answer starts the pass clock
+    for (auto _ : state) {
+        const double cpuBefore = ProcessCpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QTimer::singleShot(10'000, QApplication::instance(), &QApplication::quit);
+        QApplication::exec();
+        const double cpu = ProcessCpuSeconds() - cpuBefore;
+        state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / (double(wall.elapsed()) / 1000);
+    }
+}
+BENCHMARK(BM_IdleWithRunningClock)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
