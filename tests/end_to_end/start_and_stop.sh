@@ -15,17 +15,26 @@ failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 stored_font() { sed -n 's/^Font=//p' "$settings" 2>/dev/null; }
 
-# 1. Starts on a sample file, stays up, stores Font; ends on SIGTERM.
-"$program" "$examples/german-travel.recallix" &
-pid=$!
-sleep 3
-if kill -0 "$pid" 2>/dev/null; then
-  [ "$(stored_font)" = 0 ] || fail "Font not stored after start-up (got '$(stored_font)')"
+# stays_up EXPECTED_FONT [ARGUMENT]: starts the program, checks after a while that it is
+# still running with Font stored as expected, and ends it.
+stays_up() {
+  local expected_font=$1
+  shift
+  "$program" "$@" &
+  local pid=$!
+  sleep 3
+  if ! kill -0 "$pid" 2>/dev/null; then
+    fail "the program did not stay up ($*)"
+    return
+  fi
+  [ "$(stored_font)" = "$expected_font" ] ||
+    fail "Font is '$(stored_font)' while running, not $expected_font"
   kill "$pid"
   wait "$pid" 2>/dev/null
-else
-  fail "the program did not stay up"
-fi
+}
+
+# 1. Starts on a sample file, stays up, stores Font; ends on SIGTERM.
+stays_up 0 "$examples/german-travel.recallix"
 
 # 2. A stored font index with no layout: the start fails and leaves Font 0...
 printf '[General]\nFont=3\n' > "$settings"
@@ -33,16 +42,7 @@ timeout 20 "$program" "$examples/german-travel.recallix" && fail "started with l
 [ "$(stored_font)" = 0 ] || fail "Font not reset to 0 after a failed start"
 # ...so the next start works, in the font it then finds.
 printf '[General]\nFont=2\n' > "$settings"
-"$program" &
-pid=$!
-sleep 3
-if kill -0 "$pid" 2>/dev/null; then
-  [ "$(stored_font)" = 2 ] || fail "Font 2 not kept"
-  kill "$pid"
-  wait "$pid" 2>/dev/null
-else
-  fail "the program did not start with Font 2"
-fi
+stays_up 2
 
 # 3. A cue file that cannot be loaded ends the start with an error.
 timeout 20 "$program" "$settings_home/missing.recallix" 2>/dev/null &&

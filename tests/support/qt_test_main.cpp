@@ -1,3 +1,6 @@
+// The main of every test program that needs a QApplication: headless unless the caller
+// asks for a display, and with the user's configuration folder moved to a temporary one,
+// so nothing a test writes (settings, the file dialog's own state) reaches the user's.
 #include <cstdio>
 
 #include <QApplication>
@@ -10,7 +13,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // Nothing a test does may reach the user's own settings.
     QTemporaryDir configHome;
     if (!configHome.isValid()) {
         std::fprintf(stderr, "cannot create a temporary configuration folder\n");
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     QApplication app(argc, argv);
-    // Tests close the window and go on with the next one.
+    // Tests close windows and go on with the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }
