@@ -76,10 +76,16 @@ const cAccent* cAccentList::FindMatch(std::u16string_view rest) const {
 }
 
 std::u16string cAccentList::SubstituteAccents(std::u16string_view text) const {
+    size_t position = FindCandidate(text, 0);
+    if (position == text.size()) {
+        // Most texts hold no combination: one copy, bars turned into slashes.
+        std::u16string result(text);
+        std::replace(result.begin(), result.end(), u'|', u'/');
+        return result;
+    }
     std::u16string result;
     result.reserve(text.size());
     size_t copiedUpTo = 0;  // text before this position is in result already
-    size_t position = 0;
     while (position < text.size()) {
         position = FindCandidate(text, position);
         if (position == text.size()) {

@@ -16,10 +16,10 @@ bool IsWideSpace(char16_t c) {
 std::u16string_view TrimWhiteSpace(std::u16string_view text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && IsWideSpace(text[begin])) {
+    while (begin < end && IsWideSpaceQuick(text[begin])) {
         ++begin;
     }
-    while (end > begin && IsWideSpace(text[end - 1])) {
+    while (end > begin && IsWideSpaceQuick(text[end - 1])) {
         --end;
     }
     return text.substr(begin, end - begin);

@@ -14,7 +14,7 @@ uint32_t HashOf(uint32_t id) { return id >> 4; }
 cCardMap::cCardMap() = default;
 cCardMap::~cCardMap() = default;
 
-void cCardMap::Add(cCueLineKey key, cCueLine card) {
+void cCardMap::Add(cCueLineKey key, cCueLine&& card) {
     const uint32_t id = key.GetId();
     const bool follows = m_cards.empty() || id - m_firstId == m_cards.size();
     if (key.IsNull() || !follows) {

@@ -26,7 +26,7 @@ public:
     // Stores card under key. Keys follow one another (the teacher hands them out so): the
     // first key is any non-null id, each further one the next id. Any other key throws
     // std::invalid_argument and leaves the map unchanged.
-    void Add(cCueLineKey key, cCueLine card);
+    void Add(cCueLineKey key, cCueLine&& card);
 
     // The card stored under key, or null.
     const cCueLine* Find(cCueLineKey key) const;

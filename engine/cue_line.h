@@ -11,8 +11,6 @@ public:
 
     const std::u16string& GetCue() const { return m_cue; }
     const std::u16string& GetAnswer() const { return m_answer; }
-    void SetCue(std::u16string cue) { m_cue = std::move(cue); }
-    void SetAnswer(std::u16string answer) { m_answer = std::move(answer); }
 
 private:
     std::u16string m_cue;

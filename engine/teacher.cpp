@@ -42,7 +42,7 @@ void cTeacher::AddCard(std::unique_ptr<cCueLine> card) {
     }
 }
 
-void cTeacher::AddCard(cCueLine card) {
+void cTeacher::AddCard(cCueLine&& card) {
     const cCueLineKey key(m_nextCardId);
     m_cards.Add(key, std::move(card));
     ++m_nextCardId;

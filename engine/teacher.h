@@ -32,7 +32,7 @@ public:
     // Stores the card under the next id and queues it at the front of the to-do list.
     // A null card is ignored.
     void AddCard(std::unique_ptr<cCueLine> card);
-    void AddCard(cCueLine card);
+    void AddCard(cCueLine&& card);
     void AddLoadedFile(const std::u16string& path);
     int GetLoadedFileCount() const;
     std::u16string GetLoadedFile(int index) const;  // empty when out of range
