@@ -139,3 +139,34 @@ TEST_F(LoadTest, FinishedPassIsRecordedUnderItsFiles) {
     EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"numbers_recallix", 0), 6000u);
     EXPECT_EQ(teacher.GetFastestText(), u"00 : 06");
 }
+
+TEST_F(LoadTest, OddFilesLoadWithWhateverValidLinesTheyHold) {
+    // UTF-16 big-endian: taken as 8-bit text with its zero bytes dropped.
+    std::string bigEndian = "\xFE\xFF";
+    for (char c : std::string("Baum = tree\nHaus = house\n")) {
+        bigEndian += '\0';
+        bigEndian += c;
+    }
+    dir.Write("big-endian.recallix", bigEndian);
+    EXPECT_TRUE(teacher.LoadCueFile(Path("big-endian.recallix"), false));
+    EXPECT_EQ(teacher.GetTotalCues(), 2);
+
+    // Binary garbage around one good line.
+    std::string garbage(4096, '\0');
+    for (size_t i = 0; i < garbage.size(); ++i) {
+        garbage[i] = static_cast<char>((i * 131) % 256);
+    }
+    dir.Write("garbage.recallix", garbage + "\nKatze = cat\n" + garbage);
+    EXPECT_TRUE(teacher.LoadCueFile(Path("garbage.recallix"), false));
+    EXPECT_GE(teacher.GetTotalCues(), 3);
+
+    // One line of 100 MB.
+    std::string huge = "long = ";
+    huge.append(100 * 1024 * 1024, 'x');
+    dir.Write("huge.recallix", huge);
+    huge = std::string();
+    const int before = teacher.GetTotalCues();
+    EXPECT_TRUE(teacher.LoadCueFile(Path("huge.recallix"), false));
+    EXPECT_EQ(teacher.GetTotalCues(), before + 1);
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 3);
+}
