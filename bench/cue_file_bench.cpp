@@ -65,6 +65,8 @@ void BM_ReadLines(benchmark::State& state, eCueEncoding encoding) {
         }
     }
     state.SetItemsProcessed(state.iterations() * kLines);
+    // Highest resident memory so far: the baseline for the peak of loading.
+    state.counters["peak_rss_MiB"] = ReadProcessMemoryMiB("VmHWM");
 }
 
 void BM_ReadPairs(benchmark::State& state, eCueEncoding encoding) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
@@ -73,20 +74,35 @@ BENCHMARK(BM_AnswerAndRefresh)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-void BM_IdleWithRunningClock(benchmark::State& state) {
-    cBenchWindow window(100);
-    window.AnswerRight();  // the first right answer starts the pass clock
+// Runs the event loop for a while and reports the processor time taken, in per cent of
+// one core.
+void MeasureIdle(benchmark::State& state) {
+    constexpr int kIdleMs = 5000;
     for (auto _ : state) {
         const double cpuBefore = ProcessCpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        QTimer::singleShot(10'000, QApplication::instance(), &QApplication::quit);
+        QTimer::singleShot(kIdleMs, QApplication::instance(), &QApplication::quit);
         QApplication::exec();
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / (double(wall.elapsed()) / 1000);
     }
 }
+
+void BM_IdleWithRunningClock(benchmark::State& state) {
+    cBenchWindow window(100);
+    window.AnswerRight();  // the first right answer starts the pass clock
+    MeasureIdle(state);
+}
 BENCHMARK(BM_IdleWithRunningClock)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The baseline: an empty window of the toolkit, idle.
+void BM_IdleEmptyWindow(benchmark::State& state) {
+    QMainWindow window;
+    window.show();
+    MeasureIdle(state);
+}
+BENCHMARK(BM_IdleEmptyWindow)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 

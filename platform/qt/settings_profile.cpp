@@ -83,6 +83,10 @@ bool cSettingsProfile::WriteValue(const QString& key, const QVariant& value) {
     if (settings->status() != QSettings::NoError || !settings->isWritable()) {
         return false;
     }
+    // Writing what is stored already would only cost a rewrite of the file.
+    if (settings->contains(key) && settings->value(key).toString() == value.toString()) {
+        return true;
+    }
     settings->setValue(key, value);
     settings->sync();
     return settings->status() == QSettings::NoError;
