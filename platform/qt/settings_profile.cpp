@@ -1,8 +1,10 @@
 #include "platform/qt/settings_profile.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -46,6 +48,59 @@ std::optional<uint32_t> ToUint32(const QVariant& value) {
     return static_cast<uint32_t>(number);
 }
 
+// Whether QSettings reads the INI line as the line it is: empty, a comment, a group
+// header or key=value.
+bool IsWholeIniLine(QByteArrayView line) {
+    while (!line.isEmpty() && (line.front() == ' ' || line.front() == '\t')) {
+        line = line.sliced(1);
+    }
+    if (line.isEmpty() || line.front() == ';') {
+        return true;
+    }
+    bool inQuotes = false;
+    bool hasEquals = false;
+    qsizetype end = 0;
+    for (; end < line.size(); ++end) {
+        const char c = line[end];
+        if (c == '\\' && ++end == line.size()) {
+            return false;  // joins the next line to this one
+        }
+        if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == '=' && !inQuotes) {
+            hasEquals = true;
+        } else if (c == ';' && !inQuotes) {
+            break;  // the rest is a comment
+        }
+    }
+    if (inQuotes) {
+        return false;  // runs on over the lines below, group headers included
+    }
+    return line.front() == '[' ? line.first(end).contains(']') : hasEquals;
+}
+
+// QSettings writes back only what it has read, so a line it misreads (a quote left open
+// swallows the lines below it, a trailing backslash joins the next line, a line without
+// "=" is dropped) would be lost on the next write, with any fastest times in it. Such a
+// file is left as it is for the user to repair; so is one that cannot be read.
+bool IsSafeToRewrite(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    QByteArray text = file.readAll();
+    if (text.startsWith("\xEF\xBB\xBF")) {
+        text.remove(0, 3);
+    }
+    text.replace('\r', '\n');
+    const QList<QByteArray> lines = text.split('\n');
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const QByteArray& line) { return IsWholeIniLine(line); });
+}
+
 }  // namespace
 
 cSettingsProfile::cSettingsProfile() = default;
@@ -86,6 +141,9 @@ bool cSettingsProfile::WriteValue(const QString& key, const QVariant& value) {
     // Writing what is stored already would only cost a rewrite of the file.
     if (settings->contains(key) && settings->value(key).toString() == value.toString()) {
         return true;
+    }
+    if (!IsSafeToRewrite(settings->fileName())) {
+        return false;
     }
     settings->setValue(key, value);
     settings->sync();

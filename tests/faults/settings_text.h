@@ -1,0 +1,29 @@
+#pragma once
+
+// The settings file as raw text, the way another tool (or the user's editor) sees it.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// Every line is one of those the program writes: empty, a group header or key=value.
+inline bool IsWellFormedIni(const QByteArray& text) {
+    for (const QByteArray& line : text.split('\n')) {
+        const bool header = line.startsWith('[') && line.endsWith(']');
+        if (!line.isEmpty() && !header && line.indexOf('=') <= 0) {
+            return false;
+        }
+    }
+    return true;
+}
