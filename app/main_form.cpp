@@ -365,7 +365,9 @@ void cMainForm::OnAnswerChanged() {
     if (resultText != boxText) {
         SetAnswerText(resultText);
         if (newCaret >= 0) {
-            m_answer->setCursorPosition(std::min(newCaret, static_cast<int>(resultText.size())));
+            // The nested runs may have shortened the text further (a bar that became a
+            // slash and then part of a letter), so the caret is kept within what is there.
+            m_answer->setCursorPosition(std::min(newCaret, static_cast<int>(m_answer->text().size())));
         }
     }
     UpdateAnswerState();

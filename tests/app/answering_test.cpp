@@ -12,30 +12,23 @@ protected:
     }
 };
 
-TEST_F(TypingTest, CombinationBecomesTheAccentedLetterWithTheCaretBehindIt) {
-    QTest::keyClicks(AnswerBox(), "a:");
-    EXPECT_EQ(AnswerBox()->text(), "ä");
-    EXPECT_EQ(AnswerBox()->cursorPosition(), 1);
-}
-
-TEST_F(TypingTest, CombinationTypedInsideTheTextKeepsTheCaretBehindTheNewLetter) {
-    QTest::keyClicks(AnswerBox(), "Mller");
+TEST_F(TypingTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
+    AnswerBox()->setText("Mller");
     AnswerBox()->setCursorPosition(1);
     QTest::keyClicks(AnswerBox(), "u:");
     EXPECT_EQ(AnswerBox()->text(), "Müller");
     EXPECT_EQ(AnswerBox()->cursorPosition(), 2);
-}
 
-TEST_F(TypingTest, PastedCombinationsAreAllReplaced) {
+    AnswerBox()->clear();
     QApplication::clipboard()->setText("Gru:s:e");
     AnswerBox()->paste();
     EXPECT_EQ(AnswerBox()->text(), "Grüße");
     EXPECT_EQ(AnswerBox()->cursorPosition(), 5);
-}
 
-TEST_F(TypingTest, BarAfterEGivesEAcuteAndAfterOtherLettersASlash) {
-    QTest::keyClicks(AnswerBox(), "e|");
-    EXPECT_EQ(AnswerBox()->text(), "é");
+    // A bar after e gives é, after other letters a slash.
+    AnswerBox()->clear();
+    QTest::keyClicks(AnswerBox(), "e|t");
+    EXPECT_EQ(AnswerBox()->text(), "ét");
     AnswerBox()->clear();
     QTest::keyClicks(AnswerBox(), "x|");
     EXPECT_EQ(AnswerBox()->text(), "x/");
@@ -52,63 +45,53 @@ TEST_F(TypingTest, CombinationFormedAtTheStartLeavesTheCaretAtTheStart) {
     EXPECT_EQ(AnswerBox()->cursorPosition(), 0);
 }
 
-class NextTest : public TypingTest {};
-
-TEST_F(NextTest, EnterWithTheRightAnswerShowsAnotherCue) {
-    QTest::keyClicks(AnswerBox(), "eins");
-    EXPECT_TRUE(Button(kIdNext)->isEnabled());
-    QTest::keyClick(AnswerBox(), Qt::Key_Return);
-    EXPECT_NE(Cue(), "one");
-    EXPECT_FALSE(Cue().isEmpty());
-    EXPECT_EQ(CuesLeft(), "2");
-    EXPECT_EQ(AnswerBox()->text(), "");
-    EXPECT_FALSE(Button(kIdNext)->isEnabled());
-}
+using NextTest = TypingTest;
 
 TEST_F(NextTest, ShiftOrCtrlOnlyGivesTheFocusBack) {
     QTest::keyClicks(AnswerBox(), "eins");
     QTest::keyClick(AnswerBox(), Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(AnswerBox(), Qt::Key_Return, Qt::ControlModifier);
     QTest::mouseClick(Button(kIdNext), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(Cue(), "one");
     EXPECT_EQ(CuesLeft(), "3");
     EXPECT_EQ(AnswerBox()->text(), "eins");
     EXPECT_EQ(Focused(), AnswerBox());
     QTest::mouseMove(Button(kIdNext));  // lets go of Ctrl for the tests that follow
 }
 
-TEST_F(NextTest, NothingIsSubmittedForAnEmptyBoxOrAPunctuationMarkAlone) {
+TEST_F(NextTest, EnterSubmitsOnlyAnAnswerThatIsMoreThanAPunctuationMark) {
     cMessageBoxAnswerer answerer(QMessageBox::Ok);
-    EXPECT_FALSE(Button(kIdNext)->isEnabled());
     QTest::keyClick(AnswerBox(), Qt::Key_Return);
     QTest::keyClicks(AnswerBox(), ".");
     EXPECT_FALSE(Button(kIdNext)->isEnabled());
     QTest::keyClick(AnswerBox(), Qt::Key_Return);
-    EXPECT_FALSE(answerer.WasShown());
-    EXPECT_EQ(AnswerBox()->text(), ".");
+    EXPECT_FALSE(answerer.shown);
     EXPECT_EQ(CuesLeft(), "3");
+
+    AnswerBox()->clear();
+    QTest::keyClicks(AnswerBox(), "eins");
+    EXPECT_TRUE(Button(kIdNext)->isEnabled());
+    QTest::keyClick(AnswerBox(), Qt::Key_Return);
+    EXPECT_NE(Cue(), "one");
+    EXPECT_EQ(CuesLeft(), "2");
+    EXPECT_EQ(AnswerBox()->text(), "");
+    EXPECT_FALSE(Button(kIdNext)->isEnabled());
 }
 
 TEST_F(NextTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
     AnswerRight();  // starts the clock
     const QString cue = Cue();
+    const QString answer = RightAnswer();
     QTest::keyClicks(AnswerBox(), "falsch");
-    QString cueWhileOpen;
-    QString answerWhileOpen;
-    QString timeWhileOpen;
     cMessageBoxAnswerer answerer(QMessageBox::Ok, [&] {
-        cueWhileOpen = Cue();
-        answerWhileOpen = AnswerBox()->text();
+        EXPECT_EQ(Cue(), cue + " = " + answer);  // the correct answer behind the message
+        EXPECT_EQ(AnswerBox()->text(), "falsch");
         ticks.Advance(7000);
-        timeWhileOpen = TimeAfterATick();
+        EXPECT_EQ(TimeAfterATick(), "00 : 07");  // the clock runs on behind the message
     });
     QTest::keyClick(AnswerBox(), Qt::Key_Return);
-    ASSERT_TRUE(answerer.WasShown());
+    ASSERT_TRUE(answerer.shown);
     EXPECT_EQ(answerer.text, Translated(40010));
     EXPECT_EQ(answerer.icon, QMessageBox::Critical);
-    EXPECT_EQ(cueWhileOpen, cue + " = " + answers.at(cue));
-    EXPECT_EQ(answerWhileOpen, "falsch");
-    EXPECT_EQ(timeWhileOpen, "00 : 07");  // the clock runs on behind the message
     EXPECT_EQ(Cue(), cue);
     EXPECT_EQ(AnswerBox()->text(), "");
     EXPECT_EQ(CuesLeft(), "4");  // the card comes twice more
@@ -118,17 +101,13 @@ TEST_F(NextTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
 TEST_F(NextTest, FinishedPassFreezesTheTimeAndLocksTheAnswerBox) {
     AnswerRight();  // the first right answer starts the clock
     ticks.Advance(30000);
-    EXPECT_EQ(TimeAfterATick(), "00 : 30");
     AnswerRight();
     ticks.Advance(35000);
     AnswerRight();
-    EXPECT_EQ(TimeAfterATick(), "01 : 05");
     ticks.Advance(10000);
     EXPECT_EQ(TimeAfterATick(), "01 : 05");
     EXPECT_EQ(Edit(kIdFastest)->text(), "01 : 05");
-    EXPECT_EQ(CuesLeft(), "0");
     EXPECT_EQ(Progress(), 100);
-    EXPECT_EQ(AnswerBox()->text(), "");
     EXPECT_TRUE(AnswerBox()->isReadOnly());
     QTest::keyClicks(AnswerBox(), "x");
     EXPECT_EQ(AnswerBox()->text(), "");

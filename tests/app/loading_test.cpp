@@ -4,40 +4,32 @@ namespace {
 
 using LoadingTest = MainWindowTest;
 
-TEST_F(LoadingTest, LoadShowsTheFirstCardTheCountsAndTheFileTitle) {
+TEST_F(LoadingTest, LoadShowsTheFirstCardTheCountsAndTheFileTitles) {
     LoadGerman();
     EXPECT_EQ(Cue(), "one");
     EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
-    EXPECT_EQ(CuesLeft(), "3");
-    EXPECT_EQ(Progress(), 0);
-    EXPECT_EQ(ListedFiles(), QStringList{"german"});
     EXPECT_EQ(frame->GetStatusText(), Translated(40011));
     EXPECT_FALSE(AnswerBox()->isReadOnly());
     EXPECT_EQ(Focused(), AnswerBox());
-}
 
-TEST_F(LoadingTest, CancelledLoadIsReportedAndChangesNothing) {
-    LoadGerman();
+    LoadFile("french.recallix", "four = quatre\nfive = cinq\n");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "5");
+    ASSERT_EQ(FileList()->count(), 2);
+    EXPECT_EQ(FileList()->item(0)->text(), "french");  // sorted by name
+    EXPECT_EQ(FileList()->item(1)->text(), "german");
+
     picker.cancel = true;
     Button(kIdLoad)->click();
     EXPECT_EQ(frame->GetStatusText(), Translated(40012));
-    EXPECT_EQ(Cue(), "one");
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
-    EXPECT_EQ(ListedFiles(), QStringList{"german"});
-}
-
-TEST_F(LoadingTest, EveryLoadedFileGetsAListItem) {
-    LoadGerman();
-    LoadFiles({WriteCueFile("french.recallix", {{"four", "quatre"}, {"five", "cinq"}})});
     EXPECT_EQ(Edit(kIdTotalCues)->text(), "5");
-    EXPECT_EQ(ListedFiles(), (QStringList{"french", "german"}));
+    EXPECT_EQ(FileList()->count(), 2);
 }
 
 TEST_F(LoadingTest, FileLoadedWithShiftHeldIsReversedButListedUnderItsName) {
     picker.shift = true;
     LoadGerman();
     EXPECT_EQ(Cue(), "eins");
-    EXPECT_EQ(ListedFiles(), QStringList{"german"});
+    EXPECT_EQ(FileList()->item(0)->text(), "german");
 }
 
 using WorkingSetTest = MainWindowTest;
@@ -48,7 +40,6 @@ TEST_F(WorkingSetTest, IgnoreDropsTheCardAndRestartBringsItBack) {
     Button(kIdIgnore)->click();
     EXPECT_NE(Cue(), "one");
     EXPECT_EQ(CuesLeft(), "2");
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
     EXPECT_EQ(Focused(), AnswerBox());
     EXPECT_EQ(TimeAfterATick(), "00 : 30");  // the penalty of one ignored entry
 
@@ -67,7 +58,6 @@ TEST_F(WorkingSetTest, ClearFromTheFileMenuEmptiesEverythingAtOnce) {
     frame->FindAction(kIdClear)->trigger();
     EXPECT_EQ(Cue(), "");
     EXPECT_EQ(Edit(kIdTotalCues)->text(), "0");
-    EXPECT_EQ(CuesLeft(), "0");
     EXPECT_EQ(Progress(), 100);
     EXPECT_EQ(FileList()->count(), 0);
     EXPECT_EQ(AnswerBox()->text(), "");
@@ -80,9 +70,10 @@ TEST_F(WorkingSetTest, AccentsHelpListsTheCombinations) {
     MoveFocusAway();
     cMessageBoxAnswerer answerer(QMessageBox::Ok);
     frame->FindAction(kIdAccents)->trigger();
-    ASSERT_TRUE(answerer.WasShown());
+    ASSERT_TRUE(answerer.shown);
     EXPECT_TRUE(answerer.text.startsWith(Translated(40008)));
-    EXPECT_TRUE(answerer.text.contains(u'ß'));
+    EXPECT_TRUE(answerer.text.contains("\na:\tä\n"));
+    EXPECT_TRUE(answerer.text.endsWith("\ns:\tß\n"));
     EXPECT_EQ(Focused(), AnswerBox());
 }
 

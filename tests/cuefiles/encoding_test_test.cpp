@@ -4,93 +4,74 @@
 #include <string_view>
 
 #include "cuefiles/encoding_test.h"
-#include "tests/cuefiles/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-bool IsUnicode(std::string_view bytes) {
-    return IsUnicodeSample({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
-}
-
-bool IsUnicodeStart(std::string_view bytes) {
-    return IsUnicodeFileStart({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
+std::span<const unsigned char> Bytes(std::string_view bytes) {
+    return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
 }
 
 std::string Utf16BeBytes(std::u16string_view text) {
     std::string bytes;
     for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit >> 8);
-        bytes += static_cast<char>(unit & 0xFF);
+        bytes += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
     }
     return bytes;
 }
 
 }  // namespace
 
-TEST(CueEncodingTest, ByteOrderMarksDecide) {
-    EXPECT_TRUE(IsUnicode(Utf16LeBytesWithMark(u"Hund = dog\nKatze = ca")));
-    EXPECT_TRUE(IsUnicode(Utf16LeBytesWithMark(u"日本語の単語帳、第三章：動物")));
-    EXPECT_FALSE(IsUnicode("\xFE\xFF" + Utf16BeBytes(u"Hund = dog\nKatze = ca")));
-    EXPECT_FALSE(
-        IsUnicode("\xEF\xBB\xBF"
-                  "Hund = dog\nKatze = cat\nMaus ="));
-}
-
-TEST(CueEncodingTest, AsciiStoredIn16BitsIsUnicode) {
-    EXPECT_TRUE(IsUnicode(Utf16LeBytes(u"Hund = dog\nKatze = ")));
-    EXPECT_TRUE(IsUnicode(Utf16LeBytes(u"犬 = dog\n猫 = cat\n鳥 = b")));
-    // Big-endian has its zero bytes on the other side.
-    EXPECT_FALSE(IsUnicode(Utf16BeBytes(u"Hund = dog\nKatze = ")));
-    EXPECT_FALSE(IsUnicode(Utf16BeBytes(u"WortWortWortWort")));
-}
-
-TEST(CueEncodingTest, EightBitTextIsNotUnicode) {
-    EXPECT_FALSE(IsUnicode("Hund = dog\nKatze = cat\nMaus = mo"));
-    EXPECT_FALSE(IsUnicode("================================"));
-    EXPECT_FALSE(
-        IsUnicode("M\xE4"
-                  "dchen = girl\nStra\xDF"
-                  "e = street\nB\xE4r"));
-    EXPECT_FALSE(
-        IsUnicode("M\xC3\xA4"
-                  "dchen = girl\nStra\xC3\x9F"
-                  "e = street\nB"));
-    EXPECT_FALSE(IsUnicode("\xE7\x8A\xAC = dog\n\xE7\x8C\xAB = cat\n\xE9\xB3\xA5\xE3\x81\xAE\xE3"));
-    EXPECT_FALSE(
-        IsUnicode("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE5\x8D\x98"
-                  "\xE8\xAA\x9E\xE5\xB8\xB3\xE3\x80\x81\xE7\xAC\xAC\xE4\xB8\x89\xE7"));
-    EXPECT_FALSE(IsUnicode(std::string(32, '\0')));
-}
-
-TEST(CueEncodingTest, EastAsianTextWithoutMarkIsUnicode) {
-    EXPECT_TRUE(IsUnicode(Utf16LeBytes(u"日本語の勉強をしましょう。今日は")));
-    EXPECT_TRUE(IsUnicode(Utf16LeBytes(u"あいうえおかきくけこさしすせそた")));
-    EXPECT_TRUE(IsUnicode(Utf16LeBytes(u"한국어단어장입니다제삼장동물입니")));
+TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
+    for (const std::string& bytes : {
+             Utf16LeBytes(u"Hund = dog\nKatze = ca", true),  // the mark decides
+             Utf16LeBytes(u"Hund = dog\nKatze = "),          // ASCII stored in 16 bits
+             Utf16LeBytes(u"犬 = dog\n猫 = cat\n鳥 = b"),
+             Utf16LeBytes(u"日本語の勉強をしましょう。今日は"),  // East Asian text without a mark
+             Utf16LeBytes(u"あいうえおかきくけこさしすせそた"),
+             Utf16LeBytes(u"한국어단어장입니다제삼장동물입니"),
+         }) {
+        EXPECT_TRUE(IsUnicodeSample(Bytes(bytes))) << testing::PrintToString(bytes);
+    }
+    for (const std::string& bytes : {
+             "\xFE\xFF" + Utf16BeBytes(u"Hund = dog\nKatze = ca"),
+             Utf16BeBytes(u"Hund = dog\nKatze = "),
+             std::string("\xEF\xBB\xBFHund = dog\nKatze = cat\nMaus ="),
+             std::string("Hund = dog\nKatze = cat\nMaus = mo"),
+             std::string("================================"),
+             std::string("M\344dchen = girl\nStra\337e = street\nB\344r"),
+             std::string("Mädchen = girl\nStraße = street\nB"),
+             std::string("犬 = dog\n猫 = cat\n鳥の\xE3"),
+             std::string("日本語の単語帳、第三\xE7"),
+             std::string(32, '\0'),
+         }) {
+        EXPECT_FALSE(IsUnicodeSample(Bytes(bytes))) << testing::PrintToString(bytes);
+    }
 }
 
 TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
-    const std::string unicode = Utf16LeBytesWithMark(u"Hund = dog\nKatze = cat\n");
-    EXPECT_TRUE(IsUnicodeStart(unicode));
+    const std::string unicode = Utf16LeBytes(u"Hund = dog\nKatze = cat\n", true);
+    EXPECT_TRUE(IsUnicodeFileStart(Bytes(unicode)));
     // Without a mark, under 32 bytes of text is 8-bit, whatever the content.
     const std::string unmarked = unicode.substr(2);
-    EXPECT_TRUE(IsUnicodeStart(unmarked));
-    EXPECT_FALSE(IsUnicodeStart(unmarked.substr(0, 31)));
+    EXPECT_TRUE(IsUnicodeFileStart(Bytes(unmarked)));
+    EXPECT_FALSE(IsUnicodeFileStart(Bytes(unmarked.substr(0, 31))));
     // CR LF counts as one byte, so 40 raw bytes can be too few.
     std::string pairs = "a";
     for (int i = 0; i < 19; ++i) {
         pairs += "\r\n";
     }
-    EXPECT_FALSE(IsUnicodeStart(pairs));
+    EXPECT_FALSE(IsUnicodeFileStart(Bytes(pairs)));
     // A byte 0x1A ends 8-bit text early.
     std::string cut = unmarked;
     cut[10] = '\x1A';
-    EXPECT_FALSE(IsUnicodeStart(cut));
+    EXPECT_FALSE(IsUnicodeFileStart(Bytes(cut)));
     // The mark decides alone: a short marked file, or one holding U+4E1A, is still UTF-16.
-    EXPECT_TRUE(IsUnicodeStart(Utf16LeBytesWithMark(u"a=b")));
-    EXPECT_TRUE(IsUnicodeStart(Utf16LeBytesWithMark(u"\u4E1A = business\n")));
+    EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"a=b", true))));
+    EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"\u4E1A = business\n", true))));
 
     const cTempDir dir;
     EXPECT_TRUE(IsUnicodeCueFile(dir.Write("u", unicode)));
     EXPECT_FALSE(IsUnicodeCueFile(dir.Write("a", "Hund = dog\nKatze = cat\nMaus = mouse\n")));
-    EXPECT_FALSE(IsUnicodeCueFile(dir.Path("missing").u16string()));
+    EXPECT_FALSE(IsUnicodeCueFile(dir.U16("missing")));
 }

@@ -31,27 +31,15 @@ void ExpectDecodes(eCueEncoding encoding, std::string_view bytes, std::u16string
 // Every case is also fed byte by byte, so that sequences split between reads are covered.
 TEST(CueTextDecoderTest, DecodesPiecesOfAnySize) {
     using namespace std::string_view_literals;
-    ExpectDecodes(eCueEncoding::Utf16Le,
-                  "\xFF\xFE"
-                  "a\0\0\0\x3D\xD8\x00\xDE\xFF\xFE\x00\xD8!"sv,
+    ExpectDecodes(eCueEncoding::Utf16Le, "\xFF\376a\0\0\0=\xD8\0\xDE\xFF\xFE\0\xD8!"sv,
                   u"a\U0001F600\uFEFF\xD800");
     ExpectDecodes(eCueEncoding::Utf16Le, "a\0\xFF\xFE"sv, u"a\uFEFF");
-    ExpectDecodes(eCueEncoding::Latin1,
-                  "\xEF\xBB\xBF\0a\xFF\x1A"
-                  "b"sv,
-                  u"ï»¿aÿ");
-    ExpectDecodes(eCueEncoding::Utf8,
-                  "\xEF\xBB\xBF"
-                  "a\0\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"sv,
+    ExpectDecodes(eCueEncoding::Latin1, "\xEF\xBB\xBF\0a\xFF\032b"sv, u"ï»¿aÿ");
+    ExpectDecodes(eCueEncoding::Utf8, "\xEF\xBB\277a\0\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"sv,
                   u"aä€\U0001F600");
     ExpectDecodes(eCueEncoding::Utf8, "\xEF\xBB\xBF\xEF\xBB\xBF", u"\uFEFF");
     // Each broken sequence becomes one U+FFFD, and the byte that broke it starts anew.
-    ExpectDecodes(eCueEncoding::Utf8,
-                  "\xE3\x81"
-                  "a\xC0\xAF\xED\xA0\x80\xF4\x90\xFF"
-                  "b\xE3\x81",
-                  u"\xFFFD"
-                  u"a\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD"
-                  u"b\xFFFD");
+    ExpectDecodes(eCueEncoding::Utf8, "\xE3\201a\xC0\xAF\xED\xA0\x80\xF4\x90\377b\xE3\x81",
+                  u"\uFFFDa\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDb\uFFFD");
     ExpectDecodes(eCueEncoding::Utf8, "x\xE3\x81\x1A\xE3\x81\x82", u"x\xFFFD");
 }

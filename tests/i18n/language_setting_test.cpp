@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "i18n/language_table.h"
 #include "platform/memory_profile.h"
 #include "platform/thread_locale.h"
 
-namespace {
-
-TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscore) {
-    EXPECT_EQ(ParseLanguageSetting(u"Language_1041"), 1041);
+TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscoreAsA32BitLong) {
     EXPECT_EQ(ParseLanguageSetting(u"Language_1033x"), 1033);
     EXPECT_EQ(ParseLanguageSetting(u"a_1041_1033"), 1041);
     EXPECT_EQ(ParseLanguageSetting(u"_1041"), 1041);
     EXPECT_EQ(ParseLanguageSetting(u"Language_  \t+1041"), 1041);
     EXPECT_EQ(ParseLanguageSetting(u"Language_\u30001041"), 1041);  // ideographic space
     EXPECT_EQ(ParseLanguageSetting(u"Language_001041"), 1041);
-}
-
-TEST(LanguageSettingTest, NoLanguageWithoutUnderscoreOrDigits) {
+    // No language without an underscore or digits after it.
     EXPECT_EQ(ParseLanguageSetting(u""), 0);
     EXPECT_EQ(ParseLanguageSetting(u"Language1041"), 0);
     EXPECT_EQ(ParseLanguageSetting(u"Language_"), 0);
@@ -26,9 +20,7 @@ TEST(LanguageSettingTest, NoLanguageWithoutUnderscoreOrDigits) {
     EXPECT_EQ(ParseLanguageSetting(u"Language_+"), 0);
     EXPECT_EQ(ParseLanguageSetting(u"Language_- 1041"), 0);
     EXPECT_EQ(ParseLanguageSetting(u"Language_\uFF11\uFF10\uFF14\uFF11"), 0);  // full-width
-}
-
-TEST(LanguageSettingTest, KeepsTheLow16BitsOfA32BitLong) {
+    // The low 16 bits of a 32-bit long.
     EXPECT_EQ(ParseLanguageSetting(u"Language_66577"), 1041);
     EXPECT_EQ(ParseLanguageSetting(u"Language_-1"), 65535);
     EXPECT_EQ(ParseLanguageSetting(u"Language_2147483647"), 65535);
@@ -39,20 +31,8 @@ TEST(LanguageSettingTest, KeepsTheLow16BitsOfA32BitLong) {
     EXPECT_EQ(ParseLanguageSetting(u"Language_-99999999999999999999999999"), 0);
 }
 
-TEST(LanguageSettingTest, FormatsWhatParseReadsBack) {
-    EXPECT_EQ(FormatLanguageSetting(1041), u"Language_1041");
-    EXPECT_EQ(FormatLanguageSetting(0), u"Language_0");
-    EXPECT_EQ(FormatLanguageSetting(65535), u"Language_65535");
-    for (uint16_t id : {uint16_t{1}, uint16_t{1033}, uint16_t{2057}, uint16_t{65535}}) {
-        EXPECT_EQ(ParseLanguageSetting(FormatLanguageSetting(id)), id);
-    }
-}
-
-}  // namespace
-
 TEST(ApplyLanguageTest, StoresTheLanguageAndMakesItCurrent) {
     cMemoryProfile profile;
-    EXPECT_EQ(ReadLanguageSetting(profile), 0);
     ApplyLanguage(1041, profile);
     EXPECT_EQ(GetThreadLocale(), 1041u);
     EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_1041");
@@ -62,17 +42,4 @@ TEST(ApplyLanguageTest, StoresTheLanguageAndMakesItCurrent) {
     EXPECT_EQ(GetThreadLocale(), 1041u);
     EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_65535");
     SetThreadLocale(1033);
-}
-
-TEST(LanguageTableTest, OffersEnglishThenJapanese) {
-    cLanguageTable table;
-    EXPECT_EQ(table.GetLanguageCount(), 2);
-    EXPECT_EQ(table.GetLanguage(0), 1033);
-    EXPECT_EQ(table.GetLanguage(1), 1041);
-    EXPECT_EQ(table.GetLanguage(2), 0);
-    EXPECT_EQ(table.GetLanguage(-1), 0);
-    EXPECT_EQ(table.GetMenuLanguage(31000), 0);
-    table.SetMenuLanguage(31000, 1033);
-    table.SetMenuLanguage(31000, 1041);
-    EXPECT_EQ(table.GetMenuLanguage(31000), 1041);
 }

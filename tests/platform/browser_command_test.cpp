@@ -9,7 +9,7 @@ namespace {
 
 using Arguments = std::vector<std::u16string>;
 
-TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddress) {
+TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddressAndWhatFollowsItDropped) {
     // A quoted placeholder at the end leaves its preceding space, so two spaces precede U.
     EXPECT_EQ(BuildBrowserCommandLine(u"prog -new \"%1\"", u"U"), u"prog -new  U");
     EXPECT_EQ(BuildBrowserCommandLine(u"/usr/bin/web %u", u"U"), u"/usr/bin/web  U");
@@ -19,9 +19,7 @@ TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddress) {
     // Without a placeholder the address is appended after one space.
     EXPECT_EQ(BuildBrowserCommandLine(u"web --new-tab", u"a b"), u"web --new-tab a b");
     EXPECT_EQ(BuildBrowserCommandLine(u"", u"U"), u" U");
-}
-
-TEST(BrowserCommandTest, QuotedPlaceholderWinsOverAnEarlierBareOne) {
+    // A quoted placeholder wins over an earlier bare one.
     EXPECT_EQ(CutAtPlaceholder(u"web %f --x \"%u\" --y"), u"web %f --x ");
     EXPECT_EQ(CutAtPlaceholder(u"web %U %u"), u"web ");
     // Quotes on one side only do not make a quoted placeholder.
@@ -45,7 +43,7 @@ TEST(BrowserCommandTest, LineMustFitWithItsTerminatingZero) {
     EXPECT_FALSE(BuildBrowserCommandLine(u"web", std::u16string(100000, u'u')));
 }
 
-TEST(BrowserCommandTest, SplitsByExecQuoting) {
+TEST(BrowserCommandTest, SplitsByExecQuotingAndDropsFieldCodes) {
     EXPECT_EQ(SplitCommandLine(u"  /usr/bin/web   --new-window "),
               (Arguments{u"/usr/bin/web", u"--new-window"}));
     EXPECT_EQ(SplitCommandLine(u"\"/opt/My Web/web\" --profile \"a b\" \"\""),
@@ -57,16 +55,11 @@ TEST(BrowserCommandTest, SplitsByExecQuoting) {
     EXPECT_EQ(SplitCommandLine(u"web --x=\"a b\"c"), (Arguments{u"web", u"--x=a bc"}));
     EXPECT_TRUE(SplitCommandLine(u"").empty());
     EXPECT_TRUE(SplitCommandLine(u"   ").empty());
-}
-
-TEST(BrowserCommandTest, FieldCodesAndPercentPairs) {
     EXPECT_EQ(SplitCommandLine(u"web %i %c %k %d %D %n %N %v %m --x"), (Arguments{u"web", u"--x"}));
     // Only field codes standing alone go; "%%" is a literal percent sign.
     EXPECT_EQ(SplitCommandLine(u"web --icon=%i %%i 100%% %%%% %z"),
               (Arguments{u"web", u"--icon=%i", u"%i", u"100%", u"%%", u"%z"}));
-}
-
-TEST(BrowserCommandTest, OpenQuoteGivesNothing) {
+    // An open quote gives nothing.
     EXPECT_TRUE(SplitCommandLine(u"web \"--x").empty());
     EXPECT_TRUE(SplitCommandLine(u"\"web\\\"").empty());
 }

@@ -23,7 +23,6 @@ protected:
         return dialog.result();
     }
 
-private:
     std::function<void(QFileDialog&)> m_answer;
 };
 
@@ -38,70 +37,43 @@ TEST(FilterToNameFiltersTest, TurnsDescriptionPatternPairsIntoNameFilters) {
     EXPECT_TRUE(cExploreFileDialog::FilterToNameFilters(u"").isEmpty());
 }
 
-class ExploreFileDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* name : {"verbs.recallix", "nouns.recallix", "phrases.recallix"}) {
-            QFile file(m_dir.filePath(QString::fromLatin1(name)));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-    }
-
-    std::u16string PathOf(const char* name) const {
-        return m_dir.filePath(QString::fromLatin1(name)).toStdU16String();
-    }
-
-    // Types text into the dialog's file name box in the folder and confirms.
-    std::function<void(QFileDialog&)> TypeAndAccept(const QString& text) const {
-        const QString folder = m_dir.path();
-        return [folder, text](QFileDialog& dialog) {
-            dialog.setDirectory(folder);
-            auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(nameEdit, nullptr);
-            nameEdit->setText(text);
-            // Through QDialog: the dialog's own override, which checks the names, is protected.
-            static_cast<QDialog&>(dialog).accept();
-        };
-    }
-
-    QTemporaryDir m_dir;
-};
-
-TEST_F(ExploreFileDialogTest, OpensAMultiSelectCueFileDialogWithTheCallersTitle) {
-    bool ran = false;
-    cScriptedFileDialog picker([&](QFileDialog& dialog) {
-        ran = true;
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Load cue files"));
-        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
-        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("recallix"));
-        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Cue files (*.recallix)")});
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-        dialog.reject();
-    });
+TEST(ExploreFileDialogTest, CancelGivesNoPaths) {
+    cScriptedFileDialog picker([](QFileDialog& dialog) { dialog.reject(); });
     std::vector<std::u16string> paths{u"left over"};
-    EXPECT_FALSE(picker.PickFiles(u"Load cue files", kFilter, paths));
-    EXPECT_TRUE(ran);
+    EXPECT_FALSE(picker.PickFiles(u"Load", kFilter, paths));
     EXPECT_TRUE(paths.empty());
 }
 
-TEST_F(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
-    std::vector<std::u16string> paths;
-    cScriptedFileDialog one(TypeAndAccept(QStringLiteral("nouns.recallix")));
-    ASSERT_TRUE(one.PickFiles(u"Load", kFilter, paths));
-    EXPECT_EQ(paths, std::vector<std::u16string>{PathOf("nouns.recallix")});
-
-    // A typed name without extension gets the cue file extension.
-    cScriptedFileDialog typed(TypeAndAccept(QStringLiteral("verbs")));
-    ASSERT_TRUE(typed.PickFiles(u"Load", kFilter, paths));
-    EXPECT_EQ(paths, std::vector<std::u16string>{PathOf("verbs.recallix")});
-
-    cScriptedFileDialog three(TypeAndAccept(
-        QStringLiteral("\"phrases.recallix\" \"verbs.recallix\" \"nouns.recallix\"")));
-    ASSERT_TRUE(three.PickFiles(u"Load", kFilter, paths));
-    EXPECT_EQ(paths,
-              (std::vector<std::u16string>{PathOf("phrases.recallix"), PathOf("verbs.recallix"),
-                                           PathOf("nouns.recallix")}));
+TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
+    QTemporaryDir dir;
+    for (const char* name : {"verbs.recallix", "nouns.recallix", "phrases.recallix"}) {
+        ASSERT_TRUE(QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+    }
+    auto path = [&](const char* name) {
+        return dir.filePath(QString::fromLatin1(name)).toStdU16String();
+    };
+    // Each answer types the names into the dialog's file name box and confirms; a name
+    // without extension gets the cue file extension, and several names need a dialog that
+    // takes several files.
+    for (const auto& [typed, expected] :
+         std::vector<std::pair<QString, std::vector<std::u16string>>>{
+             {"verbs", {path("verbs.recallix")}},
+             {R"("phrases.recallix" "verbs.recallix" "nouns.recallix")",
+              {path("phrases.recallix"), path("verbs.recallix"), path("nouns.recallix")}}}) {
+        cScriptedFileDialog picker([&](QFileDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Load cue files");
+            EXPECT_EQ(dialog.nameFilters(), QStringList{"Cue files (*.recallix)"});
+            dialog.setDirectory(dir.path());
+            auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(nameEdit, nullptr);
+            nameEdit->setText(typed);
+            // Through QDialog: the dialog's own override, which checks the names, is protected.
+            static_cast<QDialog&>(dialog).accept();
+        });
+        std::vector<std::u16string> paths;
+        EXPECT_TRUE(picker.PickFiles(u"Load cue files", kFilter, paths));
+        EXPECT_EQ(paths, expected);
+    }
 }
 
 }  // namespace

@@ -12,7 +12,6 @@ public:
                    std::vector<std::u16string>& paths) override {
         lastTitle = title;
         lastFilter = filter;
-        ++shown;
         if (cancel) {
             return false;
         }
@@ -26,5 +25,4 @@ public:
     bool shift = false;
     std::u16string lastTitle;
     std::u16string lastFilter;
-    int shown = 0;
 };

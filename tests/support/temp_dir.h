@@ -1,44 +1,47 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 
-// A folder of its own under the system's temporary folder, removed with the object.
+// A folder of its own under the system's temporary folder, removed with all it holds.
 class cTempDir {
 public:
     cTempDir() {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("recallix-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
+        std::string pattern = (std::filesystem::temp_directory_path() / "recallix-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            m_path = pattern;
+        }
     }
     ~cTempDir() {
         std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(m_path, ignored);
     }
     cTempDir(const cTempDir&) = delete;
     cTempDir& operator=(const cTempDir&) = delete;
 
-    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path Path(std::string_view name) const { return m_path / name; }
+    // The full path as UTF-16, the way the program passes paths around.
+    std::u16string U16(std::string_view name) const { return Path(name).u16string(); }
 
-    // Writes bytes to name in the folder and returns the full path.
-    std::filesystem::path Write(const std::string& name, std::string_view bytes) const {
-        const std::filesystem::path path = m_path / name;
-        std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-        return path;
-    }
-
-    // The full path of name as UTF-16, the way the program passes paths around.
-    std::u16string U16(const std::string& name) const {
-        const std::string path = (m_path / name).string();
-        return std::u16string(path.begin(), path.end());  // test paths are ASCII
+    // Writes the bytes to a file of that name and returns its full path.
+    std::u16string Write(std::string_view name, std::string_view bytes) const {
+        std::ofstream(Path(name), std::ios::binary).write(bytes.data(), bytes.size());
+        return U16(name);
     }
 
 private:
     std::filesystem::path m_path;
 };
+
+// The text as UTF-16 little-endian bytes, with or without the byte order mark.
+inline std::string Utf16LeBytes(std::u16string_view text, bool mark = false) {
+    std::string bytes = mark ? "\xFF\xFE" : "";
+    for (const char16_t unit : text) {
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    }
+    return bytes;
+}
