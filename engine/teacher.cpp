@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "accents/accents_help.h"
 #include "cuefiles/cue_file_reader.h"
@@ -361,8 +362,13 @@ void cTeacher::RecordFastestTime() {
     if (passTime == 0 || key.empty()) {
         return;
     }
-    const uint32_t stored = ReadFastestTime();
-    if (stored == 0 || passTime < stored) {
-        m_profile.WriteProfileInt(kFastestTimesSection, key, passTime);
-    }
+    // One step for the store: another instance finishing the same files at the same
+    // moment cannot slip its slower time in between the comparison and the write.
+    m_profile.UpdateProfileInt(kFastestTimesSection, key,
+                               [passTime](uint32_t stored) -> std::optional<uint32_t> {
+                                   if (stored == 0 || passTime < stored) {
+                                       return passTime;
+                                   }
+                                   return std::nullopt;
+                               });
 }

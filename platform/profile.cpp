@@ -1,3 +1,9 @@
 #include "platform/profile.h"
 
 cProfile::~cProfile() = default;
+
+bool cProfile::UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
+                                const IntUpdate& update) {
+    const std::optional<uint32_t> next = update(GetProfileInt(section, entry, 0));
+    return !next || WriteProfileInt(section, entry, *next);
+}

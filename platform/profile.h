@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,4 +20,11 @@ public:
                                             std::u16string_view defaultValue) const = 0;
     virtual bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
                                     std::u16string_view value) = 0;
+
+    // Reads an integer (0 when absent), asks update for the new value, and writes it
+    // unless update answers nothing. A store shared by several running programs does
+    // this as one step, so no other program writes in between. True unless a write failed.
+    using IntUpdate = std::function<std::optional<uint32_t>(uint32_t stored)>;
+    virtual bool UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
+                                  const IntUpdate& update);
 };

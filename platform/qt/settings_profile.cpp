@@ -5,9 +5,14 @@
 #include <optional>
 
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 
 namespace {
+
+// How long an update waits for another instance, and when a lock counts as left behind.
+constexpr int kUpdateLockWaitMs = 5000;
+constexpr int kUpdateLockStaleMs = 10000;
 
 QString ToQString(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
@@ -215,6 +220,21 @@ bool cSettingsProfile::WriteProfileString(std::u16string_view section, std::u16s
     const bool written = WriteValue(key, ToQString(value));
     if (!written || IsInMemory(section, entry)) {
         m_memory.WriteProfileString(section, entry, value);
+    }
+    return written;
+}
+
+bool cSettingsProfile::UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
+                                        const IntUpdate& update) {
+    // Not the settings' own lock file: QSettings takes that one itself while it writes.
+    QLockFile lock(OpenSettings()->fileName() + QStringLiteral(".update.lock"));
+    lock.setStaleLockTime(kUpdateLockStaleMs);
+    // Without the lock (a folder that cannot be written, a holder that hangs) the update
+    // still happens, as two plain steps.
+    const bool locked = lock.tryLock(kUpdateLockWaitMs);
+    const bool written = cProfile::UpdateProfileInt(section, entry, update);
+    if (locked) {
+        lock.unlock();
     }
     return written;
 }

@@ -32,6 +32,10 @@ public:
                                     std::u16string_view defaultValue) const override;
     bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
                             std::u16string_view value) override;
+    // Holds a lock file beside the settings while it reads and writes, so two instances
+    // finishing a pass at once cannot keep the slower time.
+    bool UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
+                          const IntUpdate& update) override;
 
 private:
     // A fresh QSettings per operation: it reads what other instances have written
