@@ -44,11 +44,13 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
     if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
         std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
                      qPrintable(arguments.first()));
+        // The guard is for layouts; a cue file that fails says nothing against the font.
+        m_profile->WriteProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex));
         return false;
     }
     if (!CreateWindow()) {
-        std::fprintf(stderr, "Recallix: the form layout %d does not exist\n",
-                     kIdFormTemplateFirst + CurrentFontIndex);
+        std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
+                     CurrentFontIndex);
         return false;
     }
     m_profile->WriteProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex));

@@ -1,6 +1,7 @@
 #include "app/main_doc.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/file_picker.h"
 #include "platform/qt/explore_file_dialog.h"
 
 namespace {
@@ -25,6 +27,27 @@ public:
     ~cWaitCursor() { QApplication::restoreOverrideCursor(); }
     cWaitCursor(const cWaitCursor&) = delete;
     cWaitCursor& operator=(const cWaitCursor&) = delete;
+};
+
+// Passes the picker on, and shows the wait cursor from the moment the user has chosen
+// files: the dialog itself keeps the ordinary cursor.
+class cBusyOncePicked : public cFilePicker {
+public:
+    explicit cBusyOncePicked(cFilePicker& picker) : m_picker(picker) {}
+
+    bool PickFiles(const std::u16string& title, const std::u16string& filter,
+                   std::vector<std::u16string>& paths) override {
+        const bool picked = m_picker.PickFiles(title, filter, paths);
+        if (picked) {
+            m_waitCursor.emplace();
+        }
+        return picked;
+    }
+    bool IsShiftDown() const override { return m_picker.IsShiftDown(); }
+
+private:
+    cFilePicker& m_picker;
+    std::optional<cWaitCursor> m_waitCursor;
 };
 
 }  // namespace
@@ -47,9 +70,12 @@ void cMainDoc::AddView(cView* view) {
 void cMainDoc::RemoveView(cView* view) { std::erase(m_views, view); }
 
 void cMainDoc::UpdateAllViews(cView* sender, long hint) {
-    const std::vector<cView*> views = m_views;  // a view may go away while refreshing
+    // A view may remove (and delete) another while it refreshes: each one is looked up
+    // in the current list before it is called.
+    const std::vector<cView*> views = m_views;
     for (cView* view : views) {
-        if (view != sender) {
+        const bool stillThere = std::find(m_views.begin(), m_views.end(), view) != m_views.end();
+        if (view != sender && stillThere) {
             view->OnUpdate(sender, hint);
         }
     }
@@ -73,8 +99,8 @@ bool cMainDoc::Load() {
 bool cMainDoc::LoadWithPicker(cFilePicker& picker) {
     bool loaded = false;
     {
-        const cWaitCursor waitCursor;
-        loaded = m_teacher->Load(picker);
+        cBusyOncePicked busyOncePicked(picker);
+        loaded = m_teacher->Load(busyOncePicked);
     }
     ReportLoad(loaded);
     return loaded;

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +28,23 @@ constexpr int kMarginUnits = 5;  // the same margin in a layout's dialog units
 constexpr char16_t kCaretMarker = u'\r';
 
 QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// Sets the text of a box that only shows it, scrolled to its start: a long cue is read
+// from its beginning.
+void SetShownText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+// The text without the line breaks a paste may bring into the one-line Answer box (they
+// would be taken for the caret marker); caret moves back by those removed before it.
+std::u16string WithoutLineBreaks(std::u16string text, int& caret) {
+    const auto isLineBreak = [](char16_t c) { return c == u'\r' || c == u'\n'; };
+    const auto beforeCaret = text.begin() + std::min<ptrdiff_t>(caret, std::ssize(text));
+    caret -= static_cast<int>(std::count_if(text.begin(), beforeCaret, isLineBreak));
+    std::erase_if(text, isLineBreak);
+    return text;
+}
 
 // A label's text as a name for the control it labels: "Total cues:" -> "Total cues".
 QString AccessibleNameOf(QString labelText) {
@@ -91,6 +110,10 @@ QWidget* CreateItemWidget(const sFormItem& item, QWidget* parent) {
 }  // namespace
 
 std::unique_ptr<cMainForm> cMainForm::Create(cMainDoc& doc, int fontIndex, QWidget* parent) {
+    // The index comes from the settings file as it stands: anything far off has no layout.
+    if (fontIndex < 0 || fontIndex > kIdFontLast - kIdFontFirst) {
+        return nullptr;
+    }
     const sFormTemplate* layout =
         FindFormTemplate(kIdFormTemplateFirst + fontIndex, UseJapaneseResources());
     if (layout == nullptr) {
@@ -200,7 +223,7 @@ void cMainForm::OnUpdate(cView*, long hint) {
     const long flags = hint == kHintEverything ? ~0L : hint;
     if ((flags & kHintStudyState) != 0) {
         m_progress->setValue(m_doc.GetProgress());
-        m_cue->setText(ToQString(m_doc.GetCurrentCue()));
+        SetShownText(m_cue, ToQString(m_doc.GetCurrentCue()));
         m_cuesLeft->setText(QString::number(m_doc.GetCuesLeft()));
         m_totalCues->setText(QString::number(m_doc.GetTotalCues()));
     }
@@ -333,11 +356,12 @@ void cMainForm::ShowWrongAnswer(const std::u16string& message) {
     const size_t lineFeed = message.find(u'\n');
     if (lineFeed != std::u16string::npos) {
         // The correct answer stands behind the cue while the message is open.
-        m_cue->setText(savedCue + QStringLiteral(" = ") + ToQString(message.substr(lineFeed + 1)));
+        SetShownText(m_cue, savedCue + QStringLiteral(" = ") +
+                                ToQString(message.substr(lineFeed + 1)));
         shown = ToQString(message.substr(0, lineFeed));
     }
     QMessageBox::critical(this, cMainApp::GetAppName(), shown);
-    m_cue->setText(savedCue);
+    SetShownText(m_cue, savedCue);
 }
 
 void cMainForm::OnAnswerChanged() {
@@ -348,7 +372,7 @@ void cMainForm::OnAnswerChanged() {
         caret = m_answer->hasSelectedText() ? m_answer->selectionStart()
                                             : m_answer->cursorPosition();
     }
-    std::u16string working = boxText.toStdU16String();
+    std::u16string working = WithoutLineBreaks(boxText.toStdU16String(), caret);
     if (caret > 0) {
         // A marker at the caret keeps a combination from forming across it, and shows
         // where the caret belongs after the substitution.

@@ -62,12 +62,12 @@ void cMainFrame::SetForm(std::unique_ptr<cMainForm> form) {
 void cMainFrame::CreateMenus() {
     const bool japanese = UseJapaneseResources();
     const std::vector<sMenuPopup> popups = GetMainMenu(japanese);
+    auto* fontGroup = new QActionGroup(this);  // the font entries are marked as radio items
     for (size_t position = 0; position < popups.size(); ++position) {
         QMenu* menu = menuBar()->addMenu(popups[position].title);
         if (static_cast<int>(position) == kLanguageMenuPosition) {
             m_languageMenu = menu;
         }
-        auto* fontGroup = new QActionGroup(menu);
         for (const sMenuEntry& entry : popups[position].entries) {
             if (entry.id == 0) {
                 menu->addSeparator();

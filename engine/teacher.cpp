@@ -128,6 +128,7 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
 
 bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
     const int loadedFileCountBefore = GetLoadedFileCount();
+    const int totalCuesBefore = GetTotalCues();
     bool loaded = false;
     cCueFileReader reader;
     if (reader.Open(path)) {
@@ -136,7 +137,7 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
             AddLoadedFile(reversed ? path + u"-" : path);
         }
     }
-    CarryClockOver(loadedFileCountBefore);
+    CarryClockOver(loadedFileCountBefore, totalCuesBefore);
     return loaded;
 }
 
@@ -156,11 +157,16 @@ bool cTeacher::Load(cFilePicker& picker) {
     return true;
 }
 
-void cTeacher::CarryClockOver(int loadedFileCountBefore) {
-    const bool addedToStartedPass = loadedFileCountBefore > 0 &&
-                                    GetLoadedFileCount() > loadedFileCountBefore &&
-                                    m_passStartTick != 0;
-    if (addedToStartedPass) {
+void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
+    const bool changed =
+        GetLoadedFileCount() > loadedFileCountBefore || GetTotalCues() > totalCuesBefore;
+    // An attempt that changed nothing leaves the pass alone: stopping a running clock
+    // there would let the pass be recorded with only the time after the failure. And a
+    // finished pass that got nothing new to do stays finished instead of counting on.
+    if (!changed || (m_passFinished && m_toDo.IsEmpty())) {
+        return;
+    }
+    if (loadedFileCountBefore > 0 && m_passStartTick != 0) {
         const uint32_t reached = GetElapsedMs();
         SetPassStartTick(m_ticks.GetTickCount() - reached);
     } else {

@@ -104,9 +104,10 @@ private:
     // A started clock never holds tick 0, which means "not started".
     void SetPassStartTick(uint32_t tick);
     void ApplyIgnorePenalty(int removedEntries);
-    // After a load attempt: keep the clock running from the time reached when the attempt
-    // added a file to a started pass, otherwise stop it; a finished pass counts on.
-    void CarryClockOver(int loadedFileCountBefore);
+    // After a load attempt that brought cards or a file: a started pass keeps counting
+    // from the time reached (a finished one resumes from its frozen time); the first
+    // file of a working set leaves the clock not started.
+    void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
 
     cProfile& m_profile;
     const cTickSource& m_ticks;

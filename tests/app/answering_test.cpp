@@ -25,6 +25,16 @@ TEST_F(TypingTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
     EXPECT_EQ(AnswerBox()->text(), "Grüße");
     EXPECT_EQ(AnswerBox()->cursorPosition(), 5);
 
+    // Line breaks of a pasted line are dropped, and combinations then form as usual.
+    AnswerBox()->clear();
+    QApplication::clipboard()->setText("Madchen\r\n");
+    AnswerBox()->paste();
+    EXPECT_EQ(AnswerBox()->text(), "Madchen");
+    AnswerBox()->setCursorPosition(2);
+    QTest::keyClicks(AnswerBox(), ":");
+    EXPECT_EQ(AnswerBox()->text(), "Mädchen");
+    EXPECT_EQ(AnswerBox()->cursorPosition(), 2);
+
     // A bar after e gives é, after other letters a slash.
     AnswerBox()->clear();
     QTest::keyClicks(AnswerBox(), "e|t");

@@ -1,3 +1,6 @@
+#include <climits>
+
+#include "app/view.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace {
@@ -37,6 +40,34 @@ TEST_F(FontChangeTest, TheMarkedFontAsksNothing) {
     EXPECT_FALSE(answerer.shown);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(profile.GetValueCount(), 0);
+}
+
+TEST_F(MainWindowTest, StoredFontsWithoutALayoutBuildNoForm) {
+    for (const int index : {3, -1, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(cMainForm::Create(*doc, index), nullptr) << index;
+    }
+}
+
+TEST_F(MainWindowTest, ViewRemovedByAnotherDuringARefreshIsNotCalled) {
+    struct cRecordingView : cView {
+        void OnUpdate(cView*, long) override {
+            ++updates;
+            if (removeOnUpdate != nullptr) {
+                owner->RemoveView(removeOnUpdate);
+            }
+        }
+        cMainDoc* owner = nullptr;
+        cView* removeOnUpdate = nullptr;
+        int updates = 0;
+    } first, second;
+    first.owner = doc.get();
+    first.removeOnUpdate = &second;
+    doc->AddView(&first);
+    doc->AddView(&second);
+    doc->Restart();
+    EXPECT_EQ(first.updates, 1);
+    EXPECT_EQ(second.updates, 0);
+    doc->RemoveView(&first);
 }
 
 TEST_F(MainWindowTest, CloseButtonClosesTheWindowOnceItsHandlerHasReturned) {

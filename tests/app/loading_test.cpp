@@ -25,6 +25,26 @@ TEST_F(LoadingTest, LoadShowsTheFirstCardTheCountsAndTheFileTitles) {
     EXPECT_EQ(FileList()->count(), 2);
 }
 
+TEST_F(LoadingTest, WaitCursorOnlyOnceTheFilesArePickedAndLongCuesShowTheirStart) {
+    // A picker that notes the cursor while it is open.
+    struct cCursorNotingPicker : cFakeFilePicker {
+        bool PickFiles(const std::u16string& title, const std::u16string& filter,
+                       std::vector<std::u16string>& paths) override {
+            busyWhilePicking = QApplication::overrideCursor() != nullptr;
+            return cFakeFilePicker::PickFiles(title, filter, paths);
+        }
+        bool busyWhilePicking = true;
+    } notingPicker;
+    const std::string longCue = "start of a long cue" + std::string(200, '.') + "end";
+    notingPicker.chosen = {files.Write("long.recallix", longCue + " = x\n")};
+    doc->SetFilePicker(&notingPicker);
+    Button(kIdLoad)->click();
+    EXPECT_FALSE(notingPicker.busyWhilePicking);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Cue().toStdString(), longCue);
+    EXPECT_EQ(Edit(kIdCue)->cursorPosition(), 0);
+}
+
 TEST_F(LoadingTest, FileLoadedWithShiftHeldIsReversedButListedUnderItsName) {
     picker.shift = true;
     LoadGerman();

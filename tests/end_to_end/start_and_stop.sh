@@ -44,9 +44,11 @@ timeout 20 "$program" "$examples/german-travel.recallix" && fail "started with l
 printf '[General]\nFont=2\n' > "$settings"
 stays_up 2
 
-# 3. A cue file that cannot be loaded ends the start with an error.
+# 3. A cue file that cannot be loaded ends the start with an error, and the font chosen
+#    before stays stored.
 timeout 20 "$program" "$settings_home/missing.recallix" 2>/dev/null &&
   fail "started although the cue file is missing"
+[ "$(stored_font)" = 2 ] || fail "a failed cue file lost the stored font"
 
 if [ "$failures" -eq 0 ]; then
   echo "end-to-end: every check passed"

@@ -71,12 +71,21 @@ TEST_F(LoadTest, ClockCarriesOverAFinishedOrRunningPass) {
     EXPECT_EQ(teacher.GetElapsedMs(), 4500u) << "still counting";
 }
 
-TEST_F(LoadTest, FailedAttemptStopsTheClock) {
+TEST_F(LoadTest, AttemptThatChangesNothingLeavesThePassAlone) {
     ASSERT_TRUE(teacher.LoadCueFile(animals, false));
     AnswerRight();
     ticks.Advance(4000);
+    // Stopping the clock here would let the pass be recorded with only the later time.
     EXPECT_FALSE(teacher.LoadCueFile(dir.U16("missing.recallix"), false));
-    EXPECT_EQ(teacher.GetElapsedText(), u"");
+    EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
+    while (teacher.GetCuesLeft() > 0) {
+        AnswerRight();
+    }
+    ticks.Advance(1000);
+    // A finished pass that gets no new card stays finished and keeps its time.
+    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("empty.recallix", "title only\n"), false));
+    EXPECT_TRUE(teacher.IsPassFinished());
+    EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
 }
 
 TEST_F(LoadTest, HugeLinesAndLoneSurrogatesLoad) {
