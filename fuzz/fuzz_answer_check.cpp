@@ -17,14 +17,7 @@
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "tests/support/fake_tick_source.h"
-
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
-    } while (false)
+#include "fuzz/fuzz_check.h"
 
 namespace {
 

@@ -11,14 +11,7 @@
 
 #include "cuefiles/white_space.h"
 #include "i18n/language_setting.h"
-
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
-    } while (false)
+#include "fuzz/fuzz_check.h"
 
 namespace {
 
