@@ -44,8 +44,6 @@ public:
 
     // The control bound to a layout item id; null for an unknown id.
     QWidget* GetControl(int id) const;
-    // The layout's size in pixels.
-    QSize GetTemplateSize() const { return m_templateSize; }
     QSize sizeHint() const override { return m_templateSize; }
 
 protected:

@@ -1,5 +1,7 @@
 #include "bench/cue_file_generator.h"
 
+#include "cuefiles/regular_file.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,34 +32,27 @@ std::u16string SampleLine(int index) {
     return u"Wort" + digits + u" = word" + digits;
 }
 
-void AppendUtf8(char16_t unit, std::string& out) {
-    if (unit < 0x80) {
-        out += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        out += static_cast<char>(0xC0 | (unit >> 6));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (unit >> 12));
-        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-}
-
-// The sample texts hold no character beyond U+00FF, so each unit encodes on its own.
+// The sample texts hold no character beyond U+00FF, so each unit encodes on its own in
+// 8-bit text and in UTF-16.
 void AppendEncoded(std::u16string_view text, eCueEncoding encoding, std::string& out) {
-    for (const char16_t unit : text) {
-        switch (encoding) {
-            case eCueEncoding::Utf16Le:
+    switch (encoding) {
+        case eCueEncoding::Utf8: {
+            std::string utf8;
+            cRegularFile::ToFileSystemPath(text, utf8);  // file names are UTF-8 as well
+            out += utf8;
+            break;
+        }
+        case eCueEncoding::Utf16Le:
+            for (const char16_t unit : text) {
                 out += static_cast<char>(unit & 0xFF);
                 out += static_cast<char>(unit >> 8);
-                break;
-            case eCueEncoding::Utf8:
-                AppendUtf8(unit, out);
-                break;
-            case eCueEncoding::Latin1:
+            }
+            break;
+        case eCueEncoding::Latin1:
+            for (const char16_t unit : text) {
                 out += static_cast<char>(unit);
-                break;
-        }
+            }
+            break;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "cuefiles/white_space.h"
 
-bool IsWideSpace(char16_t c) {
+bool IsRareWideSpace(char16_t c) {
     if (c <= 0x20) {
         return c == 0x20 || (c >= 0x09 && c <= 0x0D);
     }
@@ -16,10 +16,10 @@ bool IsWideSpace(char16_t c) {
 std::u16string_view TrimWhiteSpace(std::u16string_view text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && IsWideSpaceQuick(text[begin])) {
+    while (begin < end && IsWideSpace(text[begin])) {
         ++begin;
     }
-    while (end > begin && IsWideSpaceQuick(text[end - 1])) {
+    while (end > begin && IsWideSpace(text[end - 1])) {
         --end;
     }
     return text.substr(begin, end - begin);

@@ -11,7 +11,6 @@ public:
     explicit cRandomGenerator(uint32_t seed = 1);
     virtual ~cRandomGenerator();
 
-    void Seed(uint32_t seed) { m_state = seed; }
     uint32_t Next();  // 0 to kMax
 
     // A value 0 to count - 1 for count >= 1. Counts beyond kMax + 1 combine two draws,

@@ -7,13 +7,6 @@ cToDoList::~cToDoList() = default;
 
 cCueLineKey cToDoList::GetEnd() const { return m_keys.empty() ? cCueLineKey() : m_keys.back(); }
 
-cCueLineKey cToDoList::GetAt(int index) const {
-    if (index < 0 || index >= GetCount()) {
-        return {};
-    }
-    return m_keys[static_cast<size_t>(index)];
-}
-
 std::vector<cCueLineKey> cToDoList::ToVector() const { return {m_keys.begin(), m_keys.end()}; }
 
 void cToDoList::AddFront(cCueLineKey key) { m_keys.push_front(key); }

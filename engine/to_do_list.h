@@ -18,8 +18,6 @@ public:
 
     // The end entry, or the null key when the list is empty.
     cCueLineKey GetEnd() const;
-    // The entry at index counted from the front (0 = front); the null key when out of range.
-    cCueLineKey GetAt(int index) const;
     // Every entry from front to end.
     std::vector<cCueLineKey> ToVector() const;
 
