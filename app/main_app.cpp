@@ -2,24 +2,13 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QScreen>
 #include <cstdio>
 
+#include "app/font_setting.h"
 #include "app/main_doc.h"
-#include "app/main_form.h"
 #include "app/main_frame.h"
-#include "app/resources/control_ids.h"
-#include "app/resources/resource_language.h"
-#include "app/resources/string_resource.h"
 #include "i18n/language_setting.h"
 #include "platform/qt/settings_profile.h"
-
-int cMainApp::CurrentFontIndex = 0;
-bool cMainApp::RestartRequested = false;
-
-namespace {
-cMainFrame* g_mainWindow = nullptr;
-}
 
 cMainApp::cMainApp(std::unique_ptr<cProfile> profile) : m_profile(std::move(profile)) {
     if (!m_profile) {
@@ -34,26 +23,26 @@ cMainApp::~cMainApp() {
 
 bool cMainApp::InitInstance(const QStringList& arguments) {
     RestoreLanguage();
-    CurrentFontIndex =
-        static_cast<int>(m_profile->GetProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex)));
+    m_runState.CurrentFontIndex = ReadFontSetting(*m_profile, m_runState.CurrentFontIndex);
     // Until start-up has succeeded the stored font is the normal one, so a layout that
     // cannot be built does not stop the next start too.
-    m_profile->WriteProfileInt(u"", u"Font", 0);
+    WriteFontSetting(*m_profile, 0);
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
     if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
         std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
                      qPrintable(arguments.first()));
         // The guard is for layouts; a cue file that fails says nothing against the font.
-        m_profile->WriteProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex));
+        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
         return false;
     }
-    if (!CreateWindow()) {
+    m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
+    if (!m_frame) {
         std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
-                     CurrentFontIndex);
+                     m_runState.CurrentFontIndex);
         return false;
     }
-    m_profile->WriteProfileInt(u"", u"Font", static_cast<uint32_t>(CurrentFontIndex));
+    WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
     return true;
 }
 
@@ -64,35 +53,6 @@ void cMainApp::RestoreLanguage() {
     }
 }
 
-bool cMainApp::CreateWindow() {
-    m_frame = std::make_unique<cMainFrame>(*m_doc, *m_profile);
-    std::unique_ptr<cMainForm> form = cMainForm::Create(*m_doc, CurrentFontIndex);
-    if (!form) {
-        m_frame.reset();
-        return false;
-    }
-    cMainForm* shownForm = form.get();
-    m_frame->SetForm(std::move(form));
-    SetMainWindow(m_frame.get());
-    // The layout's own size, as far as the screen has room for it.
-    QSize size = m_frame->sizeHint();
-    if (const QScreen* screen = m_frame->screen()) {
-        size = size.boundedTo(screen->availableGeometry().size());
-    }
-    m_frame->resize(size);
-    m_frame->show();
-    shownForm->OnInitialUpdate();
-    return true;
+void cMainApp::StartNewInstance() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
 }
-
-void cMainApp::StartRequestedRestart() {
-    if (RestartRequested) {
-        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
-    }
-}
-
-cMainFrame* cMainApp::GetMainWindow() { return g_mainWindow; }
-
-void cMainApp::SetMainWindow(cMainFrame* frame) { g_mainWindow = frame; }
-
-QString cMainApp::GetAppName() { return LoadResourceString(kIdMainMenu, UseJapaneseResources()); }

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include <QString>
 #include <QStringList>
 
+#include "app/run_state.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
 
@@ -16,11 +16,6 @@ class cMainFrame;
 // user asked for.
 class cMainApp {
 public:
-    // Form layout in use: 0 Normal, 1 Verdana 12, 2 Tahoma 16.
-    static int CurrentFontIndex;
-    // Set when the user agreed to restart after a font or language change.
-    static bool RestartRequested;
-
     // profile: where settings live; null for the user's own settings.
     explicit cMainApp(std::unique_ptr<cProfile> profile = nullptr);
     virtual ~cMainApp();
@@ -31,25 +26,21 @@ public:
     // the program cannot start (the form's layout is missing, the cue file fails).
     bool InitInstance(const QStringList& arguments);
 
-    // Starts a new instance of the program, without arguments, if a restart was asked for.
-    // Called after the event loop has ended.
-    static void StartRequestedRestart();
-
-    static cMainFrame* GetMainWindow();
-    static void SetMainWindow(cMainFrame* frame);
-    // The name that captions the window and every message box.
-    static QString GetAppName();
+    // Starts a new instance of the program, without arguments. Called once the old
+    // window is gone, when the run state asks for it.
+    static void StartNewInstance();
 
     cMainDoc* GetDocument() const { return m_doc.get(); }
     cMainFrame* GetFrame() const { return m_frame.get(); }
     cProfile& GetProfile() const { return *m_profile; }
+    const sRunState& GetRunState() const { return m_runState; }
 
 private:
     void RestoreLanguage();
-    bool CreateWindow();
 
     std::unique_ptr<cProfile> m_profile;
     cSystemTickSource m_ticks;
+    sRunState m_runState;
     std::unique_ptr<cMainDoc> m_doc;  // outlives the window, whose form shows it
     std::unique_ptr<cMainFrame> m_frame;
 };

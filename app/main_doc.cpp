@@ -4,21 +4,16 @@
 #include <optional>
 
 #include <QApplication>
-#include <QMessageBox>
 
-#include "app/main_app.h"
-#include "app/main_frame.h"
+#include "app/message_box.h"
 #include "app/view.h"
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
-#include "platform/qt/explore_file_dialog.h"
 
 namespace {
 
-constexpr uint32_t kLoadSucceededTextId = 40011;
-constexpr uint32_t kLoadFailedTextId = 40012;
 
 // Shows the wait cursor while loading runs.
 class cWaitCursor {
@@ -87,27 +82,16 @@ void cMainDoc::UpdateAllViews(cView* sender, long hint) {
 bool cMainDoc::Load() {
     bool loaded = false;
     if (m_filePicker != nullptr) {
-        loaded = LoadWithPicker(*m_filePicker);
-    } else {
-        cExploreFileDialog dialog(cMainApp::GetMainWindow());
-        loaded = LoadWithPicker(dialog);
+        cBusyOncePicked busyOncePicked(*m_filePicker);
+        loaded = m_teacher->Load(busyOncePicked);
     }
+    ReportLoad(loaded);
     UpdateAllViews(nullptr, cView::kHintEverything);
     return loaded;
 }
 
-bool cMainDoc::LoadWithPicker(cFilePicker& picker) {
-    bool loaded = false;
-    {
-        cBusyOncePicked busyOncePicked(picker);
-        loaded = m_teacher->Load(busyOncePicked);
-    }
-    ReportLoad(loaded);
-    return loaded;
-}
-
 void cMainDoc::ReportLoad(bool loaded) {
-    SetStatusText(LoadTranslatedUiString(loaded ? kLoadSucceededTextId : kLoadFailedTextId));
+    SetStatusText(LoadTranslatedUiString(loaded ? eUiText::LoadSucceeded : eUiText::LoadFailed));
 }
 
 std::u16string cMainDoc::Next(const std::u16string& answer) {
@@ -132,8 +116,8 @@ void cMainDoc::Clear() {
 }
 
 void cMainDoc::ShowAccentsHelp(QWidget* parent) {
-    QMessageBox::information(parent, cMainApp::GetAppName(),
-                             QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
+    ShowMessageBox(parent, QMessageBox::Information,
+                   QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
 }
 
 bool cMainDoc::OnOpenDocument(const std::u16string& path) {
@@ -147,8 +131,8 @@ bool cMainDoc::OnOpenDocument(const std::u16string& path) {
 }
 
 void cMainDoc::SetStatusText(const std::u16string& text) {
-    if (cMainFrame* frame = cMainApp::GetMainWindow()) {
-        frame->OnStatusText(text);
+    if (m_statusSink) {
+        m_statusSink(text);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +42,11 @@ public:
     // Shows text in the main window's status bar; dropped when there is no main window.
     void SetStatusText(const std::u16string& text);
 
-    // The picker Load uses instead of the file dialog (tests); null restores the dialog.
+    // --- What the window gives the document ---
+    // Where status texts go; null drops them.
+    using StatusSink = std::function<void(const std::u16string& text)>;
+    void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
+    // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
 
     // --- Queries ---
@@ -65,11 +70,11 @@ public:
     const cTeacher& GetTeacher() const { return *m_teacher; }
 
 private:
-    bool LoadWithPicker(cFilePicker& picker);
     void ReportLoad(bool loaded);
 
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;
     cFilePicker* m_filePicker = nullptr;
+    StatusSink m_statusSink;
 };

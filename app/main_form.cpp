@@ -7,18 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/main_app.h"
 #include "app/main_doc.h"
+#include "app/message_box.h"
 #include "app/resources/card_bitmap.h"
 #include "app/resources/control_ids.h"
 #include "app/resources/dialog_units.h"
 #include "app/resources/form_template.h"
 #include "app/resources/resource_language.h"
-#include "cuefiles/fastest_time_key.h"
+#include "text/file_title.h"
 
 namespace {
 
@@ -360,7 +359,7 @@ void cMainForm::ShowWrongAnswer(const std::u16string& message) {
                                 ToQString(message.substr(lineFeed + 1)));
         shown = ToQString(message.substr(0, lineFeed));
     }
-    QMessageBox::critical(this, cMainApp::GetAppName(), shown);
+    ShowMessageBox(this, QMessageBox::Critical, shown);
     SetShownText(m_cue, savedCue);
 }
 

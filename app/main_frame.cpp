@@ -3,12 +3,13 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 
-#include "app/main_app.h"
+#include "app/font_setting.h"
 #include "app/main_doc.h"
 #include "app/main_form.h"
+#include "app/message_box.h"
 #include "app/resources/card_bitmap.h"
 #include "app/resources/control_ids.h"
 #include "app/resources/menu_resource.h"
@@ -19,36 +20,54 @@
 #include "i18n/lexitra/lexitra.h"
 #include "platform/profile.h"
 #include "platform/qt/browser_launch.h"
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 namespace {
 
-constexpr uint32_t kAboutFirstTextId = 40001;
-constexpr uint32_t kAboutSecondTextId = 40002;
-constexpr uint32_t kWebAddressTextId = 40003;
-constexpr uint32_t kRestartQuestionTextId = 40013;
 constexpr int kLanguageMenuPosition = 2;
 
-QString Translated(uint32_t id) { return QString::fromStdU16String(LoadTranslatedUiString(id)); }
+QString Translated(eUiText id) { return QString::fromStdU16String(LoadTranslatedUiString(id)); }
 
 bool IsFontCommand(int id) { return id >= kIdFontFirst && id <= kIdFontLast; }
 bool IsLanguageCommand(int id) { return id >= kIdLanguageFirst && id <= kIdLanguageLast; }
 
 }  // namespace
 
-cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile) : m_doc(doc), m_profile(profile) {
+std::unique_ptr<cMainFrame> cMainFrame::Create(cMainDoc& doc, cProfile& profile,
+                                               sRunState& runState) {
+    auto frame = std::make_unique<cMainFrame>(doc, profile, runState);
+    std::unique_ptr<cMainForm> form = cMainForm::Create(doc, runState.CurrentFontIndex);
+    if (!form) {
+        return nullptr;
+    }
+    cMainForm* shownForm = form.get();
+    frame->SetForm(std::move(form));
+    // The layout's own size, as far as the screen has room for it.
+    QSize size = frame->sizeHint();
+    if (const QScreen* screen = frame->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    frame->resize(size);
+    frame->show();
+    shownForm->OnInitialUpdate();
+    return frame;
+}
+
+cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile, sRunState& runState)
+    : m_doc(doc), m_profile(profile), m_runState(runState), m_filePicker(this) {
     setObjectName(QStringLiteral("MainFrame"));
     // The caption is always the program's name, never a document's.
-    setWindowTitle(cMainApp::GetAppName());
+    setWindowTitle(GetAppName());
     setWindowIcon(QIcon(MakeCardIcon()));
     CreateMenus();
     CreateStatusBar();
+    m_doc.SetFilePicker(&m_filePicker);
+    m_doc.SetStatusSink([this](const std::u16string& text) { OnStatusText(text); });
 }
 
 cMainFrame::~cMainFrame() {
-    if (cMainApp::GetMainWindow() == this) {
-        cMainApp::SetMainWindow(nullptr);
-    }
+    m_doc.SetFilePicker(nullptr);
+    m_doc.SetStatusSink(nullptr);
 }
 
 void cMainFrame::SetForm(std::unique_ptr<cMainForm> form) {
@@ -147,7 +166,7 @@ void cMainFrame::BuildLanguageMenu() {
 void cMainFrame::UpdateMenuMarks() {
     for (const auto& [id, action] : m_actions) {
         if (IsFontCommand(id)) {
-            action->setChecked(id - kIdFontFirst == cMainApp::CurrentFontIndex);
+            action->setChecked(id - kIdFontFirst == m_runState.CurrentFontIndex);
         } else if (IsLanguageCommand(id)) {
             // English (UK) marks English: only the primary language counts.
             const uint16_t language = m_doc.GetMenuLanguage(static_cast<uint32_t>(id));
@@ -180,25 +199,25 @@ void cMainFrame::OnCommand(int id) {
 }
 
 bool cMainFrame::ConfirmRestart() {
-    const auto answer = QMessageBox::question(this, cMainApp::GetAppName(),
-                                              Translated(kRestartQuestionTextId),
-                                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = ShowMessageBox(this, QMessageBox::Question,
+                                       Translated(eUiText::RestartQuestion),
+                                       QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         return false;
     }
-    cMainApp::RestartRequested = true;
+    m_runState.RestartRequested = true;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     return true;
 }
 
 void cMainFrame::OnFontChange(int id) {
     const int index = id - kIdFontFirst;
-    if (index == cMainApp::CurrentFontIndex) {
+    if (index == m_runState.CurrentFontIndex) {
         return;
     }
     if (ConfirmRestart()) {
-        cMainApp::CurrentFontIndex = index;
-        m_profile.WriteProfileInt(u"", u"Font", static_cast<uint32_t>(index));
+        m_runState.CurrentFontIndex = index;
+        WriteFontSetting(m_profile, index);
     }
 }
 
@@ -217,13 +236,13 @@ void cMainFrame::OnAbout() {
         QString::fromStdU16String(kProductName) + u' ' + QString::fromStdU16String(kVersionText),
         QString(),
         QString::fromStdU16String(kMakerLine),
-        Translated(kWebAddressTextId),
+        Translated(eUiText::WebAddress),
         QString(),
-        Translated(kAboutFirstTextId),
-        Translated(kAboutSecondTextId) + u'\n',
+        Translated(eUiText::AboutPurpose),
+        Translated(eUiText::AboutLicence) + u'\n',
     };
     const QString text = lines.join(u'\n');
-    QMessageBox::information(this, cMainApp::GetAppName(), text);
+    ShowMessageBox(this, QMessageBox::Information, text);
 }
 
-void cMainFrame::OnWebLink() { LaunchDefaultBrowser(LoadTranslatedUiString(kWebAddressTextId)); }
+void cMainFrame::OnWebLink() { LaunchDefaultBrowser(LoadTranslatedUiString(eUiText::WebAddress)); }

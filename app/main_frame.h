@@ -6,6 +6,9 @@
 
 #include <QMainWindow>
 
+#include "app/run_state.h"
+#include "platform/qt/explore_file_dialog.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -20,7 +23,14 @@ class cMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    cMainFrame(cMainDoc& doc, cProfile& profile);
+    // The program's window as start-up builds it: the frame with the form in layout
+    // runState.CurrentFontIndex, sized to the layout as far as the screen has room, shown
+    // and filled. Null when there is no such layout.
+    static std::unique_ptr<cMainFrame> Create(cMainDoc& doc, cProfile& profile,
+                                              sRunState& runState);
+
+    // While it exists the frame gives the document its file dialog and its status bar.
+    cMainFrame(cMainDoc& doc, cProfile& profile, sRunState& runState);
     ~cMainFrame() override;
 
     // Hosts the form; the frame owns it from now on.
@@ -56,6 +66,8 @@ private:
 
     cMainDoc& m_doc;
     cProfile& m_profile;
+    sRunState& m_runState;
+    cExploreFileDialog m_filePicker;
     cMainForm* m_form = nullptr;
     QMenu* m_languageMenu = nullptr;
     QLabel* m_idlePrompt = nullptr;

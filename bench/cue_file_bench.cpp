@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "bench/cue_file_generator.h"
-#include "bench/process_memory.h"
+#include "cue_file_generator.h"
+#include "process_memory.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
@@ -77,11 +77,12 @@ void BM_ReadPairs(benchmark::State& state, eCueEncoding encoding) {
             state.SkipWithError("sample file not opened");
             break;
         }
-        std::u16string cue;
-        std::u16string answer;
+        std::u16string line;
+        std::u16string_view cue;
+        std::u16string_view answer;
         int64_t count = 0;
         while (!reader.IsAtEnd()) {
-            count += ReadCuePair(reader, false, cue, answer);
+            count += ReadCuePair(reader, false, line, cue, answer);
         }
         if (count != kLines) {
             state.SkipWithError("wrong card count");

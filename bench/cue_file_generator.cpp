@@ -1,6 +1,6 @@
-#include "bench/cue_file_generator.h"
+#include "cue_file_generator.h"
 
-#include "cuefiles/regular_file.h"
+#include "text/unicode.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,7 +38,7 @@ void AppendEncoded(std::u16string_view text, eCueEncoding encoding, std::string&
     switch (encoding) {
         case eCueEncoding::Utf8: {
             std::string utf8;
-            cRegularFile::ToFileSystemPath(text, utf8);  // file names are UTF-8 as well
+            Utf16ToUtf8(text, utf8);
             out += utf8;
             break;
         }

@@ -1,1 +1,1 @@
-recallix_add_bench(engine_bench engine_bench.cpp)
+recallix_add_bench(engine_bench engine_bench.cpp LINK recallix_engine)

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "bench/process_memory.h"
+#include "process_memory.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
@@ -17,7 +17,7 @@ constexpr int kCards = 1'000'000;
 void FillStore(cTeacher& teacher, int cards) {
     for (int i = 0; i < cards; ++i) {
         const std::u16string number = std::u16string(u"w") + char16_t(u'a' + i % 26);
-        teacher.AddCard(std::make_unique<cCueLine>(u"cue" + number, u"ans" + number));
+        teacher.AddCard(cCueLine(u"cue" + number, u"ans" + number));
     }
 }
 

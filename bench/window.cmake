@@ -2,11 +2,12 @@ if(TARGET recallix_app)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
   # The window's own speed: a refresh after an answer, and idle processor time.
   add_executable(window_bench window_bench.cpp cue_file_generator.cpp)
-  target_link_libraries(window_bench PRIVATE recallix_app benchmark::benchmark)
+  target_link_libraries(window_bench PRIVATE recallix_app recallix_text recallix_warnings
+    benchmark::benchmark)
 
   # Start-up of the program against a program that shows one empty window.
   add_executable(startup_recallix startup_recallix.cpp)
-  target_link_libraries(startup_recallix PRIVATE recallix_app)
+  target_link_libraries(startup_recallix PRIVATE recallix_app recallix_warnings)
   add_executable(startup_minimal startup_minimal.cpp)
-  target_link_libraries(startup_minimal PRIVATE Qt6::Widgets)
+  target_link_libraries(startup_minimal PRIVATE recallix_warnings Qt6::Widgets)
 endif()

@@ -17,7 +17,7 @@
 #include "app/main_form.h"
 #include "app/main_frame.h"
 #include "app/resources/control_ids.h"
-#include "bench/cue_file_generator.h"
+#include "cue_file_generator.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 

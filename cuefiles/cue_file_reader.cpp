@@ -8,16 +8,13 @@
 #include "cuefiles/regular_file.h"
 #include "cuefiles/text_decoder.h"
 #include "cuefiles/utf8_validator.h"
+#include "text/text_marks.h"
 
 namespace {
 
 // Large enough that system calls cost little, small enough that a huge file never has to
 // fit in memory.
 constexpr size_t kChunkSize = 64 * 1024;
-
-bool StartsWithUtf8Mark(std::span<const unsigned char> bytes) {
-    return bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
-}
 
 }  // namespace
 

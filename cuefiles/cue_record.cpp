@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "cuefiles/cue_file_reader.h"
-#include "cuefiles/white_space.h"
+#include "text/white_space.h"
 
 namespace {
 
@@ -27,18 +27,8 @@ bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string_view
     return !cue.empty() && !answer.empty();
 }
 
-bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string& cue,
-                    std::u16string& answer) {
-    std::u16string_view cueView;
-    std::u16string_view answerView;
-    const bool accepted = SplitCueRecord(line, reversed, cueView, answerView);
-    cue.assign(cueView);
-    answer.assign(answerView);
-    return accepted;
-}
-
-bool ReadCueRecord(cCueFileReader& reader, bool reversed, std::u16string& line,
-                   std::u16string_view& cue, std::u16string_view& answer) {
+bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& line,
+                 std::u16string_view& cue, std::u16string_view& answer) {
     cue = {};
     answer = {};
     // The memory of a huge line is not worth keeping from call to call.
@@ -50,16 +40,4 @@ bool ReadCueRecord(cCueFileReader& reader, bool reversed, std::u16string& line,
         reader.ReadTextLine(line);
     }
     return !line.empty() && SplitCueRecord(line, reversed, cue, answer);
-}
-
-bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& cue,
-                 std::u16string& answer) {
-    // Kept from call to call: a million-line file then costs no allocation per line.
-    thread_local std::u16string line;
-    std::u16string_view cueView;
-    std::u16string_view answerView;
-    const bool accepted = ReadCueRecord(reader, reversed, line, cueView, answerView);
-    cue.assign(cueView);
-    answer.assign(answerView);
-    return accepted;
 }

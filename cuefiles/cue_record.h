@@ -6,21 +6,13 @@
 class cCueFileReader;
 
 // Splits a record line at its first "=" into cue and answer (the right side is the cue when
-// reversed), each trimmed of white space. True when both are non-empty; otherwise the
-// line is no card and the outputs are to be discarded.
-bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string& cue,
-                    std::u16string& answer);
-// The same, giving views into line.
+// reversed), each trimmed of white space and given as a view into line. True when both
+// are non-empty; otherwise the line is no card and the outputs are to be discarded.
 bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string_view& cue,
                     std::u16string_view& answer);
 
 // Reads the next non-empty line into line and splits it into views of it. False at the
-// end of the file or when the line is no card. line is the caller's buffer, reused from
-// call to call.
-bool ReadCueRecord(cCueFileReader& reader, bool reversed, std::u16string& line,
-                   std::u16string_view& cue, std::u16string_view& answer);
-
-// Reads the next non-empty line and splits it. False at the end of the file or when the
-// line is no card (no "=", or an empty side).
-bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& cue,
-                 std::u16string& answer);
+// end of the file or when the line is no card (no "=", or an empty side). line is the
+// caller's buffer, reused from call to call, so a long file costs no allocation per line.
+bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& line,
+                 std::u16string_view& cue, std::u16string_view& answer);

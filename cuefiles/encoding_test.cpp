@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <bitset>
-#include <initializer_list>
 #include <vector>
 
-#include "cuefiles/regular_file.h"
 #include "cuefiles/utf8_validator.h"
+#include "text/text_marks.h"
+#include "text/unicode.h"
 
 // The guess, in order:
 //  1. A byte-order mark decides: FF FE is UTF-16 LE; FE FF (big-endian, not supported)
@@ -26,21 +26,12 @@
 
 namespace {
 
-constexpr unsigned char kEndOfText = 0x1A;
-
 std::vector<char16_t> ToUnits(std::span<const unsigned char> bytes) {
     std::vector<char16_t> units;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
         units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
     }
     return units;
-}
-
-bool IsHighSurrogate(char16_t u) {
-    return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t u) {
-    return u >= 0xDC00 && u <= 0xDFFF;
 }
 
 bool IsUnlikelyInText(char16_t u) {
@@ -129,10 +120,6 @@ bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
     return clustered || !mostlyAscii;
 }
 
-bool StartsWith(std::span<const unsigned char> bytes, std::initializer_list<unsigned char> mark) {
-    return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
-}
-
 // The first kUnicodeSampleSize bytes as 8-bit text mode reads them.
 std::vector<unsigned char> TextModeSample(std::span<const unsigned char> head) {
     std::vector<unsigned char> sample;
@@ -151,11 +138,10 @@ std::vector<unsigned char> TextModeSample(std::span<const unsigned char> head) {
 }  // namespace
 
 bool IsUnicodeSample(std::span<const unsigned char> sample) {
-    if (StartsWith(sample, {0xFF, 0xFE})) {
+    if (StartsWithUtf16LeMark(sample)) {
         return true;
     }
-    if (sample.size() < 2 || StartsWith(sample, {0xFE, 0xFF}) ||
-        StartsWith(sample, {0xEF, 0xBB, 0xBF})) {
+    if (sample.size() < 2 || StartsWithUtf16BeMark(sample) || StartsWithUtf8Mark(sample)) {
         return false;
     }
     const std::vector<char16_t> units = ToUnits(sample);
@@ -175,19 +161,9 @@ bool IsUnicodeFileStart(std::span<const unsigned char> head) {
     // The UTF-16 byte-order mark settles it whatever follows: read as 8-bit text, a short
     // marked file, or one with 0x1A among its first bytes (as in U+4E1A), would turn into
     // a mark and stray characters.
-    if (head.size() >= 2 && head[0] == 0xFF && head[1] == 0xFE) {
+    if (StartsWithUtf16LeMark(head)) {
         return true;
     }
     const std::vector<unsigned char> sample = TextModeSample(head);
     return sample.size() == kUnicodeSampleSize && IsUnicodeSample(sample);
-}
-
-bool IsUnicodeCueFile(const std::u16string& path) {
-    cRegularFile file;
-    if (!file.Open(path)) {
-        return false;
-    }
-    unsigned char head[kUnicodeProbeSize];
-    const ptrdiff_t count = file.ReadFullyAt(0, head, sizeof head);
-    return count > 0 && IsUnicodeFileStart({head, static_cast<size_t>(count)});
 }

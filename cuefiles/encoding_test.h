@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <span>
-#include <string>
 
 // How many bytes of text at the start of a file decide its encoding.
 inline constexpr size_t kUnicodeSampleSize = 32;
@@ -16,6 +15,3 @@ bool IsUnicodeSample(std::span<const unsigned char> sample);
 // file is shorter). The bytes are taken as 8-bit text is read (CR LF counts as one LF, a
 // byte 0x1A ends the data); fewer than kUnicodeSampleSize bytes of that text mean 8-bit.
 bool IsUnicodeFileStart(std::span<const unsigned char> head);
-
-// True when the file is to be read as UTF-16; false when it is 8-bit or cannot be opened.
-bool IsUnicodeCueFile(const std::u16string& path);

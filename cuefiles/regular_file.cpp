@@ -6,32 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "text/unicode.h"
+
 namespace {
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-void AppendUtf8(char32_t code, std::string& out) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // Opened without blocking so that a FIFO without a writer cannot hang the open; the check
 // for a regular file then happens on the very file that was opened.
@@ -109,24 +86,9 @@ ptrdiff_t cRegularFile::ReadFullyAt(uint64_t offset, unsigned char* buffer, size
 
 bool cRegularFile::ToFileSystemPath(std::u16string_view path, std::string& result) {
     result.clear();
-    if (path.empty()) {
+    // U+0000 would cut the path short in the system call.
+    if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
         return false;
     }
-    for (size_t i = 0; i < path.size(); ++i) {
-        const char16_t unit = path[i];
-        if (unit == 0 || IsLowSurrogate(unit)) {
-            return false;
-        }
-        if (!IsHighSurrogate(unit)) {
-            AppendUtf8(unit, result);
-            continue;
-        }
-        if (i + 1 == path.size() || !IsLowSurrogate(path[i + 1])) {
-            return false;
-        }
-        const char32_t high = unit - 0xD800u;
-        const char32_t low = path[++i] - 0xDC00u;
-        AppendUtf8(0x10000 + (high << 10) + low, result);
-    }
-    return true;
+    return Utf16ToUtf8(path, result);
 }

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "cuefiles/utf8_validator.h"
+#include "text/text_marks.h"
+#include "text/unicode.h"
 
 namespace {
 
-constexpr unsigned char kEndOfText = 0x1A;
-constexpr char16_t kByteOrderMark = 0xFEFF;
 constexpr char16_t kReplacement = 0xFFFD;
 
 // Writes the unit and moves on unless it is U+0000; branch-free for the hot loops.

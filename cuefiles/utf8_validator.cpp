@@ -2,9 +2,11 @@
 
 #include <cstring>
 
+#include "text/text_marks.h"
+#include "text/unicode.h"
+
 namespace {
 
-constexpr unsigned char kEndOfText = 0x1A;
 constexpr uint64_t kEveryByte = 0x0101010101010101u;
 constexpr uint64_t kHighBits = 0x8080808080808080u;
 
@@ -13,27 +15,6 @@ bool HasZeroByte(uint64_t word) {
 }
 
 }  // namespace
-
-bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead) {
-    lead = sUtf8Lead{};
-    if (byte >= 0xC2 && byte <= 0xDF) {
-        lead.continuations = 1;
-        lead.bits = byte & 0x1Fu;
-    } else if (byte >= 0xE0 && byte <= 0xEF) {
-        lead.continuations = 2;
-        lead.bits = byte & 0x0Fu;
-        lead.firstLow = byte == 0xE0 ? 0xA0 : 0x80;
-        lead.firstHigh = byte == 0xED ? 0x9F : 0xBF;
-    } else if (byte >= 0xF0 && byte <= 0xF4) {
-        lead.continuations = 3;
-        lead.bits = byte & 0x07u;
-        lead.firstLow = byte == 0xF0 ? 0x90 : 0x80;
-        lead.firstHigh = byte == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return false;
-    }
-    return true;
-}
 
 size_t SkipPlainAscii(std::span<const unsigned char> bytes, size_t from) {
     size_t i = from;

@@ -4,20 +4,6 @@
 #include <cstdint>
 #include <span>
 
-// What a UTF-8 lead byte promises: how many continuation bytes follow, the range the
-// first of them must lie in (which rules out overlong forms, surrogates and values above
-// U+10FFFF), and the code point bits the lead byte carries.
-struct sUtf8Lead {
-    int continuations = 0;
-    unsigned char firstLow = 0x80;
-    unsigned char firstHigh = 0xBF;
-    char32_t bits = 0;
-};
-
-// False when the byte cannot start a well-formed sequence of two or more bytes (ASCII
-// bytes, continuation bytes, C0, C1, F5..FF).
-bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead);
-
 // The index of the first byte at or after from that is not plain ASCII (0x80 and above, or
 // the end mark 0x1A); bytes.size() when there is none. Skips eight bytes at a time.
 size_t SkipPlainAscii(std::span<const unsigned char> bytes, size_t from);

@@ -1,6 +1,7 @@
 #include "engine/teacher.h"
 
 #include <algorithm>
+#include <new>
 #include <cstdio>
 #include <optional>
 
@@ -8,7 +9,7 @@
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/cue_record.h"
 #include "cuefiles/fastest_time_key.h"
-#include "cuefiles/white_space.h"
+#include "text/white_space.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/profile.h"
@@ -17,10 +18,6 @@
 namespace {
 
 constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
-constexpr uint32_t kWrongAnswerTextId = 40010;
-constexpr uint32_t kAccentsHelpTextId = 40008;
-constexpr uint32_t kFileTypeNameId = 40004;
-constexpr uint32_t kFileDialogTitleId = 40007;
 
 }  // namespace
 
@@ -37,71 +34,10 @@ cTeacher::~cTeacher() = default;
 // ---------------------------------------------------------------------------------------
 // Card store
 
-void cTeacher::AddCard(std::unique_ptr<cCueLine> card) {
-    if (card) {
-        AddCard(std::move(*card));
-    }
-}
-
-void cTeacher::AddCard(cCueLine&& card) {
-    const cCueLineKey key(m_nextCardId);
-    m_cards.Add(key, std::move(card));
-    ++m_nextCardId;
-    m_toDo.AddFront(key);
-}
-
-void cTeacher::AddLoadedFile(const std::u16string& path) { m_loadedFiles.push_back(path); }
-
-int cTeacher::GetLoadedFileCount() const { return static_cast<int>(m_loadedFiles.size()); }
-
-std::u16string cTeacher::GetLoadedFile(int index) const {
-    if (index < 0 || index >= GetLoadedFileCount()) {
-        return {};
-    }
-    return m_loadedFiles[static_cast<size_t>(index)];
-}
-
-int cTeacher::GetTotalCues() const { return m_cards.GetCount(); }
-
-int cTeacher::GetCuesLeft() const { return m_toDo.GetCount(); }
-
-cCueLineKey cTeacher::GetCurrentKey() const { return m_toDo.GetEnd(); }
-
-const cCueLine* cTeacher::FindCard(cCueLineKey key) const { return m_cards.Find(key); }
-
 const cCueLine& cTeacher::GetCurrentCard() const {
     const cCueLine* card = FindCard(GetCurrentKey());
     return card != nullptr ? *card : m_blankCard;
 }
-
-std::u16string cTeacher::GetCurrentCue() const { return GetCurrentCard().GetCue(); }
-
-cCueLineKey cTeacher::RemoveCurrent() { return m_toDo.RemoveEnd(); }
-
-void cTeacher::MoveToEnd(int index) { m_toDo.MoveToEnd(index); }
-
-void cTeacher::RequeueCurrent() {
-    const cCueLineKey key = GetCurrentKey();
-    if (key.IsNull()) {
-        return;
-    }
-    m_toDo.AddFront(key);
-    m_toDo.AddFront(key);
-}
-
-int cTeacher::RemoveKey(cCueLineKey key) { return m_toDo.RemoveKey(key); }
-
-void cTeacher::RebuildToDo() {
-    m_toDo.RemoveAll();
-    m_cards.ForEachInOrder([this](cCueLineKey key, const cCueLine&) { m_toDo.AddFront(key); });
-}
-
-void cTeacher::DeleteAllCards() {
-    m_loadedFiles.clear();
-    m_cards.RemoveAll();
-}
-
-std::vector<cCueLineKey> cTeacher::GetToDoKeys() const { return m_toDo.ToVector(); }
 
 // ---------------------------------------------------------------------------------------
 // Loading cue files
@@ -115,13 +51,13 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
         std::u16string_view cue;
         std::u16string_view answer;
         while (!reader->IsAtEnd()) {
-            if (ReadCueRecord(*reader, reversed, line, cue, answer)) {
+            if (ReadCuePair(*reader, reversed, line, cue, answer)) {
                 std::u16string substitutedAnswer = m_accents.SubstituteAccents(answer);
                 AddCard(cCueLine(m_accents.SubstituteAccents(cue), std::move(substitutedAnswer)));
             }
         }
-    } catch (const std::exception&) {
-        return false;  // out of memory: the cards read so far stay in the working set
+    } catch (const std::bad_alloc&) {
+        return false;  // the cards read so far stay in the working set
     }
     return !reader->HasReadError();
 }
@@ -143,9 +79,9 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
 
 bool cTeacher::Load(cFilePicker& picker) {
     const std::u16string filter =
-        LoadTranslatedUiString(kFileTypeNameId) + u" (*.recallix)|*.recallix||";
+        LoadTranslatedUiString(eUiText::FileTypeName) + u" (*.recallix)|*.recallix||";
     std::vector<std::u16string> paths;
-    if (!picker.PickFiles(LoadTranslatedUiString(kFileDialogTitleId), filter, paths)) {
+    if (!picker.PickFiles(LoadTranslatedUiString(eUiText::FileDialogTitle), filter, paths)) {
         return false;
     }
     const bool reversed = picker.IsShiftDown();
@@ -163,7 +99,7 @@ void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
     // An attempt that changed nothing leaves the pass alone: stopping a running clock
     // there would let the pass be recorded with only the time after the failure. And a
     // finished pass that got nothing new to do stays finished instead of counting on.
-    if (!changed || (m_passFinished && m_toDo.IsEmpty())) {
+    if (!changed || (m_passFinished && GetCuesLeft() == 0)) {
         return;
     }
     if (loadedFileCountBefore > 0 && m_passStartTick != 0) {
@@ -183,18 +119,18 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
     const cCueLine& card = GetCurrentCard();
     const bool cardIsCurrent = !card.GetAnswer().empty() || !card.GetCue().empty();
     if (cardIsCurrent && !IsCorrectAnswer(card, typed)) {
-        std::u16string message = LoadTranslatedUiString(kWrongAnswerTextId);
+        std::u16string message = LoadTranslatedUiString(eUiText::WrongAnswer);
         message += u'\n';
         message += card.GetAnswer();
         RequeueCurrent();
         return message;
     }
-    if (m_toDo.IsEmpty()) {
+    if (GetCuesLeft() == 0) {
         return {};
     }
     StartClock();
     RemoveCurrent();
-    if (!m_toDo.IsEmpty()) {
+    if (GetCuesLeft() > 0) {
         DrawNextCard();
     } else if (!m_passFinished) {
         FinishPass();
@@ -207,11 +143,11 @@ void cTeacher::Ignore() {
     if (!key.IsNull()) {
         StartClock();
         ApplyIgnorePenalty(RemoveKey(key));
-        if (!m_toDo.IsEmpty()) {
+        if (GetCuesLeft() > 0) {
             return;  // the entry now at the end is current, without a draw
         }
     }
-    if (m_toDo.IsEmpty() && !m_passFinished) {
+    if (GetCuesLeft() == 0 && !m_passFinished) {
         FinishPass();
     }
 }
@@ -226,7 +162,7 @@ void cTeacher::ApplyIgnorePenalty(int removedEntries) {
 
 void cTeacher::Restart() {
     RebuildToDo();
-    if (!m_toDo.IsEmpty()) {
+    if (GetCuesLeft() > 0) {
         DrawNextCard();
     }
     m_passStartTick = 0;
@@ -340,13 +276,13 @@ std::u16string cTeacher::SubstituteAccents(const std::u16string& text) const {
 }
 
 std::u16string cTeacher::GetAccentsHelpText() const {
-    return BuildAccentsHelpText(LoadTranslatedUiString(kAccentsHelpTextId), m_accents);
+    return BuildAccentsHelpText(LoadTranslatedUiString(eUiText::AccentsHelp), m_accents);
 }
 
 // ---------------------------------------------------------------------------------------
 // Fastest-time records
 
-std::u16string cTeacher::JoinLoadedFileNames() const { return JoinFileNames(m_loadedFiles); }
+std::u16string cTeacher::JoinLoadedFileNames() const { return JoinFileNames(m_store.GetLoadedFiles()); }
 
 std::u16string cTeacher::GetFastestTimeKey() const {
     return MakeFastestTimeKey(JoinLoadedFileNames());

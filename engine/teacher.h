@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "accents/accent_list.h"
-#include "engine/card_map.h"
+#include "engine/card_store.h"
 #include "engine/cue_line.h"
 #include "engine/random_generator.h"
-#include "engine/to_do_list.h"
 
 class cCueFileReader;
 class cFilePicker;
@@ -28,29 +27,27 @@ public:
     cTeacher(const cTeacher&) = delete;
     cTeacher& operator=(const cTeacher&) = delete;
 
-    // --- Card store ---
+    // --- Card store (see cCardStore) ---
     // Stores the card under the next id and queues it at the front of the to-do list.
-    // A null card is ignored.
-    void AddCard(std::unique_ptr<cCueLine> card);
-    void AddCard(cCueLine&& card);
-    void AddLoadedFile(const std::u16string& path);
-    int GetLoadedFileCount() const;
-    std::u16string GetLoadedFile(int index) const;  // empty when out of range
-    int GetTotalCues() const;
-    int GetCuesLeft() const;
-    cCueLineKey GetCurrentKey() const;
-    const cCueLine* FindCard(cCueLineKey key) const;
+    void AddCard(cCueLine&& card) { m_store.AddCard(std::move(card)); }
+    void AddLoadedFile(const std::u16string& path) { m_store.AddLoadedFile(path); }
+    int GetLoadedFileCount() const { return m_store.GetLoadedFileCount(); }
+    std::u16string GetLoadedFile(int index) const { return m_store.GetLoadedFile(index); }
+    int GetTotalCues() const { return m_store.GetTotalCues(); }
+    int GetCuesLeft() const { return m_store.GetCuesLeft(); }
+    cCueLineKey GetCurrentKey() const { return m_store.GetCurrentKey(); }
+    const cCueLine* FindCard(cCueLineKey key) const { return m_store.FindCard(key); }
     // The current card, or a blank card when there is none.
     const cCueLine& GetCurrentCard() const;
-    std::u16string GetCurrentCue() const;
-    cCueLineKey RemoveCurrent();
-    void MoveToEnd(int index);
-    void RequeueCurrent();
-    int RemoveKey(cCueLineKey key);
-    void RebuildToDo();
-    void DeleteAllCards();
+    std::u16string GetCurrentCue() const { return GetCurrentCard().GetCue(); }
+    cCueLineKey RemoveCurrent() { return m_store.RemoveCurrent(); }
+    void MoveToEnd(int index) { m_store.MoveToEnd(index); }
+    void RequeueCurrent() { m_store.RequeueCurrent(); }
+    int RemoveKey(cCueLineKey key) { return m_store.RemoveKey(key); }
+    void RebuildToDo() { m_store.RebuildToDo(); }
+    void DeleteAllCards() { m_store.DeleteAllCards(); }
     // The to-do list from front to end (the end entry is current).
-    std::vector<cCueLineKey> GetToDoKeys() const;
+    std::vector<cCueLineKey> GetToDoKeys() const { return m_store.GetToDoKeys(); }
 
     // --- Loading cue files ---
     // Reads every record of an open cue file into the working set. True when the end of
@@ -115,14 +112,9 @@ private:
     cAccentList m_accents;
     cCueLine m_blankCard;
     std::vector<std::u16string> m_toleratedSuffixes;
-    std::vector<std::u16string> m_loadedFiles;
-    cToDoList m_toDo;
-    cCardMap m_cards;
-    uint32_t m_nextCardId = kFirstCardId;
+    cCardStore m_store;
     uint32_t m_passStartTick = 0;    // 0: clock not started
     uint32_t m_frozenPassTime = 0;   // the time of a finished pass
     bool m_passFinished = false;     // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
-
-    static constexpr uint32_t kFirstCardId = 100;
 };

@@ -22,8 +22,10 @@
 #include "cuefiles/utf8_validator.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
+#include "fuzz_check.h"
 #include "tests/support/fake_tick_source.h"
-#include "fuzz/fuzz_check.h"
+#include "text/text_marks.h"
+#include "text/unicode.h"
 
 namespace {
 
@@ -33,7 +35,6 @@ using Bytes = std::span<const unsigned char>;
 // a CR LF or a multi-byte sequence falls across two reads.
 constexpr size_t kReaderChunk = 64 * 1024;
 constexpr uint32_t kFirstCardId = 100;
-constexpr unsigned char kEndOfText = 0x1A;
 constexpr size_t kStudySteps = 64;
 
 // A file that lives in memory but is opened by path like any other, so every run costs no
@@ -141,49 +142,8 @@ Bytes UpToEndMark(Bytes bytes) {
 }
 
 bool IsWellFormedUtf16(std::u16string_view text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xDC00 && unit <= 0xDFFF) {
-            return false;
-        }
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-            if (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) {
-                return false;
-            }
-            ++i;
-        }
-    }
-    return true;
-}
-
-std::string EncodeUtf8(std::u16string_view text) {
-    std::string bytes;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size()) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (code < 0x80) {
-            bytes += static_cast<char>(code);
-        } else if (code < 0x800) {
-            bytes += static_cast<char>(0xC0 | (code >> 6));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (code >> 12));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (code >> 18));
-            bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return bytes;
-}
-
-bool StartsWithUtf8Mark(Bytes bytes) {
-    return bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
+    std::string ignored;
+    return Utf16ToUtf8(text, ignored);
 }
 
 // What each encoding must make of the bytes, fed at once or in pieces.
@@ -232,7 +192,8 @@ void CheckDecoder(Bytes bytes, uint32_t seed) {
                         plain += static_cast<char>(b);
                     }
                 }
-                FUZZ_CHECK(EncodeUtf8(text) == plain);
+                std::string encoded;
+                FUZZ_CHECK(Utf16ToUtf8(text, encoded) && encoded == plain);
                 break;
             }
         }
@@ -296,9 +257,10 @@ struct sRecord {
 std::vector<sRecord> SplitRecords(const std::vector<std::u16string>& lines, bool reversed) {
     std::vector<sRecord> records;
     for (const std::u16string& line : lines) {
-        sRecord record;
-        if (!line.empty() && SplitCueRecord(line, reversed, record.cue, record.answer)) {
-            records.push_back(std::move(record));
+        std::u16string_view cue;
+        std::u16string_view answer;
+        if (!line.empty() && SplitCueRecord(line, reversed, cue, answer)) {
+            records.push_back({std::u16string(cue), std::u16string(answer)});
         }
     }
     return records;
@@ -309,10 +271,11 @@ void CheckPairReader(const std::u16string& path, bool reversed,
     cCueFileReader reader;
     FUZZ_CHECK(reader.Open(path));
     size_t index = 0;
-    std::u16string cue;
-    std::u16string answer;
+    std::u16string line;
+    std::u16string_view cue;
+    std::u16string_view answer;
     while (!reader.IsAtEnd()) {
-        if (ReadCuePair(reader, reversed, cue, answer)) {
+        if (ReadCuePair(reader, reversed, line, cue, answer)) {
             FUZZ_CHECK(index < records.size());
             FUZZ_CHECK(cue == records[index].cue && answer == records[index].answer);
             ++index;

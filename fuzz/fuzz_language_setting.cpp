@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "cuefiles/white_space.h"
+#include "fuzz_check.h"
+#include "text/white_space.h"
 #include "i18n/language_setting.h"
-#include "fuzz/fuzz_check.h"
 
 namespace {
 

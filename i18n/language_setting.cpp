@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "cuefiles/white_space.h"
+#include "text/white_space.h"
 #include "platform/profile.h"
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 namespace {
 

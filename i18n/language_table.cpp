@@ -2,12 +2,9 @@
 
 #include <cstddef>
 
-namespace {
-constexpr uint16_t kEnglishUs = 1033;
-constexpr uint16_t kJapanese = 1041;
-}  // namespace
+#include "platform/locale/thread_locale.h"
 
-cLanguageTable::cLanguageTable() : m_offered{kEnglishUs, kJapanese} {}
+cLanguageTable::cLanguageTable() : m_offered{kLocaleEnglishUs, kLocaleJapanese} {}
 
 cLanguageTable::~cLanguageTable() = default;
 

@@ -1,13 +1,7 @@
 #include "app/resources/resource_language.h"
 
-#include "platform/thread_locale.h"
-
-namespace {
-
-constexpr uint32_t kJapaneseLocaleId = 1041;
-
-}  // namespace
+#include "platform/locale/thread_locale.h"
 
 bool UseJapaneseResources() {
-    return GetThreadLocale() == kJapaneseLocaleId;
+    return GetThreadLocale() == kLocaleJapanese;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/resources/control_ids.h"
+#include "app/resources/resource_language.h"
 
 namespace {
 
@@ -34,3 +35,5 @@ QString LoadResourceString(int id, bool japanese) {
     }
     return {};
 }
+
+QString GetAppName() { return LoadResourceString(kIdMainMenu, UseJapaneseResources()); }

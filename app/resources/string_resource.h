@@ -6,3 +6,7 @@
 // prompts of the menu commands (by command id) and 57345 the idle prompt. Ids without a
 // string, such as the Font and Language entries, give an empty string.
 QString LoadResourceString(int id, bool japanese);
+
+// The program's name in the current language (string 102): the caption of the window and
+// of every message box.
+QString GetAppName();

@@ -5,15 +5,24 @@
 
 #define LEXITRA_API __attribute__((visibility("default")))
 
-// The user-interface text with the given id, in Japanese when the current locale id is
-// 1041 and in English otherwise. Unknown ids give an empty text.
-//
-//   40001, 40002  About box: what the program is for; licence and thanks
-//   40003         the maker's web address (the same in every language)
-//   40004         name of the cue file type in the file dialog's filter (never holds "|")
-//   40007         title of the file dialog
-//   40008         first line of the accents help
-//   40010         first line of the wrong-answer message (never holds a line feed)
-//   40011, 40012  status texts after a successful and a failed or cancelled load
-//   40013         yes/no question whether to restart now
+// The ids of the translated texts. Their numbers are the library's interface.
+enum class eUiText : uint32_t {
+    AboutPurpose = 40001,     // About box: what the program is for
+    AboutLicence = 40002,     // About box: licence and thanks
+    WebAddress = 40003,       // the maker's web address (the same in every language)
+    FileTypeName = 40004,     // the cue file type in the file dialog's filter (never holds "|")
+    FileDialogTitle = 40007,  // title of the file dialog
+    AccentsHelp = 40008,      // first line of the accents help
+    WrongAnswer = 40010,      // first line of the wrong-answer message (never a line feed)
+    LoadSucceeded = 40011,    // status text after a successful load
+    LoadFailed = 40012,       // status text after a failed or cancelled load
+    RestartQuestion = 40013,  // yes/no question whether to restart now
+};
+
+// The user-interface text with the given id, in Japanese when the current locale is
+// Japanese and in English otherwise. Unknown ids give an empty text.
 LEXITRA_API std::u16string LoadTranslatedUiString(uint32_t id);
+
+inline std::u16string LoadTranslatedUiString(eUiText id) {
+    return LoadTranslatedUiString(static_cast<uint32_t>(id));
+}

@@ -1,6 +1,6 @@
 #include "platform/qt/browser_launch.h"
 
-#include "platform/browser_launcher.h"
+#include "platform/desktop/browser_launcher.h"
 #include "platform/qt/qt_desktop.h"
 
 void LaunchDefaultBrowser(const std::u16string& url) {

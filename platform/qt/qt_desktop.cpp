@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/desktop_entry.h"
+#include "platform/desktop/desktop_entry.h"
 
 bool cQtDesktop::OpenUrl(const std::u16string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdU16String(url)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/browser_launcher.h"
+#include "platform/desktop/browser_launcher.h"
 
 // The desktop session as Qt and the freedesktop association files present it.
 class cQtDesktop : public cDesktop {

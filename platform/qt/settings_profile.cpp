@@ -8,6 +8,8 @@
 #include <QLockFile>
 #include <QSettings>
 
+#include "text/text_marks.h"
+
 namespace {
 
 // How long an update waits for another instance, and when a lock counts as left behind.
@@ -97,7 +99,8 @@ bool IsSafeToRewrite(const QString& path) {
         return false;
     }
     QByteArray text = file.readAll();
-    if (text.startsWith("\xEF\xBB\xBF")) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.constData());
+    if (StartsWithUtf8Mark({bytes, static_cast<size_t>(text.size())})) {
         text.remove(0, 3);
     }
     text.replace('\r', '\n');

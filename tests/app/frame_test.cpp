@@ -1,7 +1,7 @@
 #include <climits>
 
 #include "app/view.h"
-#include "tests/app/main_window_fixture.h"
+#include "tests/support/qt/main_window_fixture.h"
 
 namespace {
 
@@ -12,31 +12,32 @@ TEST_F(FontChangeTest, RestartQuestionNoChangesNothingYesStoresTheFontAndClosesT
         cMessageBoxAnswerer answerer(QMessageBox::No);
         frame->FindAction(kIdFontFirst + 1)->trigger();
         ASSERT_TRUE(answerer.shown);
-        EXPECT_EQ(answerer.text, Translated(40013));
+        EXPECT_EQ(answerer.text, Translated(eUiText::RestartQuestion));
         EXPECT_EQ(answerer.icon, QMessageBox::Question);
     }
-    EXPECT_EQ(cMainApp::CurrentFontIndex, 0);
+    EXPECT_EQ(runState.CurrentFontIndex, 0);
     EXPECT_EQ(profile.GetValueCount(), 0);
-    EXPECT_FALSE(cMainApp::RestartRequested);
+    EXPECT_FALSE(runState.RestartRequested);
     EXPECT_TRUE(frame->FindAction(kIdFontFirst)->isChecked());
     EXPECT_FALSE(frame->FindAction(kIdFontFirst + 1)->isChecked());
-    QTest::qWait(50);
+    QCoreApplication::processEvents();  // a close would have been posted
     ASSERT_TRUE(frame->isVisible());
 
     cMessageBoxAnswerer answerer(QMessageBox::Yes);
     frame->FindAction(kIdFontFirst + 1)->trigger();
     ASSERT_TRUE(answerer.shown);
     EXPECT_EQ(profile.GetProfileInt(u"", u"Font", 99), 1u);
-    EXPECT_EQ(cMainApp::CurrentFontIndex, 1);
-    EXPECT_TRUE(cMainApp::RestartRequested);
+    EXPECT_EQ(runState.CurrentFontIndex, 1);
+    EXPECT_TRUE(runState.RestartRequested);
     EXPECT_TRUE(frame->isVisible());  // until the handler has returned
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }, 2000));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(FontChangeTest, TheMarkedFontAsksNothing) {
     cMessageBoxAnswerer answerer(QMessageBox::Yes);
     frame->FindAction(kIdFontFirst)->trigger();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(answerer.shown);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(profile.GetValueCount(), 0);
@@ -73,8 +74,9 @@ TEST_F(MainWindowTest, ViewRemovedByAnotherDuringARefreshIsNotCalled) {
 TEST_F(MainWindowTest, CloseButtonClosesTheWindowOnceItsHandlerHasReturned) {
     Button(kIdClose)->click();
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }, 2000));
-    EXPECT_FALSE(cMainApp::RestartRequested);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(runState.RestartRequested);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <QMenuBar>
 
-#include "tests/app/main_window_fixture.h"
+#include "app/main_app.h"
+
+#include "tests/support/qt/main_window_fixture.h"
 
 namespace {
 
@@ -40,18 +42,19 @@ TEST_F(LanguageMenuTest, RestartQuestionNoChangesNothingYesStoresTheLanguageAndR
         cMessageBoxAnswerer answerer(QMessageBox::No);
         frame->FindAction(kJapaneseEntry)->trigger();
         ASSERT_TRUE(answerer.shown);
-        EXPECT_EQ(answerer.text, Translated(40013));
+        EXPECT_EQ(answerer.text, Translated(eUiText::RestartQuestion));
     }
     EXPECT_EQ(profile.GetValueCount(), 0);
     EXPECT_EQ(GetThreadLocale(), 1033u);
-    EXPECT_FALSE(cMainApp::RestartRequested);
+    EXPECT_FALSE(runState.RestartRequested);
 
     cMessageBoxAnswerer answerer(QMessageBox::Yes);
     frame->FindAction(kJapaneseEntry)->trigger();
     ASSERT_TRUE(answerer.shown);
     EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_1041");
-    EXPECT_TRUE(cMainApp::RestartRequested);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }, 2000));
+    EXPECT_TRUE(runState.RestartRequested);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST(StartUpTest, StoredJapaneseAppliesBeforeTheWindowIsBuilt) {
@@ -66,8 +69,7 @@ TEST(StartUpTest, StoredJapaneseAppliesBeforeTheWindowIsBuilt) {
         EXPECT_EQ(frame->menuBar()->actions().first()->text(), "ファイル(&F)");
         EXPECT_EQ(frame->GetForm()->font().pointSize(), 12);
     }
-    cMainApp::CurrentFontIndex = 0;
-    SetThreadLocale(1033);
+    SetThreadLocale(kLocaleEnglishUs);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/app/main_window_fixture.h"
+#include "tests/support/qt/main_window_fixture.h"
 
 namespace {
 

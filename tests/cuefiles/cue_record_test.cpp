@@ -11,8 +11,8 @@ using Pair = std::pair<std::u16string, std::u16string>;
 
 // The pair, or two empty texts when the line is no card.
 Pair Split(std::u16string_view line, bool reversed = false) {
-    std::u16string cue;
-    std::u16string answer;
+    std::u16string_view cue;
+    std::u16string_view answer;
     return SplitCueRecord(line, reversed, cue, answer) ? Pair(cue, answer) : Pair();
 }
 

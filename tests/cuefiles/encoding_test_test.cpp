@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cuefiles/cue_file_reader.h"
 #include "cuefiles/encoding_test.h"
 #include "tests/support/temp_dir.h"
 
@@ -70,8 +71,11 @@ TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"a=b", true))));
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"\u4E1A = business\n", true))));
 
+    // The reader decides on the start of the very file it opened.
     const cTempDir dir;
-    EXPECT_TRUE(IsUnicodeCueFile(dir.Write("u", unicode)));
-    EXPECT_FALSE(IsUnicodeCueFile(dir.Write("a", "Hund = dog\nKatze = cat\nMaus = mouse\n")));
-    EXPECT_FALSE(IsUnicodeCueFile(dir.U16("missing")));
+    cCueFileReader reader;
+    ASSERT_TRUE(reader.Open(dir.Write("u", unicode)));
+    EXPECT_EQ(reader.GetEncoding(), eCueEncoding::Utf16Le);
+    ASSERT_TRUE(reader.Open(dir.Write("a", "Hund = dog\nKatze = cat\nMaus = mouse\n")));
+    EXPECT_EQ(reader.GetEncoding(), eCueEncoding::Latin1);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cuefiles/fastest_time_key.h"
+#include "text/file_title.h"
 #include "tests/support/teacher_fixture.h"
 
 TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {

@@ -111,7 +111,6 @@ TEST_F(BrokenSettingsTest, ProgramStartsOnAStoreItCannotUse) {
             EXPECT_EQ(app.GetProfile().GetProfileInt(u"", u"Font", 9), 0u);
             RecordPassOverC(app.GetProfile(), 3000);
         }
-        cMainApp::CurrentFontIndex = 0;
     }
     EXPECT_TRUE(QFileInfo(blocker).isFile());
     EXPECT_TRUE(QFileInfo(m_dir.filePath(QStringLiteral("folder.conf"))).isDir());

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory_profile.h"
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscoreAsA32BitLong) {
     EXPECT_EQ(ParseLanguageSetting(u"Language_1033x"), 1033);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/browser_launcher.h"
+#include "platform/desktop/browser_launcher.h"
 
 #include <gtest/gtest.h>
 

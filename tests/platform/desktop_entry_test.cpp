@@ -1,4 +1,4 @@
-#include "platform/desktop_entry.h"
+#include "platform/desktop/desktop_entry.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

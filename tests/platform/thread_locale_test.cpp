@@ -1,4 +1,4 @@
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -16,14 +16,14 @@ class TeacherTest : public ::testing::Test {
 protected:
     void AddCards(const std::vector<std::pair<std::u16string, std::u16string>>& cards) {
         for (const auto& [cue, answer] : cards) {
-            teacher.AddCard(std::make_unique<cCueLine>(cue, answer));
+            teacher.AddCard(cCueLine(cue, answer));
         }
     }
     // Adds count cards "cue<i>" = "answer<i>".
     void AddNumberedCards(int count) {
         for (int i = 0; i < count; ++i) {
             const std::u16string number(u"0123456789"[i % 10], 1);
-            teacher.AddCard(std::make_unique<cCueLine>(u"cue" + number, u"answer" + number));
+            teacher.AddCard(cCueLine(u"cue" + number, u"answer" + number));
         }
     }
     // Answers the current card correctly.

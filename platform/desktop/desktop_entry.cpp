@@ -1,9 +1,11 @@
-#include "platform/desktop_entry.h"
+#include "platform/desktop/desktop_entry.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "text/unicode.h"
 
 namespace {
 
@@ -153,52 +155,6 @@ std::string UnescapeValue(std::string_view value) {
     return result;
 }
 
-// Strict UTF-8 to UTF-16: overlong forms, surrogates, values above U+10FFFF and cut
-// sequences make the whole text unusable.
-std::optional<std::u16string> DecodeUtf8(std::string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int continuations = 0;
-        char32_t code = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            code = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            continuations = 1, code = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuations = 2, code = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuations = 3, code = lead & 0x07, minimum = 0x10000;
-        } else {
-            return std::nullopt;
-        }
-        if (text.size() - i - 1 < static_cast<size_t>(continuations)) {
-            return std::nullopt;
-        }
-        for (int k = 1; k <= continuations; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return std::nullopt;
-        }
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            result += static_cast<char16_t>(0xD800 + (code >> 10));
-            result += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            result += static_cast<char16_t>(code);
-        }
-        i += 1 + continuations;
-    }
-    return result;
-}
-
 std::vector<std::string> ApplicationFolders(const sXdgDirectories& dirs) {
     std::vector<std::string> folders;
     if (!dirs.dataHome.empty()) {
@@ -327,7 +283,7 @@ std::optional<std::u16string> ReadDesktopEntryExec(const std::string& desktopFil
     if (unescaped.find('\0') != std::string::npos) {
         return std::nullopt;  // could not be passed to a program intact
     }
-    return DecodeUtf8(unescaped);
+    return Utf8ToUtf16(unescaped);
 }
 
 std::optional<std::u16string> FindHtmlHandlerCommand(const sXdgDirectories& dirs) {

@@ -1,4 +1,4 @@
-#include "platform/browser_command.h"
+#include "platform/desktop/browser_command.h"
 
 namespace {
 

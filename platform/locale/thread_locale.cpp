@@ -1,4 +1,4 @@
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 
 #include <algorithm>
 #include <array>
@@ -13,10 +13,10 @@ struct LocaleName {
 
 // Language_TERRITORY entries come before the bare language so the territory wins.
 constexpr std::array kLocales{
-    LocaleName{"en_US", 1033}, LocaleName{"en_GB", 2057}, LocaleName{"en_AU", 3081},
-    LocaleName{"en_CA", 4105}, LocaleName{"en", 1033},    LocaleName{"ja_JP", 1041},
-    LocaleName{"ja", 1041},    LocaleName{"de_DE", 1031}, LocaleName{"de_AT", 3079},
-    LocaleName{"de_CH", 2055}, LocaleName{"de", 1031},    LocaleName{"fr_FR", 1036},
+    LocaleName{"en_US", kLocaleEnglishUs}, LocaleName{"en_GB", kLocaleEnglishUk}, LocaleName{"en_AU", 3081},
+    LocaleName{"en_CA", 4105}, LocaleName{"en", kLocaleEnglishUs}, LocaleName{"ja_JP", kLocaleJapanese},
+    LocaleName{"ja", kLocaleJapanese}, LocaleName{"de_DE", kLocaleGerman}, LocaleName{"de_AT", 3079},
+    LocaleName{"de_CH", 2055}, LocaleName{"de", kLocaleGerman},    LocaleName{"fr_FR", 1036},
     LocaleName{"fr_CA", 3084}, LocaleName{"fr", 1036},    LocaleName{"es_ES", 3082},
     LocaleName{"es", 3082},    LocaleName{"it_IT", 1040}, LocaleName{"it", 1040},
     LocaleName{"nl_NL", 1043}, LocaleName{"nl", 1043},    LocaleName{"pt_BR", 1046},
@@ -26,7 +26,6 @@ constexpr std::array kLocales{
     LocaleName{"ru_RU", 1049}, LocaleName{"ru", 1049},
 };
 
-constexpr uint32_t kEnglishUs = 1033;
 constexpr uint32_t kLanguageMask = 0x3FF;
 
 uint32_t g_currentLocale = 0;  // 0: not yet taken from the environment
@@ -66,7 +65,7 @@ uint32_t LocaleIdFromPosixName(std::string_view name) {
             return entry.lcid;
         }
     }
-    return kEnglishUs;
+    return kLocaleEnglishUs;
 }
 
 uint32_t LocaleIdFromEnvironment() {
@@ -76,7 +75,7 @@ uint32_t LocaleIdFromEnvironment() {
             return LocaleIdFromPosixName(value);
         }
     }
-    return kEnglishUs;
+    return kLocaleEnglishUs;
 }
 
 std::u16string GetNativeLanguageName(uint32_t lcid) {

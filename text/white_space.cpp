@@ -1,4 +1,4 @@
-#include "cuefiles/white_space.h"
+#include "text/white_space.h"
 
 bool IsRareWideSpace(char16_t c) {
     if (c <= 0x20) {

@@ -8,6 +8,12 @@
 // translation library and the program's resources both answer in its language, so it is
 // kept in a shared library of its own: every module sees the same value.
 
+// The locale ids the program itself names.
+inline constexpr uint32_t kLocaleEnglishUs = 1033;
+inline constexpr uint32_t kLocaleEnglishUk = 2057;
+inline constexpr uint32_t kLocaleGerman = 1031;
+inline constexpr uint32_t kLocaleJapanese = 1041;
+
 // The current locale id. Until SetThreadLocale is called it is taken once from the
 // environment (LC_ALL, then LC_MESSAGES, then LANG).
 uint32_t GetThreadLocale();

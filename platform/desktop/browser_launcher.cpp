@@ -1,6 +1,6 @@
-#include "platform/browser_launcher.h"
+#include "platform/desktop/browser_launcher.h"
 
-#include "platform/browser_command.h"
+#include "platform/desktop/browser_command.h"
 
 cDesktop::~cDesktop() = default;
 

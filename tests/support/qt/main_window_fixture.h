@@ -9,20 +9,20 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
 
-#include "app/main_app.h"
 #include "app/main_doc.h"
 #include "app/main_form.h"
 #include "app/main_frame.h"
+#include "app/message_box.h"
+#include "app/run_state.h"
 #include "app/resources/control_ids.h"
 #include "engine/teacher.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/memory_profile.h"
-#include "platform/thread_locale.h"
+#include "platform/locale/thread_locale.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/fake_tick_source.h"
 #include "tests/support/temp_dir.h"
@@ -32,71 +32,50 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-inline QString Translated(uint32_t id) {
+inline QString Translated(eUiText id) {
     return QString::fromStdU16String(LoadTranslatedUiString(id));
 }
 
-// Answers the next modal message box from inside its own event loop with the given button,
-// after noting what it said and running whileOpen. Any other modal window still open after
-// about two seconds is closed, so a test cannot hang on it.
+// Answers the next message box of the program with the given button, after noting what
+// it said and running whileOpen while it is open.
 class cMessageBoxAnswerer {
 public:
     explicit cMessageBoxAnswerer(
         QMessageBox::StandardButton button, std::function<void()> whileOpen = [] {}) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, button, whileOpen] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) {
-                if (modal != nullptr && ++m_polls > 100) {
-                    modal->close();
-                }
-                return;
-            }
-            m_timer.stop();
+        AnswerNextMessageBox([this, button, whileOpen](QMessageBox& box) {
             shown = true;
-            text = box->text();
-            icon = box->icon();
+            text = box.text();
+            icon = box.icon();
             whileOpen();
-            QAbstractButton* clicked = box->button(button);
-            EXPECT_NE(clicked, nullptr) << "the message box has no such button";
-            clicked != nullptr ? clicked->click() : box->reject();
+            EXPECT_NE(box.button(button), nullptr) << "the message box has no such button";
+            return button;
         });
-        m_timer.start(20);
     }
+    ~cMessageBoxAnswerer() { AnswerNextMessageBox(nullptr); }
+    cMessageBoxAnswerer(const cMessageBoxAnswerer&) = delete;
+    cMessageBoxAnswerer& operator=(const cMessageBoxAnswerer&) = delete;
 
     bool shown = false;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-
-private:
-    QTimer m_timer;
-    int m_polls = 0;
 };
 
 // The real window on an in-memory profile, a fake clock and a fake file picker.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetThreadLocale(1033);
+        SetThreadLocale(kLocaleEnglishUs);
         doc = std::make_unique<cMainDoc>(profile, ticks);
-        frame = std::make_unique<cMainFrame>(*doc, profile);
-        std::unique_ptr<cMainForm> created = cMainForm::Create(*doc, 0);
-        ASSERT_NE(created, nullptr);
-        form = created.get();
-        frame->SetForm(std::move(created));
-        cMainApp::SetMainWindow(frame.get());
-        frame->resize(frame->sizeHint());
-        frame->show();
+        frame = cMainFrame::Create(*doc, profile, runState);  // as start-up does
+        ASSERT_NE(frame, nullptr);
+        form = frame->GetForm();
         frame->activateWindow();
-        form->OnInitialUpdate();
         doc->SetFilePicker(&picker);
     }
 
     void TearDown() override {
         frame.reset();
-        cMainApp::CurrentFontIndex = 0;
-        cMainApp::RestartRequested = false;
-        SetThreadLocale(1033);
+        SetThreadLocale(kLocaleEnglishUs);
     }
 
     template <class Widget>
@@ -117,10 +96,9 @@ protected:
         ASSERT_EQ(Focused(), Button(kIdLoad));
     }
 
-    // The Time box once the form's 100 ms timer has had time to rewrite it.
-    QString TimeAfterATick() const {
-        QTest::qWait(250);
-        return Edit(kIdTime)->text();
+    // Whether the Time box comes to show text, which the form's 100 ms timer writes.
+    bool TimeShows(const QString& text) const {
+        return QTest::qWaitFor([&] { return Edit(kIdTime)->text() == text; }, 2000);
     }
 
     // Writes a cue file and loads it with the Load button, as if chosen in the file dialog.
@@ -146,6 +124,7 @@ protected:
     cMemoryProfile profile;
     cFakeTickSource ticks;
     cFakeFilePicker picker;
+    sRunState runState;
     std::unique_ptr<cMainDoc> doc;
     std::unique_ptr<cMainFrame> frame;  // owns the form; goes before the document
     cMainForm* form = nullptr;

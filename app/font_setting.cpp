@@ -1,0 +1,19 @@
+#include "app/font_setting.h"
+
+#include <cstdint>
+
+#include "platform/profile.h"
+
+namespace {
+
+constexpr std::u16string_view kFontEntry = u"Font";
+
+}  // namespace
+
+int ReadFontSetting(const cProfile& profile, int fallback) {
+    return static_cast<int>(profile.GetProfileInt(u"", kFontEntry, static_cast<uint32_t>(fallback)));
+}
+
+void WriteFontSetting(cProfile& profile, int index) {
+    profile.WriteProfileInt(u"", kFontEntry, static_cast<uint32_t>(index));
+}

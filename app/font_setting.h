@@ -1,0 +1,8 @@
+#pragma once
+
+class cProfile;
+
+// The form font stored as "Font" in the application's own settings: the index of the
+// form layout. fallback when none is stored.
+int ReadFontSetting(const cProfile& profile, int fallback);
+void WriteFontSetting(cProfile& profile, int index);

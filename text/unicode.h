@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The UTF-16 and UTF-8 rules every part of the program shares.
+
+inline bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// What a UTF-8 lead byte promises: how many continuation bytes follow, the range the
+// first of them must lie in (which rules out overlong forms, surrogates and values above
+// U+10FFFF), and the code point bits the lead byte carries.
+struct sUtf8Lead {
+    int continuations = 0;
+    unsigned char firstLow = 0x80;
+    unsigned char firstHigh = 0xBF;
+    char32_t bits = 0;
+};
+
+// False when the byte cannot start a well-formed sequence of two or more bytes (ASCII
+// bytes, continuation bytes, C0, C1, F5..FF).
+bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead);
+
+// Appends the code point as one or two UTF-16 units.
+void AppendUtf16(char32_t code, std::u16string& out);
+
+// The text as UTF-8. False, with result cleared, when the text holds an unpaired
+// surrogate.
+bool Utf16ToUtf8(std::u16string_view text, std::string& result);
+
+// Strict UTF-8 to UTF-16: nullopt for any ill-formed sequence (overlong forms,
+// surrogates, values above U+10FFFF, cut sequences).
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
