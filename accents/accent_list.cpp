@@ -38,15 +38,6 @@ void cAccentList::Append(std::unique_ptr<cAccent> accent) {
     m_accents.push_back(std::move(accent));
 }
 
-void cAccentList::RemoveAll() {
-    m_accents.clear();
-    m_asciiFirsts.reset();
-    m_asciiSeconds.reset();
-    m_hasNonAsciiFirst = false;
-    m_hasNonAsciiSecond = false;
-    m_hasOneUnitCombination = false;
-}
-
 size_t cAccentList::FindCandidate(std::u16string_view text, size_t from) const {
     const size_t size = text.size();
     if (m_hasOneUnitCombination) {

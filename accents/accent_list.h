@@ -18,8 +18,6 @@ public:
 
     // Appends an accent; an empty combination is ignored since it could never be typed.
     void Append(std::unique_ptr<cAccent> accent);
-    // Deletes every accent.
-    void RemoveAll();
 
     int GetCount() const { return static_cast<int>(m_accents.size()); }
     const cAccent& GetAt(int index) const { return *m_accents[static_cast<size_t>(index)]; }

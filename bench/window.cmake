@@ -2,8 +2,8 @@ if(TARGET recallix_app)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
   # The window's own speed: a refresh after an answer, and idle processor time.
   add_executable(window_bench window_bench.cpp cue_file_generator.cpp)
-  target_link_libraries(window_bench PRIVATE recallix_app recallix_text recallix_warnings
-    benchmark::benchmark)
+  target_link_libraries(window_bench PRIVATE recallix_app recallix_cuefiles recallix_text
+    recallix_warnings benchmark::benchmark)
 
   # Start-up of the program against a program that shows one empty window.
   add_executable(startup_recallix startup_recallix.cpp)

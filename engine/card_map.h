@@ -31,7 +31,6 @@ public:
     // The card stored under key, or null.
     const cCueLine* Find(cCueLineKey key) const;
     int GetCount() const { return static_cast<int>(m_cards.size()); }
-    bool IsEmpty() const { return m_cards.empty(); }
 
     // Visits every card in the bucket order described above.
     void ForEachInOrder(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const;

@@ -14,7 +14,6 @@ public:
     virtual ~cToDoList();
 
     int GetCount() const { return static_cast<int>(m_keys.size()); }
-    bool IsEmpty() const { return m_keys.empty(); }
 
     // The end entry, or the null key when the list is empty.
     cCueLineKey GetEnd() const;

@@ -11,11 +11,6 @@ class cDialogUnits {
 public:
     explicit cDialogUnits(const QFont& font);
 
-    // Average width of the 52 letters "A".."Z" and "a".."z", rounded to the nearest pixel.
-    int GetBaseWidth() const { return m_baseWidth; }
-    // Line height of the font.
-    int GetBaseHeight() const { return m_baseHeight; }
-
     // Each value is scaled on its own and rounded to the nearest pixel, halves away from zero.
     QRect ToPixels(int x, int y, int width, int height) const;
     QSize ToPixels(QSize dialogSize) const;
@@ -24,6 +19,6 @@ private:
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;
 
-    int m_baseWidth;
-    int m_baseHeight;
+    int m_baseWidth;   // average width of "A".."Z" and "a".."z", rounded to the nearest pixel
+    int m_baseHeight;  // line height of the font
 };
