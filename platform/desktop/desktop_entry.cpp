@@ -155,30 +155,29 @@ std::string UnescapeValue(std::string_view value) {
     return result;
 }
 
-std::vector<std::string> ApplicationFolders(const sXdgDirectories& dirs) {
-    std::vector<std::string> folders;
-    if (!dirs.dataHome.empty()) {
-        folders.push_back(dirs.dataHome + "/applications");
+// name in the per-user folder first (when there is one), then in each of the others.
+std::vector<std::string> InFolders(const std::string& userFolder,
+                                   const std::vector<std::string>& otherFolders,
+                                   std::string_view name) {
+    std::vector<std::string> paths;
+    if (!userFolder.empty()) {
+        paths.push_back(userFolder + std::string(name));
     }
-    for (const std::string& folder : dirs.dataDirs) {
+    for (const std::string& folder : otherFolders) {
         if (!folder.empty()) {
-            folders.push_back(folder + "/applications");
+            paths.push_back(folder + std::string(name));
         }
     }
-    return folders;
+    return paths;
+}
+
+std::vector<std::string> ApplicationFolders(const sXdgDirectories& dirs) {
+    return InFolders(dirs.dataHome, dirs.dataDirs, "/applications");
 }
 
 // The association files in the order they are consulted.
 std::vector<std::string> AssociationFiles(const sXdgDirectories& dirs) {
-    std::vector<std::string> files;
-    if (!dirs.configHome.empty()) {
-        files.push_back(dirs.configHome + "/mimeapps.list");
-    }
-    for (const std::string& folder : dirs.configDirs) {
-        if (!folder.empty()) {
-            files.push_back(folder + "/mimeapps.list");
-        }
-    }
+    std::vector<std::string> files = InFolders(dirs.configHome, dirs.configDirs, "/mimeapps.list");
     for (const std::string& folder : ApplicationFolders(dirs)) {
         files.push_back(folder + "/mimeapps.list");
         files.push_back(folder + "/defaults.list");
