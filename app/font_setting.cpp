@@ -14,6 +14,6 @@ int ReadFontSetting(const cProfile& profile, int fallback) {
     return static_cast<int>(profile.GetProfileInt(u"", kFontEntry, static_cast<uint32_t>(fallback)));
 }
 
-void WriteFontSetting(cProfile& profile, int index) {
-    profile.WriteProfileInt(u"", kFontEntry, static_cast<uint32_t>(index));
+bool WriteFontSetting(cProfile& profile, int index) {
+    return profile.WriteProfileInt(u"", kFontEntry, static_cast<uint32_t>(index));
 }

@@ -5,4 +5,5 @@ class cProfile;
 // The form font stored as "Font" in the application's own settings: the index of the
 // form layout. fallback when none is stored.
 int ReadFontSetting(const cProfile& profile, int fallback);
-void WriteFontSetting(cProfile& profile, int index);
+// True when the index was stored.
+bool WriteFontSetting(cProfile& profile, int index);

@@ -10,6 +10,7 @@
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/posix/memory_release.h"
 #include "platform/file_picker.h"
 
 namespace {
@@ -112,6 +113,7 @@ void cMainDoc::Restart() {
 
 void cMainDoc::Clear() {
     m_teacher->Clear();
+    ReturnFreedMemoryToSystem();
     UpdateAllViews(nullptr, cView::kHintEverything);
 }
 

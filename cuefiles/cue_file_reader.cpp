@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cuefiles/encoding_test.h"
-#include "cuefiles/regular_file.h"
+#include "platform/posix/regular_file.h"
 #include "cuefiles/text_decoder.h"
 #include "cuefiles/utf8_validator.h"
 #include "text/text_marks.h"
@@ -46,6 +46,10 @@ eCueEncoding cCueFileReader::State::DecideEncoding() {
         return eCueEncoding::Latin1;
     }
     const std::span<const unsigned char> start(head, static_cast<size_t>(count));
+    // Without its mark big-endian text keeps reading as 8-bit text, as it always has.
+    if (StartsWithUtf16BeMark(start)) {
+        return eCueEncoding::Utf16Be;
+    }
     if (IsUnicodeFileStart(start)) {
         return eCueEncoding::Utf16Le;
     }

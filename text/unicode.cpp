@@ -1,27 +1,5 @@
 #include "text/unicode.h"
 
-namespace {
-
-void AppendUtf8(char32_t code, std::string& out) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-}  // namespace
-
 bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead) {
     lead = sUtf8Lead{};
     if (byte >= 0xC2 && byte <= 0xDF) {
@@ -43,6 +21,61 @@ bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead) {
     return true;
 }
 
+size_t ReadUtf8Sequence(std::string_view text, size_t i, char32_t& code) {
+    sUtf8Lead lead;
+    if (!ReadUtf8Lead(static_cast<unsigned char>(text[i]), lead) ||
+        i + lead.continuations >= text.size()) {
+        return 0;
+    }
+    code = lead.bits;
+    unsigned char low = lead.firstLow;
+    unsigned char high = lead.firstHigh;
+    for (int k = 1; k <= lead.continuations; ++k) {
+        const auto byte = static_cast<unsigned char>(text[i + k]);
+        if (byte < low || byte > high) {
+            return 0;
+        }
+        code = (code << 6) | (byte & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return static_cast<size_t>(lead.continuations) + 1;
+}
+
+size_t ReadUtf16CodePoint(std::u16string_view text, size_t i, char32_t& code) {
+    const char16_t unit = text[i];
+    if (IsLowSurrogate(unit)) {
+        return 0;
+    }
+    if (!IsHighSurrogate(unit)) {
+        code = unit;
+        return 1;
+    }
+    if (i + 1 == text.size() || !IsLowSurrogate(text[i + 1])) {
+        return 0;
+    }
+    code = 0x10000 + ((unit - 0xD800u) << 10) + (text[i + 1] - 0xDC00u);
+    return 2;
+}
+
+void AppendUtf8(char32_t code, std::string& out) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 void AppendUtf16(char32_t code, std::u16string& out) {
     if (code < 0x10000) {
         out += static_cast<char16_t>(code);
@@ -55,23 +88,15 @@ void AppendUtf16(char32_t code, std::u16string& out) {
 
 bool Utf16ToUtf8(std::u16string_view text, std::string& result) {
     result.clear();
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (IsLowSurrogate(unit)) {
+    for (size_t i = 0; i < text.size();) {
+        char32_t code = 0;
+        const size_t units = ReadUtf16CodePoint(text, i, code);
+        if (units == 0) {
             result.clear();
             return false;
         }
-        if (!IsHighSurrogate(unit)) {
-            AppendUtf8(unit, result);
-            continue;
-        }
-        if (i + 1 == text.size() || !IsLowSurrogate(text[i + 1])) {
-            result.clear();
-            return false;
-        }
-        const char32_t high = unit - 0xD800u;
-        const char32_t low = text[++i] - 0xDC00u;
-        AppendUtf8(0x10000 + (high << 10) + low, result);
+        AppendUtf8(code, result);
+        i += units;
     }
     return true;
 }
@@ -80,28 +105,13 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i++]);
-        if (byte < 0x80) {
-            result += static_cast<char16_t>(byte);
-            continue;
-        }
-        sUtf8Lead lead;
-        if (!ReadUtf8Lead(byte, lead) || text.size() - i < static_cast<size_t>(lead.continuations)) {
+        char32_t code = static_cast<unsigned char>(text[i]);
+        size_t length = 1;
+        if (code >= 0x80 && (length = ReadUtf8Sequence(text, i, code)) == 0) {
             return std::nullopt;
         }
-        char32_t code = lead.bits;
-        unsigned char low = lead.firstLow;
-        unsigned char high = lead.firstHigh;
-        for (int k = 0; k < lead.continuations; ++k) {
-            const auto next = static_cast<unsigned char>(text[i++]);
-            if (next < low || next > high) {
-                return std::nullopt;
-            }
-            code = (code << 6) | (next & 0x3Fu);
-            low = 0x80;
-            high = 0xBF;
-        }
         AppendUtf16(code, result);
+        i += length;
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,15 @@ struct sUtf8Lead {
 // bytes, continuation bytes, C0, C1, F5..FF).
 bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead);
 
-// Appends the code point as one or two UTF-16 units.
+// The length of the well-formed multi-byte UTF-8 sequence at text[i], with its code point
+// in code; 0 when none starts there.
+size_t ReadUtf8Sequence(std::string_view text, size_t i, char32_t& code);
+
+// The code point at text[i] and how many units (1 or 2) it takes; 0 for an unpaired
+// surrogate.
+size_t ReadUtf16CodePoint(std::u16string_view text, size_t i, char32_t& code);
+
+void AppendUtf8(char32_t code, std::string& out);
 void AppendUtf16(char32_t code, std::u16string& out);
 
 // The text as UTF-8. False, with result cleared, when the text holds an unpaired

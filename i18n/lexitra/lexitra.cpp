@@ -27,6 +27,8 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::LoadSucceeded, u"Cue files loaded."},
     Text{eUiText::LoadFailed, u"Loading was cancelled or did not complete."},
     Text{eUiText::RestartQuestion, u"Recallix must restart for the change to take effect. Restart now?"},
+    Text{eUiText::SettingsNotStored,
+         u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -44,6 +46,7 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::LoadSucceeded, u"カード ファイルを読み込みました。"},
     Text{eUiText::LoadFailed, u"読み込みがキャンセルされたか、完了しませんでした。"},
     Text{eUiText::RestartQuestion, u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
+    Text{eUiText::SettingsNotStored, u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -17,6 +17,7 @@ enum class eUiText : uint32_t {
     LoadSucceeded = 40011,    // status text after a successful load
     LoadFailed = 40012,       // status text after a failed or cancelled load
     RestartQuestion = 40013,  // yes/no question whether to restart now
+    SettingsNotStored = 40014,  // status text when settings live for this run only
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

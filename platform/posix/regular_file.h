@@ -28,10 +28,6 @@ public:
     // moving the current position. The byte count or -1 on a read error.
     ptrdiff_t ReadFullyAt(uint64_t offset, unsigned char* buffer, size_t size) const;
 
-    // The path as UTF-8 for the file system. False for an empty path, a path holding
-    // U+0000 (the system would cut it there) or an unpaired surrogate.
-    static bool ToFileSystemPath(std::u16string_view path, std::string& result);
-
 private:
     int m_fd = -1;
 };

@@ -1,4 +1,4 @@
-#include "cuefiles/regular_file.h"
+#include "platform/posix/regular_file.h"
 
 #include <cerrno>
 
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "text/unicode.h"
+#include "text/file_system_path.h"
 
 namespace {
 
@@ -82,13 +82,4 @@ ptrdiff_t cRegularFile::ReadFullyAt(uint64_t offset, unsigned char* buffer, size
         done += static_cast<size_t>(count);
     }
     return static_cast<ptrdiff_t>(done);
-}
-
-bool cRegularFile::ToFileSystemPath(std::u16string_view path, std::string& result) {
-    result.clear();
-    // U+0000 would cut the path short in the system call.
-    if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
-        return false;
-    }
-    return Utf16ToUtf8(path, result);
 }
