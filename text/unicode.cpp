@@ -1,5 +1,13 @@
 #include "text/unicode.h"
 
+namespace {
+
+// The stand-in for a byte that is not part of well-formed UTF-8.
+constexpr char16_t kEscapedByteBase = 0xDC00;
+bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+
+}  // namespace
+
 bool ReadUtf8Lead(unsigned char byte, sUtf8Lead& lead) {
     lead = sUtf8Lead{};
     if (byte >= 0xC2 && byte <= 0xDF) {
@@ -86,9 +94,13 @@ void AppendUtf16(char32_t code, std::u16string& out) {
     out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
 }
 
-bool Utf16ToUtf8(std::u16string_view text, std::string& result) {
+bool Utf16ToUtf8(std::u16string_view text, std::string& result, eByteEscapes escapes) {
     result.clear();
     for (size_t i = 0; i < text.size();) {
+        if (escapes == eByteEscapes::LoneSurrogates && IsEscapedByte(text[i])) {
+            result += static_cast<char>(text[i++] - kEscapedByteBase);
+            continue;
+        }
         char32_t code = 0;
         const size_t units = ReadUtf16CodePoint(text, i, code);
         if (units == 0) {
@@ -101,14 +113,18 @@ bool Utf16ToUtf8(std::u16string_view text, std::string& result) {
     return true;
 }
 
-std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text, eByteEscapes escapes) {
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         char32_t code = static_cast<unsigned char>(text[i]);
         size_t length = 1;
         if (code >= 0x80 && (length = ReadUtf8Sequence(text, i, code)) == 0) {
-            return std::nullopt;
+            if (escapes == eByteEscapes::None) {
+                return std::nullopt;
+            }
+            code = kEscapedByteBase + static_cast<unsigned char>(text[i]);
+            length = 1;
         }
         AppendUtf16(code, result);
         i += length;

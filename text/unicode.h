@@ -35,10 +35,16 @@ size_t ReadUtf16CodePoint(std::u16string_view text, size_t i, char32_t& code);
 void AppendUtf8(char32_t code, std::string& out);
 void AppendUtf16(char32_t code, std::u16string& out);
 
-// The text as UTF-8. False, with result cleared, when the text holds an unpaired
-// surrogate.
-bool Utf16ToUtf8(std::u16string_view text, std::string& result);
+// Whether bytes that are not well-formed UTF-8 may travel in UTF-16, each as the
+// unpaired surrogate U+DC80..U+DCFF, so that any bytes come back as they were.
+enum class eByteEscapes { None, LoneSurrogates };
 
-// Strict UTF-8 to UTF-16: nullopt for any ill-formed sequence (overlong forms,
-// surrogates, values above U+10FFFF, cut sequences).
-std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
+// The text as UTF-8. False, with result cleared, when the text holds an unpaired
+// surrogate (other than an escaped byte, when escapes are allowed).
+bool Utf16ToUtf8(std::u16string_view text, std::string& result,
+                 eByteEscapes escapes = eByteEscapes::None);
+
+// UTF-8 to UTF-16. Without escapes strict: nullopt for any ill-formed sequence (overlong
+// forms, surrogates, values above U+10FFFF, cut sequences); with them never nullopt.
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text,
+                                          eByteEscapes escapes = eByteEscapes::None);
