@@ -68,7 +68,7 @@ private:
     cMainDoc& m_doc;
     QSize m_templateSize;
     std::map<int, QWidget*> m_controls;
-    QTimer m_timer;
+    QTimer m_timer{this};  // the Time box's clock, "ClockTimer"
     bool m_settingAnswerText = false;
 
     QListWidget* m_fileList = nullptr;

@@ -96,7 +96,8 @@ TEST_F(NextTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
         EXPECT_EQ(Cue(), cue + " = " + answer);  // the correct answer behind the message
         EXPECT_EQ(AnswerBox()->text(), "falsch");
         ticks.Advance(7000);
-        EXPECT_TRUE(TimeShows("00 : 07"));  // the clock runs on behind the message
+        EXPECT_TRUE(ClockTimer()->isActive());  // the clock runs on behind the message
+        EXPECT_EQ(TimeAfterATick(), "00 : 07");
     });
     QTest::keyClick(AnswerBox(), Qt::Key_Return);
     ASSERT_TRUE(answerer.shown);
@@ -115,7 +116,7 @@ TEST_F(NextTest, FinishedPassFreezesTheTimeAndLocksTheAnswerBox) {
     ticks.Advance(35000);
     AnswerRight();
     ticks.Advance(10000);
-    EXPECT_TRUE(TimeShows("01 : 05"));
+    EXPECT_EQ(TimeAfterATick(), "01 : 05");
     EXPECT_EQ(Edit(kIdFastest)->text(), "01 : 05");
     EXPECT_EQ(Progress(), 100);
     EXPECT_TRUE(AnswerBox()->isReadOnly());

@@ -66,14 +66,14 @@ TEST_F(WorkingSetTest, IgnoreDropsTheCardAndRestartBringsItBack) {
     EXPECT_NE(Cue(), "one");
     EXPECT_EQ(CuesLeft(), "2");
     EXPECT_EQ(Focused(), AnswerBox());
-    EXPECT_TRUE(TimeShows("00 : 30"));  // the penalty of one ignored entry
+    EXPECT_EQ(TimeAfterATick(), "00 : 30");  // the penalty of one ignored entry
 
     MoveFocusAway();
     frame->FindAction(kIdRestart)->trigger();
     EXPECT_EQ(CuesLeft(), "3");
     EXPECT_EQ(Progress(), 0);
     EXPECT_EQ(Focused(), AnswerBox());
-    EXPECT_TRUE(TimeShows(""));
+    EXPECT_EQ(TimeAfterATick(), "");
 }
 
 TEST_F(WorkingSetTest, ClearFromTheFileMenuEmptiesEverythingAtOnce) {

@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 
 #include <functional>
 #include <memory>
@@ -36,6 +38,16 @@ inline QString Translated(eUiText id) {
     return QString::fromStdU16String(LoadTranslatedUiString(id));
 }
 
+// Fails the test on any message box that no test expects, and closes it, so that no test
+// can hang on one.
+inline void AnswerUnexpectedMessageBoxes() {
+    AnswerNextMessageBox([](QMessageBox& box) {
+        ADD_FAILURE() << "unexpected message box: " << box.text().toStdString();
+        AnswerUnexpectedMessageBoxes();
+        return QMessageBox::NoButton;
+    });
+}
+
 // Answers the next message box of the program with the given button, after noting what
 // it said and running whileOpen while it is open.
 class cMessageBoxAnswerer {
@@ -51,7 +63,7 @@ public:
             return button;
         });
     }
-    ~cMessageBoxAnswerer() { AnswerNextMessageBox(nullptr); }
+    ~cMessageBoxAnswerer() { AnswerUnexpectedMessageBoxes(); }
     cMessageBoxAnswerer(const cMessageBoxAnswerer&) = delete;
     cMessageBoxAnswerer& operator=(const cMessageBoxAnswerer&) = delete;
 
@@ -65,6 +77,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetThreadLocale(kLocaleEnglishUs);
+        AnswerUnexpectedMessageBoxes();
         doc = std::make_unique<cMainDoc>(profile, ticks);
         frame = cMainFrame::Create(*doc, profile, runState);  // as start-up does
         ASSERT_NE(frame, nullptr);
@@ -96,9 +109,13 @@ protected:
         ASSERT_EQ(Focused(), Button(kIdLoad));
     }
 
-    // Whether the Time box comes to show text, which the form's 100 ms timer writes.
-    bool TimeShows(const QString& text) const {
-        return QTest::qWaitFor([&] { return Edit(kIdTime)->text() == text; }, 2000);
+    // The form's clock timer, which rewrites the Time box every 100 ms.
+    QTimer* ClockTimer() const { return form->findChild<QTimer*>(QStringLiteral("ClockTimer")); }
+    // The Time box after one tick of that timer, delivered as the event loop would.
+    QString TimeAfterATick() const {
+        QTimerEvent tick(ClockTimer()->timerId());
+        QCoreApplication::sendEvent(ClockTimer(), &tick);
+        return Edit(kIdTime)->text();
     }
 
     // Writes a cue file and loads it with the Load button, as if chosen in the file dialog.
