@@ -202,6 +202,7 @@ void cMainForm::ConnectControls() {
             [this] { OnNext(QGuiApplication::keyboardModifiers()); });
     connect(m_answer, &QLineEdit::textChanged, this, &cMainForm::OnAnswerChanged);
     m_answer->installEventFilter(this);
+    m_timer.setObjectName(QStringLiteral("ClockTimer"));
     connect(&m_timer, &QTimer::timeout, this, &cMainForm::OnTimer);
 }
 
