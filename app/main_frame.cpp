@@ -9,9 +9,9 @@
 #include "app/main_app.h"
 #include "app/main_doc.h"
 #include "app/main_form.h"
-#include "app/resources/card_bitmap.h"
 #include "app/resources/control_ids.h"
 #include "app/resources/menu_resource.h"
+#include "app/resources/program_icon.h"
 #include "app/resources/resource_language.h"
 #include "app/resources/string_resource.h"
 #include "app/resources/version.h"
@@ -40,7 +40,7 @@ cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile) : m_doc(doc), m_profile
     setObjectName(QStringLiteral("MainFrame"));
     // The caption is always the program's name, never a document's.
     setWindowTitle(cMainApp::GetAppName());
-    setWindowIcon(QIcon(MakeCardIcon()));
+    setWindowIcon(MakeProgramIcon());
     CreateMenus();
     CreateStatusBar();
 }
