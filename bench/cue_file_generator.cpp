@@ -14,6 +14,8 @@ const char* EncodingName(eCueEncoding encoding) {
     switch (encoding) {
         case eCueEncoding::Utf16Le:
             return "utf16le";
+        case eCueEncoding::Utf16Be:
+            return "utf16be";
         case eCueEncoding::Utf8:
             return "utf8";
         case eCueEncoding::Latin1:
@@ -48,6 +50,12 @@ void AppendEncoded(std::u16string_view text, eCueEncoding encoding, std::string&
                 out += static_cast<char>(unit >> 8);
             }
             break;
+        case eCueEncoding::Utf16Be:
+            for (const char16_t unit : text) {
+                out += static_cast<char>(unit >> 8);
+                out += static_cast<char>(unit & 0xFF);
+            }
+            break;
         case eCueEncoding::Latin1:
             for (const char16_t unit : text) {
                 out += static_cast<char>(unit);
@@ -75,6 +83,8 @@ std::string WriteSampleCueFile(const std::string& dir, eCueEncoding encoding, in
     std::string buffer;
     if (encoding == eCueEncoding::Utf16Le) {
         buffer = "\xFF\xFE";
+    } else if (encoding == eCueEncoding::Utf16Be) {
+        buffer = "\xFE\xFF";
     }
     for (int i = 0; i < lines; ++i) {
         AppendEncoded(SampleLine(i), encoding, buffer);

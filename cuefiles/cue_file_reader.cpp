@@ -49,6 +49,10 @@ eCueEncoding cCueFileReader::State::DecideEncoding() {
         return eCueEncoding::Latin1;
     }
     const std::span<const unsigned char> start(head, static_cast<size_t>(count));
+    // Without its mark big-endian text keeps reading as 8-bit text, as it always has.
+    if (count >= 2 && head[0] == 0xFE && head[1] == 0xFF) {
+        return eCueEncoding::Utf16Be;
+    }
     if (IsUnicodeFileStart(start)) {
         return eCueEncoding::Utf16Le;
     }

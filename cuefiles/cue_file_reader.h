@@ -7,6 +7,7 @@
 // How the bytes of a cue file are turned into UTF-16 text.
 enum class eCueEncoding {
     Utf16Le,  // UTF-16 little-endian; a leading byte-order mark is skipped
+    Utf16Be,  // UTF-16 big-endian, only ever decided by its byte-order mark, which is skipped
     Latin1,   // 8-bit text, each byte one character (ISO-8859-1); 0x1A ends the data
     Utf8,     // UTF-8; a leading byte-order mark is skipped
 };

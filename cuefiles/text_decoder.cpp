@@ -41,7 +41,10 @@ void cTextDecoder::Decode(std::span<const unsigned char> bytes, std::u16string& 
     char16_t* end = begin;
     switch (m_encoding) {
         case eCueEncoding::Utf16Le:
-            end = DecodeUtf16(bytes, begin);
+            end = DecodeUtf16<false>(bytes, begin);
+            break;
+        case eCueEncoding::Utf16Be:
+            end = DecodeUtf16<true>(bytes, begin);
             break;
         case eCueEncoding::Utf8:
             end = DecodeUtf8(bytes, begin);
@@ -74,20 +77,24 @@ char16_t* cTextDecoder::DecodeLatin1(std::span<const unsigned char> bytes, char1
     return out;
 }
 
+template <bool bigEndian>
 char16_t* cTextDecoder::DecodeUtf16(std::span<const unsigned char> bytes, char16_t* out) {
+    const auto unit = [](unsigned first, unsigned second) {
+        return static_cast<char16_t>(bigEndian ? (first << 8) | second : first | (second << 8));
+    };
     size_t i = 0;
     if (m_pendingByte >= 0) {
-        const auto unit = static_cast<char16_t>(m_pendingByte | (bytes[0] << 8));
+        const char16_t joined = unit(static_cast<unsigned>(m_pendingByte), bytes[0]);
         m_pendingByte = -1;
-        out = PutUtf16Unit(unit, out);
+        out = PutUtf16Unit(joined, out);
         i = 1;
     }
     if (m_atStart && i + 1 < bytes.size()) {
-        out = PutUtf16Unit(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)), out);
+        out = PutUtf16Unit(unit(bytes[i], bytes[i + 1]), out);
         i += 2;
     }
     for (; i + 1 < bytes.size(); i += 2) {
-        out = PutUnlessNul(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)), out);
+        out = PutUnlessNul(unit(bytes[i], bytes[i + 1]), out);
     }
     if (i < bytes.size()) {
         m_pendingByte = bytes[i];

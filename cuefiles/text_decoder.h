@@ -9,8 +9,8 @@
 // split between two pieces is carried over. A leading byte-order mark is skipped.
 //
 // U+0000 is dropped in every encoding: a cue text cannot hold it anyway (it would cut the
-// text short further on), and dropping it lets a UTF-16 big-endian file, which is read as
-// 8-bit text, keep its ASCII characters.
+// text short further on), and dropping it lets a UTF-16 big-endian file without a mark,
+// which is read as 8-bit text, keep its ASCII characters.
 class cTextDecoder {
 public:
     explicit cTextDecoder(eCueEncoding encoding = eCueEncoding::Latin1);
@@ -30,6 +30,7 @@ public:
 
 private:
     char16_t* DecodeLatin1(std::span<const unsigned char> bytes, char16_t* out);
+    template <bool bigEndian>
     char16_t* DecodeUtf16(std::span<const unsigned char> bytes, char16_t* out);
     char16_t* DecodeUtf8(std::span<const unsigned char> bytes, char16_t* out);
     // Decodes one byte that is not plain ASCII outside a sequence; false when the byte

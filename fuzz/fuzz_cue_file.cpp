@@ -189,7 +189,7 @@ bool StartsWithUtf8Mark(Bytes bytes) {
 // What each encoding must make of the bytes, fed at once or in pieces.
 void CheckDecoder(Bytes bytes, uint32_t seed) {
     for (const eCueEncoding encoding :
-         {eCueEncoding::Utf16Le, eCueEncoding::Latin1, eCueEncoding::Utf8}) {
+         {eCueEncoding::Utf16Le, eCueEncoding::Utf16Be, eCueEncoding::Latin1, eCueEncoding::Utf8}) {
         const std::u16string text = DecodeAtOnce(encoding, bytes);
         FUZZ_CHECK(DecodeInPieces(encoding, bytes, seed) == text);
         FUZZ_CHECK(text.find(u'\0') == std::u16string::npos);
@@ -205,8 +205,13 @@ void CheckDecoder(Bytes bytes, uint32_t seed) {
                 FUZZ_CHECK(text == expected);
                 break;
             case eCueEncoding::Utf16Le:
+            case eCueEncoding::Utf16Be:
                 for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-                    const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+                    const unsigned first = bytes[i];
+                    const unsigned second = bytes[i + 1];
+                    const auto unit = static_cast<char16_t>(encoding == eCueEncoding::Utf16Be
+                                                                ? (first << 8) | second
+                                                                : first | (second << 8));
                     if (unit != 0 && !(i == 0 && unit == 0xFEFF)) {
                         expected += unit;
                     }
@@ -240,6 +245,9 @@ void CheckDecoder(Bytes bytes, uint32_t seed) {
 }
 
 eCueEncoding ExpectedEncoding(Bytes content) {
+    if (content.size() >= 2 && content[0] == 0xFE && content[1] == 0xFF) {
+        return eCueEncoding::Utf16Be;
+    }
     if (IsUnicodeFileStart(content.first(std::min(content.size(), kUnicodeProbeSize)))) {
         return eCueEncoding::Utf16Le;
     }

@@ -7,3 +7,5 @@ bool cProfile::UpdateProfileInt(std::u16string_view section, std::u16string_view
     const std::optional<uint32_t> next = update(GetProfileInt(section, entry, 0));
     return !next || WriteProfileInt(section, entry, *next);
 }
+
+void cProfile::SetStoreFailureNotice(std::function<void()>) {}

@@ -27,4 +27,9 @@ public:
     using IntUpdate = std::function<std::optional<uint32_t>(uint32_t stored)>;
     virtual bool UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
                                   const IntUpdate& update);
+
+    // notice is called once, the first time a value cannot be stored and lives in memory
+    // for the rest of the run only (at once if that has happened already). A store that
+    // never fails ignores it.
+    virtual void SetStoreFailureNotice(std::function<void()> notice);
 };

@@ -4,15 +4,18 @@
 #include <limits>
 #include <optional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QFile>
-#include <QLockFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "cuefiles/regular_file.h"
+#include "platform/qt/settings_lock.h"
 
 namespace {
-
-// How long an update waits for another instance, and when a lock counts as left behind.
-constexpr int kUpdateLockWaitMs = 5000;
-constexpr int kUpdateLockStaleMs = 10000;
 
 QString ToQString(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
@@ -84,40 +87,95 @@ bool IsWholeIniLine(QByteArrayView line) {
     return line.front() == '[' ? line.first(end).contains(']') : hasEquals;
 }
 
+// Whether QSettings may open the file: a missing one reads as empty, but a pipe would
+// block the open, and a device or a huge file would be read without end.
+bool MayRead(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return true;  // nothing there, or nothing that can be opened either
+    }
+    return S_ISREG(info.st_mode) && info.st_size <= cSettingsProfile::kMaxFileSize;
+}
+
+// The bytes of the file; empty when it does not exist, nothing when it may not be read.
+std::optional<QByteArray> ReadBytes(const QString& path) {
+    cRegularFile file;
+    if (!file.Open(path.toStdU16String())) {
+        return QFileInfo::exists(path) ? std::nullopt : std::optional(QByteArray());
+    }
+    QByteArray bytes(cSettingsProfile::kMaxFileSize + 1, Qt::Uninitialized);
+    const ptrdiff_t size = file.ReadFullyAt(0, reinterpret_cast<unsigned char*>(bytes.data()),
+                                            static_cast<size_t>(bytes.size()));
+    if (size < 0 || size > cSettingsProfile::kMaxFileSize) {
+        return std::nullopt;
+    }
+    bytes.truncate(size);
+    return bytes;
+}
+
 // QSettings writes back only what it has read, so a line it misreads (a quote left open
 // swallows the lines below it, a trailing backslash joins the next line, a line without
 // "=" is dropped) would be lost on the next write, with any fastest times in it. Such a
 // file is left as it is for the user to repair; so is one that cannot be read.
 bool IsSafeToRewrite(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) {
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> text = ReadBytes(path);
+    if (!text) {
         return false;
     }
-    QByteArray text = file.readAll();
-    if (text.startsWith("\xEF\xBB\xBF")) {
-        text.remove(0, 3);
+    if (text->startsWith("\xEF\xBB\xBF")) {
+        text->remove(0, 3);
     }
-    text.replace('\r', '\n');
-    const QList<QByteArray> lines = text.split('\n');
+    text->replace('\r', '\n');
+    const QList<QByteArray> lines = text->split('\n');
     return std::all_of(lines.begin(), lines.end(),
                        [](const QByteArray& line) { return IsWholeIniLine(line); });
 }
 
+qint64 ModificationMs(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return -1;
+    }
+    return qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+}
+
+// QSettings keeps what it has read of a file and reads it again only when its size or its
+// modification time, in milliseconds, has changed. Another instance could then compare a
+// new record with a stale one. Each write therefore moves the time on by at least 1 ms.
+void MakeChangeVisible(const QString& path, qint64 msBefore) {
+    const qint64 msAfter = ModificationMs(path);
+    if (msBefore < 0 || msAfter < 0 || msAfter > msBefore) {
+        return;
+    }
+    const qint64 ms = msBefore + 1;
+    const struct timespec times[2] = {{0, UTIME_OMIT},
+                                      {static_cast<time_t>(ms / 1000), (ms % 1000) * 1000000}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+QString UserSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Vorlen/Recallix.conf");
+}
+
 }  // namespace
 
-cSettingsProfile::cSettingsProfile() = default;
+cSettingsProfile::cSettingsProfile() : cSettingsProfile(UserSettingsPath()) {}
 
-cSettingsProfile::cSettingsProfile(const QString& path) : m_path(path) {}
+cSettingsProfile::cSettingsProfile(const QString& path)
+    : m_path(path), m_lock(std::make_unique<cSettingsLock>(path)) {}
 
-cSettingsProfile::~cSettingsProfile() = default;
+cSettingsProfile::~cSettingsProfile() {
+    // A last offer of the records that found the file busy.
+    if (!m_pending.empty() && m_lock->Acquire()) {
+        ApplyPendingUpdates();
+        m_lock->Release();
+    }
+}
 
 std::unique_ptr<QSettings> cSettingsProfile::OpenSettings() const {
-    if (m_path.isEmpty()) {
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QStringLiteral("Vorlen"), QStringLiteral("Recallix"));
+    if (!MayRead(m_path)) {
+        return nullptr;
     }
     return std::make_unique<QSettings>(m_path, QSettings::IniFormat);
 }
@@ -133,36 +191,96 @@ QString cSettingsProfile::MakeKey(std::u16string_view section, std::u16string_vi
 }
 
 QVariant cSettingsProfile::ReadValue(const QString& key) const {
-    return OpenSettings()->value(key);
+    const auto kept = m_kept.find(key);
+    return kept != m_kept.end() ? kept->second : ReadStoredValue(key);
 }
 
-bool cSettingsProfile::WriteValue(const QString& key, const QVariant& value) {
+QVariant cSettingsProfile::ReadStoredValue(const QString& key) const {
+    const std::unique_ptr<QSettings> settings = OpenSettings();
+    return settings ? settings->value(key) : QVariant();
+}
+
+bool cSettingsProfile::Write(const QString& key, const QVariant& value) {
+    // Writing what is stored already would only cost a turn and a rewrite of the file.
+    if (!m_kept.contains(key)) {
+        const QVariant stored = ReadStoredValue(key);
+        if (stored.isValid() && stored.toString() == value.toString()) {
+            return true;
+        }
+    }
+    bool written = false;
+    if (m_lock->Acquire()) {
+        ApplyPendingUpdates();
+        written = WriteStoredValue(key, value);
+        m_lock->Release();
+    }
+    if (written) {
+        m_kept.erase(key);
+    } else {
+        KeepInMemory(key, value);
+    }
+    return written;
+}
+
+bool cSettingsProfile::WriteStoredValue(const QString& key, const QVariant& value) {
     const std::unique_ptr<QSettings> settings = OpenSettings();
     // Checked first so that a value that cannot be stored does not linger among the
     // pending changes of the shared settings cache.
-    if (settings->status() != QSettings::NoError || !settings->isWritable()) {
+    if (!settings || settings->status() != QSettings::NoError || !settings->isWritable() ||
+        !IsSafeToRewrite(m_path)) {
         return false;
     }
-    // Writing what is stored already would only cost a rewrite of the file.
-    if (settings->contains(key) && settings->value(key).toString() == value.toString()) {
-        return true;
-    }
-    if (!IsSafeToRewrite(settings->fileName())) {
-        return false;
+    // Every other value is written back as it reads now: where a file spells one value
+    // twice (a group and a key path), QSettings would otherwise keep whichever spelling it
+    // happens to meet last, not the one it has been reading.
+    const QStringList keys = settings->allKeys();
+    for (const QString& other : keys) {
+        if (other != key) {
+            settings->setValue(other, settings->value(other));
+        }
     }
     settings->setValue(key, value);
+    const qint64 msBefore = ModificationMs(m_path);
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() != QSettings::NoError) {
+        return false;
+    }
+    MakeChangeVisible(m_path, msBefore);
+    return true;
 }
 
-bool cSettingsProfile::IsInMemory(std::u16string_view section, std::u16string_view entry) const {
-    // The memory profile answers with the default for a missing value, so two
-    // different defaults tell a stored value from a missing one.
-    const bool hasInt =
-        m_memory.GetProfileInt(section, entry, 0) == m_memory.GetProfileInt(section, entry, 1);
-    const bool hasString = m_memory.GetProfileString(section, entry, u"") ==
-                           m_memory.GetProfileString(section, entry, u"-");
-    return hasInt || hasString;
+bool cSettingsProfile::ApplyPendingUpdates() {
+    std::vector<QString> applied;
+    while (!m_pending.empty()) {
+        const sPendingUpdate& pending = m_pending.front();
+        const std::optional<uint32_t> next =
+            pending.update(ToUint32(ReadStoredValue(pending.key)).value_or(0));
+        if (next && !WriteStoredValue(pending.key, QVariant::fromValue(*next))) {
+            return false;
+        }
+        applied.push_back(pending.key);
+        m_pending.erase(m_pending.begin());
+    }
+    // The file now holds the outcome of every update, with whatever other instances
+    // stored in between: it knows better than the copies kept for this run.
+    for (const QString& key : applied) {
+        m_kept.erase(key);
+    }
+    return true;
+}
+
+void cSettingsProfile::KeepInMemory(const QString& key, const QVariant& value) {
+    m_kept[key] = value;
+    ReportStoreFailure();
+}
+
+void cSettingsProfile::ReportStoreFailure() {
+    if (!m_failed) {
+        m_failed = true;
+        if (m_notice) {
+            m_notice();
+        }
+    }
 }
 
 uint32_t cSettingsProfile::GetProfileInt(std::u16string_view section, std::u16string_view entry,
@@ -171,25 +289,13 @@ uint32_t cSettingsProfile::GetProfileInt(std::u16string_view section, std::u16st
     if (key.isEmpty()) {
         return defaultValue;
     }
-    if (IsInMemory(section, entry)) {
-        return m_memory.GetProfileInt(section, entry, defaultValue);
-    }
     return ToUint32(ReadValue(key)).value_or(defaultValue);
 }
 
 bool cSettingsProfile::WriteProfileInt(std::u16string_view section, std::u16string_view entry,
                                        uint32_t value) {
     const QString key = MakeKey(section, entry);
-    if (key.isEmpty()) {
-        return false;
-    }
-    const bool written = WriteValue(key, QVariant::fromValue(value));
-    // Once a value lives in memory it must follow every later write, or an older
-    // value kept there would hide a newer one in the file.
-    if (!written || IsInMemory(section, entry)) {
-        m_memory.WriteProfileInt(section, entry, value);
-    }
-    return written;
+    return !key.isEmpty() && Write(key, QVariant::fromValue(value));
 }
 
 std::u16string cSettingsProfile::GetProfileString(std::u16string_view section,
@@ -198,9 +304,6 @@ std::u16string cSettingsProfile::GetProfileString(std::u16string_view section,
     const QString key = MakeKey(section, entry);
     if (key.isEmpty()) {
         return std::u16string(defaultValue);
-    }
-    if (IsInMemory(section, entry)) {
-        return m_memory.GetProfileString(section, entry, defaultValue);
     }
     const QVariant value = ReadValue(key);
     // An INI line with commas in it reads as a list, which is not a text of ours.
@@ -214,27 +317,38 @@ std::u16string cSettingsProfile::GetProfileString(std::u16string_view section,
 bool cSettingsProfile::WriteProfileString(std::u16string_view section, std::u16string_view entry,
                                           std::u16string_view value) {
     const QString key = MakeKey(section, entry);
-    if (key.isEmpty()) {
-        return false;
-    }
-    const bool written = WriteValue(key, ToQString(value));
-    if (!written || IsInMemory(section, entry)) {
-        m_memory.WriteProfileString(section, entry, value);
-    }
-    return written;
+    return !key.isEmpty() && Write(key, ToQString(value));
 }
 
 bool cSettingsProfile::UpdateProfileInt(std::u16string_view section, std::u16string_view entry,
                                         const IntUpdate& update) {
-    // Not the settings' own lock file: QSettings takes that one itself while it writes.
-    QLockFile lock(OpenSettings()->fileName() + QStringLiteral(".update.lock"));
-    lock.setStaleLockTime(kUpdateLockStaleMs);
-    // Without the lock (a folder that cannot be written, a holder that hangs) the update
-    // still happens, as two plain steps.
-    const bool locked = lock.tryLock(kUpdateLockWaitMs);
-    const bool written = cProfile::UpdateProfileInt(section, entry, update);
-    if (locked) {
-        lock.unlock();
+    const QString key = MakeKey(section, entry);
+    if (key.isEmpty()) {
+        return false;
     }
-    return written;
+    m_pending.push_back({key, update});
+    if (m_lock->Acquire()) {
+        const bool applied = ApplyPendingUpdates();
+        m_lock->Release();
+        if (applied) {
+            return true;
+        }
+    }
+    // The file took no turn: this run goes on with its own outcome, and the update stays
+    // pending for the next write.
+    if (const std::optional<uint32_t> next = update(ToUint32(ReadValue(key)).value_or(0))) {
+        m_kept[key] = QVariant::fromValue(*next);
+    }
+    ReportStoreFailure();
+    return false;
+}
+
+void cSettingsProfile::SetStoreFailureNotice(std::function<void()> notice) {
+    if (m_failed) {
+        if (notice) {
+            notice();
+        }
+        return;
+    }
+    m_notice = std::move(notice);
 }

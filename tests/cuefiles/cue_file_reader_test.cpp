@@ -64,8 +64,9 @@ TEST(CueFileReaderTest, EncodingsLineEndsAndPiecesAcrossReads) {
         {Utf16Le, Utf16LeBytes(u"ab = cd\n", true), {u"ab = cd"}},  // the mark alone decides
         {Latin1, ascii + "\n" + high, {Widen(ascii), Widen(high)}},
         {Latin1, ascii + "\nKatze = c\032at\nMaus\n", {Widen(ascii), u"Katze = c"}},  // 0x1A ends
-        // Zero bytes are dropped, so UTF-16 big-endian keeps its ASCII.
-        {Latin1, bigEndian + ascii, {u"þÿa=b", u"c=d", Widen(ascii)}},
+        // Big-endian needs its mark; without it zero bytes are dropped, so it keeps its ASCII.
+        {Utf16Be, bigEndian + std::string("\0\xE4\x65\xE5", 4), {u"a=b", u"c=d", u"ä日"}},
+        {Latin1, ascii + "\n" + bigEndian, {Widen(ascii), u"þÿa=b", u"c=d"}},
         {Utf8, utf8, utf8Lines},
         {Utf8, "\xEF\xBB\xBF" + utf8, utf8Lines},
         {Utf8, "\357\273\277a\377b\n", {u"a\uFFFDb"}},
