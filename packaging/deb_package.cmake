@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/drop_compiler_notes.cmake)
 
 # The libraries come from dpkg-shlibdeps. Qt loads its platform plugin at run time, so no
-# library names it: without qt6-qpa-plugins the program cannot open a window. The CJK fonts
+# library names it: without qt6-qpa-plugins the program cannot open a window. Every plugin
+# the program loads (a database driver, say) has to be named here the same way. The CJK fonts
 # draw the Japanese interface and cards, and xdg-utils opens the web address: both are
 # used when present.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
