@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 the Recallix developers
 #
-# The Debian package: `cpack` in the build folder writes recallix_VERSION_ARCH.deb and the
-# detached debug symbols as recallix-dbgsym_VERSION_ARCH.ddeb.
+# The Debian package: `cpack` in the build folder writes recallix_VERSION_ARCH.deb.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME recallix)
 set(CPACK_PACKAGE_VENDOR Vorlen)
@@ -14,10 +13,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.vorlen.com/recallix/)
 
-# Debug symbols go to a -dbgsym package; the binaries in the package are stripped. The
-# compiler's notes are dropped first, as Debian's own packaging does.
-set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/drop_compiler_notes.cmake)
+# The binaries in the package are stripped; their debug information stays in the build
+# folder, under debug/. (CPack's own -dbgsym package lists its files by absolute paths in its
+# md5sums and has no copyright file, so it is not used.)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_binaries.cmake)
 
 # The libraries come from dpkg-shlibdeps. Qt loads its platform plugin at run time, so no
 # library names it: without qt6-qpa-plugins the program cannot open a window. Every plugin
