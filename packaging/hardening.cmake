@@ -8,7 +8,7 @@
 option(RECALLIX_HARDEN "Harden the optimised builds (fortify, stack protector, full RELRO)" ON)
 
 if(RECALLIX_HARDEN AND NOT RECALLIX_SANITIZE AND NOT RECALLIX_BUILD_FUZZ)
-  set(recallix_optimised $<NOT:$<CONFIG:Debug>>)
+  set(recallix_optimised $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
   add_compile_options(
     $<${recallix_optimised}:-U_FORTIFY_SOURCE>
     $<${recallix_optimised}:-D_FORTIFY_SOURCE=2>
