@@ -12,6 +12,7 @@
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/memory_release.h"
 #include "platform/file_picker.h"
 #include "platform/qt/explore_file_dialog.h"
 
@@ -128,6 +129,7 @@ void cMainDoc::Restart() {
 
 void cMainDoc::Clear() {
     m_teacher->Clear();
+    ReturnFreedMemoryToSystem();
     UpdateAllViews(nullptr, cView::kHintEverything);
 }
 

@@ -1,10 +1,13 @@
 #include "cuefiles/regular_file.h"
 
 #include <cerrno>
+#include <span>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "cuefiles/utf8_validator.h"
 
 namespace {
 
@@ -13,6 +16,44 @@ bool IsHighSurrogate(char16_t c) {
 }
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The stand-in for a byte that is not part of well-formed UTF-8.
+constexpr char16_t kEscapedByteBase = 0xDC00;
+bool IsEscapedByte(char16_t c) {
+    return c >= 0xDC80 && c <= 0xDCFF;
+}
+
+// The length of the well-formed UTF-8 sequence at bytes[i] and its code point; 0 when the
+// byte does not start one.
+size_t ReadUtf8Sequence(std::span<const unsigned char> bytes, size_t i, char32_t& code) {
+    sUtf8Lead lead;
+    if (!ReadUtf8Lead(bytes[i], lead) || i + lead.continuations >= bytes.size()) {
+        return 0;
+    }
+    code = lead.bits;
+    unsigned char low = lead.firstLow;
+    unsigned char high = lead.firstHigh;
+    for (int k = 1; k <= lead.continuations; ++k) {
+        const unsigned char byte = bytes[i + k];
+        if (byte < low || byte > high) {
+            return 0;
+        }
+        code = (code << 6) | (byte & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return static_cast<size_t>(lead.continuations) + 1;
+}
+
+void AppendUtf16(char32_t code, std::u16string& out) {
+    if (code < 0x10000) {
+        out += static_cast<char16_t>(code);
+        return;
+    }
+    code -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (code >> 10));
+    out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
 }
 
 void AppendUtf8(char32_t code, std::string& out) {
@@ -114,6 +155,10 @@ bool cRegularFile::ToFileSystemPath(std::u16string_view path, std::string& resul
     }
     for (size_t i = 0; i < path.size(); ++i) {
         const char16_t unit = path[i];
+        if (IsEscapedByte(unit)) {
+            result += static_cast<char>(unit - kEscapedByteBase);
+            continue;
+        }
         if (unit == 0 || IsLowSurrogate(unit)) {
             return false;
         }
@@ -129,4 +174,23 @@ bool cRegularFile::ToFileSystemPath(std::u16string_view path, std::string& resul
         AppendUtf8(0x10000 + (high << 10) + low, result);
     }
     return true;
+}
+
+std::u16string cRegularFile::FromFileSystemPath(std::string_view path) {
+    const std::span<const unsigned char> bytes(reinterpret_cast<const unsigned char*>(path.data()),
+                                               path.size());
+    std::u16string result;
+    result.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        char32_t code = 0;
+        if (bytes[i] < 0x80) {
+            result += static_cast<char16_t>(bytes[i++]);
+        } else if (const size_t length = ReadUtf8Sequence(bytes, i, code)) {
+            AppendUtf16(code, result);
+            i += length;
+        } else {
+            result += static_cast<char16_t>(kEscapedByteBase + bytes[i++]);
+        }
+    }
+    return result;
 }

@@ -28,9 +28,15 @@ public:
     // moving the current position. The byte count or -1 on a read error.
     ptrdiff_t ReadFullyAt(uint64_t offset, unsigned char* buffer, size_t size) const;
 
-    // The path as UTF-8 for the file system. False for an empty path, a path holding
-    // U+0000 (the system would cut it there) or an unpaired surrogate.
+    // File names are bytes, mostly UTF-8. A byte that is not part of well-formed UTF-8
+    // (a Latin-1 name from an old archive) travels in UTF-16 as the unpaired surrogate
+    // U+DC80..U+DCFF, so that every name comes back to the very bytes it was made from.
+
+    // The path as bytes for the file system. False for an empty path, a path holding
+    // U+0000 (the system would cut it there) or any other unpaired surrogate.
     static bool ToFileSystemPath(std::u16string_view path, std::string& result);
+    // The bytes of a path (a command-line argument, a name read from a folder) as UTF-16.
+    static std::u16string FromFileSystemPath(std::string_view path);
 
 private:
     int m_fd = -1;

@@ -29,6 +29,7 @@ constexpr std::array kEnglishTexts{
     Text{40011, u"Cue files loaded."},
     Text{40012, u"Loading was cancelled or did not complete."},
     Text{40013, u"Recallix must restart for the change to take effect. Restart now?"},
+    Text{40014, u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -46,6 +47,7 @@ constexpr std::array kJapaneseTexts{
     Text{40011, u"カード ファイルを読み込みました。"},
     Text{40012, u"読み込みがキャンセルされたか、完了しませんでした。"},
     Text{40013, u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
+    Text{40014, u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -16,4 +16,5 @@
 //   40010         first line of the wrong-answer message (never holds a line feed)
 //   40011, 40012  status texts after a successful and a failed or cancelled load
 //   40013         yes/no question whether to restart now
+//   40014         status text when settings cannot be stored and live for this run only
 LEXITRA_API std::u16string LoadTranslatedUiString(uint32_t id);

@@ -1,5 +1,10 @@
 #include "tests/app/main_window_fixture.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
 namespace {
 
 using LoadingTest = MainWindowTest;
@@ -84,6 +89,41 @@ TEST_F(WorkingSetTest, ClearFromTheFileMenuEmptiesEverythingAtOnce) {
     EXPECT_TRUE(AnswerBox()->isReadOnly());
     EXPECT_FALSE(Button(kIdNext)->isEnabled());
     EXPECT_EQ(Focused(), AnswerBox());
+}
+
+// Resident memory of this process in bytes.
+long ResidentBytes() {
+    long pages = 0;
+    long resident = 0;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm != nullptr) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+TEST_F(WorkingSetTest, ClearGivesTheMemoryOfALargeSetBackToTheSystem) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator keeps freed memory in quarantine";
+#endif
+    std::string text;
+    for (int i = 0; i < 300000; ++i) {
+        text += "cue number " + std::to_string(i) + " = answer number " + std::to_string(i) + "\n";
+    }
+    const std::u16string path = files.Write("large.recallix", text);
+    text = std::string();
+    const long before = ResidentBytes();
+    picker.chosen = {path};
+    Button(kIdLoad)->click();
+    ASSERT_EQ(Edit(kIdTotalCues)->text(), "300000");
+    const long loaded = ResidentBytes();
+    frame->FindAction(kIdClear)->trigger();
+    const long cleared = ResidentBytes();
+    EXPECT_LT(cleared - before, (loaded - before) / 4)
+        << "before " << before << ", loaded " << loaded << ", cleared " << cleared;
 }
 
 TEST_F(WorkingSetTest, AccentsHelpListsTheCombinations) {

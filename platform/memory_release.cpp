@@ -1,0 +1,13 @@
+#include "platform/memory_release.h"
+
+#include <cstdlib>  // defines __GLIBC__ where it applies
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void ReturnFreedMemoryToSystem() {
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}

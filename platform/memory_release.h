@@ -1,0 +1,6 @@
+#pragma once
+
+// Hands memory that the program has freed back to the system. The allocator keeps freed
+// blocks for reuse, so after a large working set is cleared the program would otherwise
+// go on holding all the memory it ever needed.
+void ReturnFreedMemoryToSystem();
