@@ -6,7 +6,7 @@ recallix_packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
 )
 
 # What scripts/check-package needs beyond the build: CPack's tools and Debian's and the

@@ -84,7 +84,13 @@ bool IsWholeIniLine(QByteArrayView line) {
     if (inQuotes) {
         return false;  // runs on over the lines below, group headers included
     }
-    return line.front() == '[' ? line.first(end).contains(']') : hasEquals;
+    if (line.front() == '[') {
+        return line.first(end).contains(']');
+    }
+    // A key path ("FastestTimes\a=...") can name a value that a group names as well, and
+    // QSettings may then write back the spelling it was not reading.
+    const QByteArrayView name = line.first(line.indexOf('=') < 0 ? 0 : line.indexOf('='));
+    return hasEquals && !name.contains('\\') && !name.contains('/');
 }
 
 // Whether QSettings may open the file: a missing one reads as empty, but a pipe would
@@ -230,23 +236,11 @@ bool cSettingsProfile::WriteStoredValue(const QString& key, const QVariant& valu
         !IsSafeToRewrite(m_path)) {
         return false;
     }
-    // Every other value is written back as it reads now: where a file spells one value
-    // twice (a group and a key path), QSettings would otherwise keep whichever spelling it
-    // happens to meet last, not the one it has been reading.
-    const QStringList keys = settings->allKeys();
-    for (const QString& other : keys) {
-        if (other != key) {
-            settings->setValue(other, settings->value(other));
-        }
-    }
     settings->setValue(key, value);
     const qint64 msBefore = ModificationMs(m_path);
     settings->sync();
-    if (settings->status() != QSettings::NoError) {
-        return false;
-    }
     MakeChangeVisible(m_path, msBefore);
-    return true;
+    return settings->status() == QSettings::NoError;
 }
 
 bool cSettingsProfile::ApplyPendingUpdates() {

@@ -50,6 +50,16 @@ timeout 20 "$program" "$settings_home/missing.recallix" 2>/dev/null &&
   fail "started although the cue file is missing"
 [ "$(stored_font)" = 2 ] || fail "a failed cue file lost the stored font"
 
+# 4. A cue file whose name is not UTF-8 (Latin-1, as old archives hold) opens.
+latin1_name=$settings_home/$(printf 'lat\351in1.recallix')
+cp "$examples/german-travel.recallix" "$latin1_name"
+stays_up 2 "$latin1_name"
+
+# 5. A control character in a name is printed as an escape, so it cannot fake a line.
+message=$(timeout 20 "$program" "$settings_home/$(printf 'a\nRecallix: loaded b').recallix" 2>&1 >/dev/null)
+grep -q '^Recallix: loaded' <<<"$message" && fail "a line feed in the name reached the output raw"
+grep -qF 'a\x0aRecallix: loaded b' <<<"$message" || fail "no escaped name in: $message"
+
 if [ "$failures" -eq 0 ]; then
   echo "end-to-end: every check passed"
   exit 0

@@ -1,8 +1,13 @@
 // Another instance of the program, for the fault tests:
 //   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i (COUNT 0: forever)
-//   pass PATH NAME MS AT        a pass of MS ms over NAME.recallix, finished at epoch ms AT
-//   lock PATH                   holds the settings lock and says "locked"
+//   race PATH I N ROUNDS AT STEP  instance I of N: in round r, at epoch ms AT + r * STEP,
+//                               finishes a pass over race<r>.recallix; the pass times of
+//                               the N instances are 5000, 5010, ... in an order that turns
+//                               with r. Prints the longest record write in ms.
+//   lock PATH                   holds the settings lock (QSettings' own) and says "locked"
+//   turn PATH                   holds the writers' turn (the update lock) and says "locked"
 //   append PATH MS              appends cards to a cue file for MS ms
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +19,7 @@
 #include <QLockFile>
 
 #include "engine/teacher.h"
+#include "platform/qt/settings_lock.h"
 #include "platform/qt/settings_profile.h"
 #include "tests/support/fake_tick_source.h"
 
@@ -31,22 +37,39 @@ int WriteRecords(const QString& path, const QString& prefix, long count) {
     return allWritten ? 0 : 1;
 }
 
-int FinishPass(const QString& path, const QString& name, uint32_t ms, long long at) {
+int Race(const QString& path, int instance, int count, int rounds, long long at, int step) {
     cSettingsProfile profile(path);
     cFakeTickSource ticks;
-    cTeacher teacher(profile, ticks);
-    teacher.AddLoadedFile((QStringLiteral("/cues/%1.recallix").arg(name)).toStdU16String());
-    teacher.StartClock();
-    ticks.Advance(ms);
-    // Both instances finish at the same moment, however long each took to start.
-    std::this_thread::sleep_until(system_clock::time_point(milliseconds(at)));
-    teacher.FinishPass();
+    long long longestMs = 0;
+    for (int round = 0; round < rounds; ++round) {
+        cTeacher teacher(profile, ticks);
+        teacher.AddLoadedFile((QStringLiteral("/cues/race%1.recallix").arg(round)).toStdU16String());
+        teacher.StartClock();
+        ticks.Advance(5000 + 10 * static_cast<uint32_t>((instance + round) % count));
+        std::this_thread::sleep_until(system_clock::time_point(milliseconds(at + round * step)));
+        const auto start = steady_clock::now();
+        teacher.FinishPass();
+        longestMs = std::max<long long>(
+            longestMs, duration_cast<milliseconds>(steady_clock::now() - start).count());
+    }
+    std::printf("%lld\n", longestMs);
     return 0;
 }
 
 int HoldLock(const QString& path) {
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.lock()) {
+        return 1;
+    }
+    std::printf("locked\n");
+    std::fflush(stdout);
+    std::this_thread::sleep_for(seconds(60));
+    return 0;
+}
+
+int HoldTurn(const QString& path) {
+    cSettingsLock lock(path);
+    if (!lock.Acquire()) {
         return 1;
     }
     std::printf("locked\n");
@@ -73,12 +96,15 @@ int main(int argc, char** argv) {
     if (mode == "records" && argc == 5) {
         return WriteRecords(path, QString::fromLocal8Bit(argv[3]), std::atol(argv[4]));
     }
-    if (mode == "pass" && argc == 6) {
-        return FinishPass(path, QString::fromLocal8Bit(argv[3]),
-                          static_cast<uint32_t>(std::atol(argv[4])), std::atoll(argv[5]));
+    if (mode == "race" && argc == 8) {
+        return Race(path, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                    std::atoll(argv[6]), std::atoi(argv[7]));
     }
     if (mode == "lock") {
         return HoldLock(path);
+    }
+    if (mode == "turn") {
+        return HoldTurn(path);
     }
     if (mode == "append" && argc == 4) {
         return AppendCards(argv[2], std::atol(argv[3]));

@@ -82,6 +82,22 @@ TEST_F(BrokenSettingsTest, NewRecordKeepsTheStoredOnesWhateverTheDamage) {
     EXPECT_TRUE(IsWellFormedIni(ReadBytes(Path())));
 }
 
+TEST_F(BrokenSettingsTest, RecordSpelledTwiceKeepsTheValueReadAfterAWrite) {
+    // A group and a key path that name the same record, in either order.
+    const QByteArray files[] = {"[FastestTimes]\na=5000\n[General]\nFastestTimes\\a=9000\n",
+                                "[General]\nFastestTimes\\a=9000\n[FastestTimes]\na=5000\n"};
+    for (const QByteArray& text : files) {
+        ASSERT_TRUE(WriteBytes(Path(), text));
+        const uint32_t shown = StoredTime(u"a");
+        {
+            cSettingsProfile profile(Path());
+            RecordPassOverC(profile, 3000);
+            EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"a", 0), shown);
+        }
+        EXPECT_EQ(StoredTime(u"a"), shown) << ReadBytes(Path()).constData();
+    }
+}
+
 TEST_F(BrokenSettingsTest, ReadOnlyFileIsLeftAsItIs) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root writes read-only files";
