@@ -19,6 +19,8 @@ QStringList FileArguments(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Ties the windows to the installed desktop entry, for its name and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vorlen.recallix"));
     int exitCode = 1;
     bool restart = false;
     {

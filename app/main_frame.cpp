@@ -10,9 +10,9 @@
 #include "app/main_doc.h"
 #include "app/main_form.h"
 #include "app/message_box.h"
-#include "app/resources/card_bitmap.h"
 #include "app/resources/control_ids.h"
 #include "app/resources/menu_resource.h"
+#include "app/resources/program_icon.h"
 #include "app/resources/resource_language.h"
 #include "app/resources/string_resource.h"
 #include "app/resources/version.h"
@@ -58,7 +58,7 @@ cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile, sRunState& runState)
     setObjectName(QStringLiteral("MainFrame"));
     // The caption is always the program's name, never a document's.
     setWindowTitle(GetAppName());
-    setWindowIcon(QIcon(MakeCardIcon()));
+    setWindowIcon(MakeProgramIcon());
     CreateMenus();
     CreateStatusBar();
     m_doc.SetFilePicker(&m_filePicker);

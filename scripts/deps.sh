@@ -9,6 +9,14 @@ recallix_packages=(
   xvfb xauth x11-utils
 )
 
+# What scripts/check-package needs beyond the build: CPack's tools and Debian's and the
+# software centres' checkers, and a display to start the installed program on.
+recallix_package_check_packages=(
+  file binutils dpkg-dev gzip man-db
+  lintian desktop-file-utils appstream
+  xvfb xauth
+)
+
 recallix_missing_packages() {
   local missing=() package
   for package in "$@"; do

@@ -79,4 +79,19 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindowOnceItsHandlerHasReturned) {
     EXPECT_FALSE(runState.RestartRequested);
 }
 
+TEST_F(MainWindowTest, WindowIconComesInTheThemeSizesFromTheProgramArtwork) {
+    const QIcon icon = frame->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : {16, 32, 48, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
+    // The large rendering is the program's artwork, not the list bitmap scaled up: its
+    // heading band is blue.
+    const QImage large = icon.pixmap(QSize(256, 256)).toImage();
+    const QColor band = large.pixelColor(128, 60);
+    EXPECT_GT(band.blue(), 150);
+    EXPECT_LT(band.red(), 100);
+}
+
 }  // namespace

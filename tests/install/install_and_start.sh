@@ -12,13 +12,28 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
-for file in bin/recallix share/applications/recallix.desktop share/mime/packages/recallix.xml \
-            share/icons/hicolor/scalable/apps/recallix.svg \
-            share/recallix/examples/japanese-basics.recallix; do
+id=com.vorlen.recallix
+for file in bin/recallix share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+            share/mime/packages/recallix.xml share/icons/hicolor/scalable/apps/$id.svg \
+            share/icons/hicolor/scalable/mimetypes/application-x-recallix.svg \
+            share/man/man1/recallix.1.gz share/doc/recallix/changelog.gz \
+            share/doc/recallix/copyright share/recallix/examples/japanese-basics.recallix; do
   [ -f "$prefix/$file" ] || fail "missing $file"
 done
+for size in 16 22 24 32 48 64 128 256; do
+  for icon in apps/$id mimetypes/application-x-recallix; do
+    png=$prefix/share/icons/hicolor/${size}x$size/$icon.png
+    # The PNG header holds width and height as 32-bit big-endian numbers at bytes 16..23.
+    [ "$(od -An -tx1 -j16 -N8 "$png" 2>/dev/null | tr -d ' \n')" = \
+      "$(printf '%08x%08x' "$size" "$size")" ] || fail "no ${size}x$size icon $icon"
+  done
+done
+zcat "$prefix/share/man/man1/recallix.1.gz" 2>/dev/null | grep -q '^\.TH RECALLIX 1' ||
+  fail "the manual page is not a compressed recallix(1)"
+zcat "$prefix/share/doc/recallix/changelog.gz" 2>/dev/null | head -1 |
+  grep -q '^recallix ([0-9.]*) ' || fail "the changelog is not a compressed Debian changelog"
 [ -n "$(find "$prefix" -name 'liblexitra.so*' -print -quit)" ] || fail "missing the translation library"
-grep -q '^MimeType=application/x-recallix;' "$prefix/share/applications/recallix.desktop" ||
+grep -q '^MimeType=application/x-recallix;' "$prefix/share/applications/$id.desktop" ||
   fail "the desktop entry does not open cue files"
 grep -q 'glob pattern="\*.recallix"' "$prefix/share/mime/packages/recallix.xml" ||
   fail "the mime type does not match *.recallix"
