@@ -105,10 +105,9 @@ cAccentList MakeStandardAccentList() {
         const char16_t* combination;
     };
     static constexpr Row kTable[] = {
-        {u"ä", u"a:"},  {u"Ä", u"A:"},  {u"á", u"a/"},  {u"Á", u"A/"},  {u"à", u"a\\"},
-        {u"À", u"A\\"}, {u"ç", u"c/"},  {u"é", u"e/"},  {u"É", u"E/"},  {u"è", u"e\\"},
-        {u"È", u"E\\"}, {u"ë", u"e:"},  {u"Ë", u"E:"},  {u"ö", u"o:"},  {u"Ö", u"O:"},
-        {u"ü", u"u:"},  {u"Ü", u"U:"},  {u"ß", u"s:"},
+        {u"ä", u"a:"}, {u"Ä", u"A:"}, {u"á", u"a/"}, {u"Á", u"A/"},  {u"à", u"a\\"}, {u"À", u"A\\"},
+        {u"ç", u"c/"}, {u"é", u"e/"}, {u"É", u"E/"}, {u"è", u"e\\"}, {u"È", u"E\\"}, {u"ë", u"e:"},
+        {u"Ë", u"E:"}, {u"ö", u"o:"}, {u"Ö", u"O:"}, {u"ü", u"u:"},  {u"Ü", u"U:"},  {u"ß", u"s:"},
     };
     cAccentList list;
     for (const Row& row : kTable) {

@@ -11,7 +11,8 @@ constexpr std::u16string_view kFontEntry = u"Font";
 }  // namespace
 
 int ReadFontSetting(const cProfile& profile, int fallback) {
-    return static_cast<int>(profile.GetProfileInt(u"", kFontEntry, static_cast<uint32_t>(fallback)));
+    return static_cast<int>(
+        profile.GetProfileInt(u"", kFontEntry, static_cast<uint32_t>(fallback)));
 }
 
 bool WriteFontSetting(cProfile& profile, int index) {

@@ -10,11 +10,10 @@
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
 #include "i18n/lexitra/lexitra.h"
-#include "platform/posix/memory_release.h"
 #include "platform/file_picker.h"
+#include "platform/posix/memory_release.h"
 
 namespace {
-
 
 // Shows the wait cursor while loading runs.
 class cWaitCursor {
@@ -63,7 +62,9 @@ void cMainDoc::AddView(cView* view) {
     }
 }
 
-void cMainDoc::RemoveView(cView* view) { std::erase(m_views, view); }
+void cMainDoc::RemoveView(cView* view) {
+    std::erase(m_views, view);
+}
 
 void cMainDoc::UpdateAllViews(cView* sender, long hint) {
     // A view may remove (and delete) another while it refreshes: each one is looked up
@@ -141,11 +142,21 @@ void cMainDoc::SetStatusText(const std::u16string& text) {
 // ---------------------------------------------------------------------------------------
 // Queries
 
-std::u16string cMainDoc::GetCurrentCue() const { return m_teacher->GetCurrentCue(); }
-int cMainDoc::GetTotalCues() const { return m_teacher->GetTotalCues(); }
-int cMainDoc::GetCuesLeft() const { return m_teacher->GetCuesLeft(); }
-int cMainDoc::GetProgress() const { return m_teacher->GetProgress(); }
-int cMainDoc::GetLoadedFileCount() const { return m_teacher->GetLoadedFileCount(); }
+std::u16string cMainDoc::GetCurrentCue() const {
+    return m_teacher->GetCurrentCue();
+}
+int cMainDoc::GetTotalCues() const {
+    return m_teacher->GetTotalCues();
+}
+int cMainDoc::GetCuesLeft() const {
+    return m_teacher->GetCuesLeft();
+}
+int cMainDoc::GetProgress() const {
+    return m_teacher->GetProgress();
+}
+int cMainDoc::GetLoadedFileCount() const {
+    return m_teacher->GetLoadedFileCount();
+}
 
 std::u16string cMainDoc::GetLoadedFile(int index) const {
     return m_teacher->GetLoadedFile(index);
@@ -155,8 +166,12 @@ bool cMainDoc::IsAnswerReady(const std::u16string& text) const {
     return m_teacher->IsAnswerReady(text);
 }
 
-std::u16string cMainDoc::GetElapsedText() const { return m_teacher->GetElapsedText(); }
-std::u16string cMainDoc::GetFastestText() const { return m_teacher->GetFastestText(); }
+std::u16string cMainDoc::GetElapsedText() const {
+    return m_teacher->GetElapsedText();
+}
+std::u16string cMainDoc::GetFastestText() const {
+    return m_teacher->GetFastestText();
+}
 
 std::u16string cMainDoc::SubstituteAccents(const std::u16string& text) const {
     return m_teacher->SubstituteAccents(text);
@@ -165,8 +180,12 @@ std::u16string cMainDoc::SubstituteAccents(const std::u16string& text) const {
 // ---------------------------------------------------------------------------------------
 // Language table
 
-int cMainDoc::GetLanguageCount() const { return m_languageTable->GetLanguageCount(); }
-uint16_t cMainDoc::GetLanguage(int index) const { return m_languageTable->GetLanguage(index); }
+int cMainDoc::GetLanguageCount() const {
+    return m_languageTable->GetLanguageCount();
+}
+uint16_t cMainDoc::GetLanguage(int index) const {
+    return m_languageTable->GetLanguage(index);
+}
 
 uint16_t cMainDoc::GetMenuLanguage(uint32_t commandId) const {
     return m_languageTable->GetMenuLanguage(commandId);

@@ -26,7 +26,9 @@ constexpr int kMargin = 5;       // pixels between the buttons and around the wi
 constexpr int kMarginUnits = 5;  // the same margin in a layout's dialog units
 constexpr char16_t kCaretMarker = u'\r';
 
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+QString ToQString(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
 
 // Sets the text of a box that only shows it, scrolled to its start: a long cue is read
 // from its beginning.
@@ -130,7 +132,9 @@ cMainForm::cMainForm(cMainDoc& doc, const sFormTemplate& layout, QWidget* parent
     m_doc.AddView(this);
 }
 
-cMainForm::~cMainForm() { m_doc.RemoveView(this); }
+cMainForm::~cMainForm() {
+    m_doc.RemoveView(this);
+}
 
 void cMainForm::CreateControls(const sFormTemplate& layout) {
     QFont font(layout.fontFamily, layout.pointSize);
@@ -140,8 +144,8 @@ void cMainForm::CreateControls(const sFormTemplate& layout) {
     // so no control starts out clipped.
     QSize dialogSize(layout.width, layout.height);
     for (const sFormItem& item : layout.items) {
-        dialogSize = dialogSize.expandedTo(QSize(item.x + item.width + kMarginUnits,
-                                                 item.y + item.height + kMarginUnits));
+        dialogSize = dialogSize.expandedTo(
+            QSize(item.x + item.width + kMarginUnits, item.y + item.height + kMarginUnits));
     }
     m_templateSize = units.ToPixels(dialogSize);
 
@@ -279,9 +283,9 @@ void cMainForm::ArrangeControls() {
 
     const int buttonTop = h - bh - kMargin;
     const std::pair<QPushButton*, int> buttonLefts[] = {
-        {m_close, w - bw - kMargin},          {m_clear, left},
-        {m_restart, left + bw + kMargin},     {m_load, left + 2 * (bw + kMargin)},
-        {m_ignore, w - 2 * (bw + kMargin)},   {m_next, w - 3 * (bw + kMargin)},
+        {m_close, w - bw - kMargin},        {m_clear, left},
+        {m_restart, left + bw + kMargin},   {m_load, left + 2 * (bw + kMargin)},
+        {m_ignore, w - 2 * (bw + kMargin)}, {m_next, w - 3 * (bw + kMargin)},
     };
     for (const auto& [button, x] : buttonLefts) {
         button->setGeometry(x, buttonTop, bw, bh);
@@ -304,19 +308,32 @@ void cMainForm::ArrangeControls() {
 
 bool cMainForm::OnCommand(int id) {
     switch (id) {
-        case kIdClear: m_doc.Clear(); break;
-        case kIdRestart: m_doc.Restart(); break;
-        case kIdLoad: m_doc.Load(); break;
-        case kIdIgnore: m_doc.Ignore(); break;
-        case kIdAccents: m_doc.ShowAccentsHelp(this); break;
-        case kIdNext: OnNext(QGuiApplication::keyboardModifiers()); return true;
+        case kIdClear:
+            m_doc.Clear();
+            break;
+        case kIdRestart:
+            m_doc.Restart();
+            break;
+        case kIdLoad:
+            m_doc.Load();
+            break;
+        case kIdIgnore:
+            m_doc.Ignore();
+            break;
+        case kIdAccents:
+            m_doc.ShowAccentsHelp(this);
+            break;
+        case kIdNext:
+            OnNext(QGuiApplication::keyboardModifiers());
+            return true;
         case kIdClose:
             if (window() != this) {
                 // Closing after this handler has returned, as a posted close does.
                 QMetaObject::invokeMethod(window(), &QWidget::close, Qt::QueuedConnection);
             }
             return true;
-        default: return false;
+        default:
+            return false;
     }
     FocusAnswer();
     return true;
@@ -356,8 +373,8 @@ void cMainForm::ShowWrongAnswer(const std::u16string& message) {
     const size_t lineFeed = message.find(u'\n');
     if (lineFeed != std::u16string::npos) {
         // The correct answer stands behind the cue while the message is open.
-        SetShownText(m_cue, savedCue + QStringLiteral(" = ") +
-                                ToQString(message.substr(lineFeed + 1)));
+        SetShownText(m_cue,
+                     savedCue + QStringLiteral(" = ") + ToQString(message.substr(lineFeed + 1)));
         shown = ToQString(message.substr(0, lineFeed));
     }
     ShowMessageBox(this, QMessageBox::Critical, shown);
@@ -369,8 +386,8 @@ void cMainForm::OnAnswerChanged() {
     // Text the program has just set counts as having the caret at the start.
     int caret = 0;
     if (!m_settingAnswerText) {
-        caret = m_answer->hasSelectedText() ? m_answer->selectionStart()
-                                            : m_answer->cursorPosition();
+        caret =
+            m_answer->hasSelectedText() ? m_answer->selectionStart() : m_answer->cursorPosition();
     }
     std::u16string working = WithoutLineBreaks(boxText.toStdU16String(), caret);
     if (caret > 0) {
@@ -391,7 +408,8 @@ void cMainForm::OnAnswerChanged() {
         if (newCaret >= 0) {
             // The nested runs may have shortened the text further (a bar that became a
             // slash and then part of a letter), so the caret is kept within what is there.
-            m_answer->setCursorPosition(std::min(newCaret, static_cast<int>(m_answer->text().size())));
+            m_answer->setCursorPosition(
+                std::min(newCaret, static_cast<int>(m_answer->text().size())));
         }
     }
     UpdateAnswerState();
@@ -407,4 +425,6 @@ void cMainForm::SetAnswerText(const QString& text) {
     m_settingAnswerText = wasSetting;
 }
 
-void cMainForm::FocusAnswer() { m_answer->setFocus(Qt::OtherFocusReason); }
+void cMainForm::FocusAnswer() {
+    m_answer->setFocus(Qt::OtherFocusReason);
+}

@@ -18,18 +18,24 @@
 #include "app/resources/version.h"
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/locale/thread_locale.h"
 #include "platform/profile.h"
 #include "platform/qt/browser_launch.h"
-#include "platform/locale/thread_locale.h"
 
 namespace {
 
 constexpr int kLanguageMenuPosition = 2;
 
-QString Translated(eUiText id) { return QString::fromStdU16String(LoadTranslatedUiString(id)); }
+QString Translated(eUiText id) {
+    return QString::fromStdU16String(LoadTranslatedUiString(id));
+}
 
-bool IsFontCommand(int id) { return id >= kIdFontFirst && id <= kIdFontLast; }
-bool IsLanguageCommand(int id) { return id >= kIdLanguageFirst && id <= kIdLanguageLast; }
+bool IsFontCommand(int id) {
+    return id >= kIdFontFirst && id <= kIdFontLast;
+}
+bool IsLanguageCommand(int id) {
+    return id >= kIdLanguageFirst && id <= kIdLanguageLast;
+}
 
 }  // namespace
 
@@ -110,7 +116,8 @@ QAction* cMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
     QAction* action = menu->addAction(text);
     action->setData(id);
     action->setStatusTip(LoadResourceString(id, UseJapaneseResources()));
-    connect(action, &QAction::triggered, this, [this, action] { OnCommand(action->data().toInt()); });
+    connect(action, &QAction::triggered, this,
+            [this, action] { OnCommand(action->data().toInt()); });
     m_actions[id] = action;
     return action;
 }
@@ -199,9 +206,9 @@ void cMainFrame::OnCommand(int id) {
 }
 
 bool cMainFrame::ConfirmRestart() {
-    const auto answer = ShowMessageBox(this, QMessageBox::Question,
-                                       Translated(eUiText::RestartQuestion),
-                                       QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        ShowMessageBox(this, QMessageBox::Question, Translated(eUiText::RestartQuestion),
+                       QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         return false;
     }
@@ -245,4 +252,6 @@ void cMainFrame::OnAbout() {
     ShowMessageBox(this, QMessageBox::Information, text);
 }
 
-void cMainFrame::OnWebLink() { LaunchDefaultBrowser(LoadTranslatedUiString(eUiText::WebAddress)); }
+void cMainFrame::OnWebLink() {
+    LaunchDefaultBrowser(LoadTranslatedUiString(eUiText::WebAddress));
+}

@@ -26,4 +26,6 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon ic
     return box.standardButton(box.clickedButton());
 }
 
-void AnswerNextMessageBox(MessageBoxAnswer answer) { g_nextAnswer = std::move(answer); }
+void AnswerNextMessageBox(MessageBoxAnswer answer) {
+    g_nextAnswer = std::move(answer);
+}

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "cue_file_generator.h"
-#include "process_memory.h"
+#include "cuefiles/cue_file_reader.h"
+#include "cuefiles/cue_record.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
-#include "cuefiles/cue_file_reader.h"
-#include "cuefiles/cue_record.h"
+#include "process_memory.h"
 
 namespace {
 

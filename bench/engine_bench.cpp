@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "process_memory.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
+#include "process_memory.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "cuefiles/encoding_test.h"
-#include "platform/posix/regular_file.h"
 #include "cuefiles/text_decoder.h"
 #include "cuefiles/utf8_validator.h"
+#include "platform/posix/regular_file.h"
 #include "text/text_marks.h"
 
 namespace {

@@ -7,7 +7,9 @@ namespace {
 
 constexpr uint32_t kIdsPerHash = 16;  // hash value = id >> 4
 
-uint32_t HashOf(uint32_t id) { return id >> 4; }
+uint32_t HashOf(uint32_t id) {
+    return id >> 4;
+}
 
 }  // namespace
 

@@ -10,7 +10,9 @@ void cCardStore::AddCard(cCueLine&& card) {
     m_toDo.AddFront(key);
 }
 
-void cCardStore::AddLoadedFile(const std::u16string& path) { m_loadedFiles.push_back(path); }
+void cCardStore::AddLoadedFile(const std::u16string& path) {
+    m_loadedFiles.push_back(path);
+}
 
 std::u16string cCardStore::GetLoadedFile(int index) const {
     if (index < 0 || index >= GetLoadedFileCount()) {

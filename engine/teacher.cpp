@@ -1,19 +1,19 @@
 #include "engine/teacher.h"
 
 #include <algorithm>
-#include <new>
 #include <cstdio>
+#include <new>
 #include <optional>
 
 #include "accents/accents_help.h"
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/cue_record.h"
 #include "cuefiles/fastest_time_key.h"
-#include "text/white_space.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
+#include "text/white_space.h"
 
 namespace {
 
@@ -264,9 +264,13 @@ std::u16string cTeacher::FormatTime(uint32_t ms) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
 }
 
-std::u16string cTeacher::GetElapsedText() const { return FormatTime(GetElapsedMs()); }
+std::u16string cTeacher::GetElapsedText() const {
+    return FormatTime(GetElapsedMs());
+}
 
-std::u16string cTeacher::GetFastestText() const { return FormatTime(ReadFastestTime()); }
+std::u16string cTeacher::GetFastestText() const {
+    return FormatTime(ReadFastestTime());
+}
 
 // ---------------------------------------------------------------------------------------
 // Accents
@@ -282,7 +286,9 @@ std::u16string cTeacher::GetAccentsHelpText() const {
 // ---------------------------------------------------------------------------------------
 // Fastest-time records
 
-std::u16string cTeacher::JoinLoadedFileNames() const { return JoinFileNames(m_store.GetLoadedFiles()); }
+std::u16string cTeacher::JoinLoadedFileNames() const {
+    return JoinFileNames(m_store.GetLoadedFiles());
+}
 
 std::u16string cTeacher::GetFastestTimeKey() const {
     return MakeFastestTimeKey(JoinLoadedFileNames());

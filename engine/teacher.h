@@ -113,8 +113,8 @@ private:
     cCueLine m_blankCard;
     std::vector<std::u16string> m_toleratedSuffixes;
     cCardStore m_store;
-    uint32_t m_passStartTick = 0;    // 0: clock not started
-    uint32_t m_frozenPassTime = 0;   // the time of a finished pass
-    bool m_passFinished = false;     // kept apart so a pass of 0 ms still counts as finished
+    uint32_t m_passStartTick = 0;   // 0: clock not started
+    uint32_t m_frozenPassTime = 0;  // the time of a finished pass
+    bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
 };

@@ -5,11 +5,17 @@
 cToDoList::cToDoList() = default;
 cToDoList::~cToDoList() = default;
 
-cCueLineKey cToDoList::GetEnd() const { return m_keys.empty() ? cCueLineKey() : m_keys.back(); }
+cCueLineKey cToDoList::GetEnd() const {
+    return m_keys.empty() ? cCueLineKey() : m_keys.back();
+}
 
-std::vector<cCueLineKey> cToDoList::ToVector() const { return {m_keys.begin(), m_keys.end()}; }
+std::vector<cCueLineKey> cToDoList::ToVector() const {
+    return {m_keys.begin(), m_keys.end()};
+}
 
-void cToDoList::AddFront(cCueLineKey key) { m_keys.push_front(key); }
+void cToDoList::AddFront(cCueLineKey key) {
+    m_keys.push_front(key);
+}
 
 cCueLineKey cToDoList::RemoveEnd() {
     if (m_keys.empty()) {

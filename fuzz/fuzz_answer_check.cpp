@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz_check.h"
 #include "accents/accent_list.h"
-#include "text/white_space.h"
 #include "engine/teacher.h"
+#include "fuzz_check.h"
 #include "platform/memory_profile.h"
 #include "tests/support/fake_tick_source.h"
+#include "text/white_space.h"
 
 namespace {
 

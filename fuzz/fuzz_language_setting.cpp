@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "text/white_space.h"
 #include "i18n/language_setting.h"
+#include "text/white_space.h"
 
 namespace {
 

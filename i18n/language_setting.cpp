@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "text/white_space.h"
-#include "platform/profile.h"
 #include "platform/locale/thread_locale.h"
+#include "platform/profile.h"
+#include "text/white_space.h"
 
 namespace {
 

@@ -15,8 +15,7 @@ public:
                                    uint32_t defaultValue) const = 0;
     virtual bool WriteProfileInt(std::u16string_view section, std::u16string_view entry,
                                  uint32_t value) = 0;
-    virtual std::u16string GetProfileString(std::u16string_view section,
-                                            std::u16string_view entry,
+    virtual std::u16string GetProfileString(std::u16string_view section, std::u16string_view entry,
                                             std::u16string_view defaultValue) const = 0;
     virtual bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
                                     std::u16string_view value) = 0;

@@ -5,9 +5,9 @@ std::u16string_view FileNameOfPath(std::u16string_view path) {
     if (slash != std::u16string_view::npos) {
         return path.substr(slash + 1);
     }
-    const bool hasDrive = path.size() >= 2 && path[1] == u':' &&
-                          ((path[0] >= u'A' && path[0] <= u'Z') ||
-                           (path[0] >= u'a' && path[0] <= u'z'));
+    const bool hasDrive =
+        path.size() >= 2 && path[1] == u':' &&
+        ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
     return hasDrive ? path.substr(2) : path;
 }
 

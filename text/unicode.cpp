@@ -4,7 +4,9 @@ namespace {
 
 // The stand-in for a byte that is not part of well-formed UTF-8.
 constexpr char16_t kEscapedByteBase = 0xDC00;
-bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+bool IsEscapedByte(char16_t c) {
+    return c >= 0xDC80 && c <= 0xDCFF;
+}
 
 }  // namespace
 

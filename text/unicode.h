@@ -7,8 +7,12 @@
 
 // The UTF-16 and UTF-8 rules every part of the program shares.
 
-inline bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+inline bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+inline bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // What a UTF-8 lead byte promises: how many continuation bytes follow, the range the
 // first of them must lie in (which rules out overlong forms, surrogates and values above

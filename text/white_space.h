@@ -7,7 +7,9 @@ bool IsRareWideSpace(char16_t c);
 
 // Whether a UTF-16 unit is white space (the Unicode White_Space set). Inline and quick for
 // the printable ASCII that most texts are made of.
-inline bool IsWideSpace(char16_t c) { return (c > 0x20 && c < 0x85) ? false : IsRareWideSpace(c); }
+inline bool IsWideSpace(char16_t c) {
+    return (c > 0x20 && c < 0x85) ? false : IsRareWideSpace(c);
+}
 
 // The text without leading and trailing white space.
 std::u16string_view TrimWhiteSpace(std::u16string_view text);

@@ -36,4 +36,6 @@ QString LoadResourceString(int id, bool japanese) {
     return {};
 }
 
-QString GetAppName() { return LoadResourceString(kIdMainMenu, UseJapaneseResources()); }
+QString GetAppName() {
+    return LoadResourceString(kIdMainMenu, UseJapaneseResources());
+}

@@ -15,8 +15,10 @@ struct Text {
 
 // One table per language, sorted by id.
 constexpr std::array kEnglishTexts{
-    Text{eUiText::AboutPurpose, u"Recallix helps you learn words, phrases and facts with cue cards."},
-    Text{eUiText::AboutLicence, u"Free for personal and classroom use. Thank you for learning with Recallix!"},
+    Text{eUiText::AboutPurpose,
+         u"Recallix helps you learn words, phrases and facts with cue cards."},
+    Text{eUiText::AboutLicence,
+         u"Free for personal and classroom use. Thank you for learning with Recallix!"},
     Text{eUiText::WebAddress, u"https://www.vorlen.com/recallix/"},
     Text{eUiText::FileTypeName, u"Recallix cue files"},
     Text{eUiText::FileDialogTitle, u"Load cue files"},
@@ -26,13 +28,15 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::WrongAnswer, u"Wrong answer. The correct answer is:"},
     Text{eUiText::LoadSucceeded, u"Cue files loaded."},
     Text{eUiText::LoadFailed, u"Loading was cancelled or did not complete."},
-    Text{eUiText::RestartQuestion, u"Recallix must restart for the change to take effect. Restart now?"},
+    Text{eUiText::RestartQuestion,
+         u"Recallix must restart for the change to take effect. Restart now?"},
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
 };
 
 constexpr std::array kJapaneseTexts{
-    Text{eUiText::AboutPurpose, u"Recallix は、カードを使って単語や語句、知識を覚えるための学習ソフトです。"},
+    Text{eUiText::AboutPurpose,
+         u"Recallix は、カードを使って単語や語句、知識を覚えるための学習ソフトです。"},
     Text{eUiText::AboutLicence,
          u"個人でも教室でも無料でお使いいただけます。Recallix をご利用いただき"
          u"ありがとうございます。"},
@@ -45,8 +49,10 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::WrongAnswer, u"不正解です。正解は次のとおりです:"},
     Text{eUiText::LoadSucceeded, u"カード ファイルを読み込みました。"},
     Text{eUiText::LoadFailed, u"読み込みがキャンセルされたか、完了しませんでした。"},
-    Text{eUiText::RestartQuestion, u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
-    Text{eUiText::SettingsNotStored, u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
+    Text{eUiText::RestartQuestion,
+         u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
+    Text{eUiText::SettingsNotStored,
+         u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

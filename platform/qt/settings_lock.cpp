@@ -22,7 +22,9 @@ using namespace std::chrono_literals;
 // A lock file of QSettings holds three short lines; anything longer is not one.
 constexpr off_t kMaxLockFileSize = 4096;
 
-QByteArray SystemPath(const QString& path) { return QFile::encodeName(path); }
+QByteArray SystemPath(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 // Removes whatever sits at path, file or empty folder, without following a link.
 bool RemoveEntry(const QByteArray& path) {
@@ -37,9 +39,9 @@ bool RemoveEntry(const QByteArray& path) {
 // there (a folder, a link, a pipe): none of those can be left by a writer of ours.
 int OpenLockFile(const QByteArray& path) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const int fd = ::open(path.constData(),
-                              O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
-                              0600);
+        const int fd =
+            ::open(path.constData(),
+                   O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
         struct stat info {};
         if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
             return fd;
@@ -92,7 +94,9 @@ void Pause(std::chrono::milliseconds& pause, std::chrono::steady_clock::time_poi
 
 cSettingsLock::cSettingsLock(const QString& settingsPath) : m_settingsPath(settingsPath) {}
 
-cSettingsLock::~cSettingsLock() { Release(); }
+cSettingsLock::~cSettingsLock() {
+    Release();
+}
 
 bool cSettingsLock::Acquire(std::chrono::milliseconds bound) {
     if (m_fd >= 0) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "cuefiles/fastest_time_key.h"
-#include "text/file_title.h"
 #include "tests/support/teacher_fixture.h"
+#include "text/file_title.h"
 
 TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {
     auto key = [](std::vector<std::u16string> paths) {

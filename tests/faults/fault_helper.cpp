@@ -43,7 +43,8 @@ int Race(const QString& path, int instance, int count, int rounds, long long at,
     long long longestMs = 0;
     for (int round = 0; round < rounds; ++round) {
         cTeacher teacher(profile, ticks);
-        teacher.AddLoadedFile((QStringLiteral("/cues/race%1.recallix").arg(round)).toStdU16String());
+        teacher.AddLoadedFile(
+            (QStringLiteral("/cues/race%1.recallix").arg(round)).toStdU16String());
         teacher.StartClock();
         ticks.Advance(5000 + 10 * static_cast<uint32_t>((instance + round) % count));
         std::this_thread::sleep_until(system_clock::time_point(milliseconds(at + round * step)));

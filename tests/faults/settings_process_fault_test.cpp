@@ -11,8 +11,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSysInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -80,14 +80,15 @@ TEST_F(OtherInstancesTest, ManyInstancesFinishingAtOnceKeepTheFastestTimeInEvery
         const QString at = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
         std::vector<std::unique_ptr<QProcess>> instances;
         for (int i = 0; i < count; ++i) {
-            instances.push_back(StartHelper({"race", Path(), QString::number(i),
-                                             QString::number(count), QString::number(kRounds),
-                                             at, QString::number(step)}));
+            instances.push_back(
+                StartHelper({"race", Path(), QString::number(i), QString::number(count),
+                             QString::number(kRounds), at, QString::number(step)}));
         }
         long longestWriteMs = 0;
         for (auto& instance : instances) {
             ExpectFinishedWell(*instance);
-            longestWriteMs = std::max(longestWriteMs, instance->readAllStandardOutput().trimmed().toLong());
+            longestWriteMs =
+                std::max(longestWriteMs, instance->readAllStandardOutput().trimmed().toLong());
         }
         int kept = 0;
         for (int round = 0; round < kRounds; ++round) {
@@ -142,7 +143,8 @@ TEST_F(OtherInstancesTest, LocksLeftBehindInAnyShapeAreStaleAtOnce) {
         {"empty", [](const QString& lock) { ASSERT_TRUE(WriteBytes(lock, "")); }},
         {"garbage", [](const QString& lock) { ASSERT_TRUE(WriteBytes(lock, "\x01\x02garbage")); }},
         {"a folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
-        {"a pipe", [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock), 0600), 0); }},
+        {"a pipe",
+         [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock), 0600), 0); }},
         {"a dead process", writeDeadPid},
     };
     for (const char* suffix : {".lock", ".update.lock"}) {

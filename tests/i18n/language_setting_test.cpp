@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/memory_profile.h"
 #include "platform/locale/thread_locale.h"
+#include "platform/memory_profile.h"
 
 TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscoreAsA32BitLong) {
     EXPECT_EQ(ParseLanguageSetting(u"Language_1033x"), 1033);
