@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Reading a cue file of 1,000,000 short cards in each encoding: decoding into lines (the
 // baseline), splitting the lines into cue and answer, and loading the file into the
 // working set with everything that involves.

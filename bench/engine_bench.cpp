@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // The study engine with a working set of 1,000,000 short cards: filling the store,
 // Restart, one right answer, and the memory the set takes.
 #include <benchmark/benchmark.h>

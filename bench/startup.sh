@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # startup.sh BUILD_DIR [RUNS]
 # Start-up to the first shown window: Recallix against a Qt program that shows one empty
 # window, started alternately, RUNS times each. Prints the medians and their ratio.

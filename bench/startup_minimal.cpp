@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // The baseline for start-up: a Qt program that shows one empty window and quits as soon
 // as the event loop runs.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Starts Recallix exactly as its main() does, and quits as soon as the event loop runs
 // with the window shown: the time of a start-up to the first window.
 #include <QApplication>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 if(TARGET recallix_app)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
   # The window's own speed: a refresh after an answer, and idle processor time.

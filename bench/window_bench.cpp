@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // The desktop window: answering a card in a large working set (the whole refresh of the
 // window, painted), and the processor time the window takes while idle with the pass
 // clock running. Runs on Qt's offscreen platform unless another is asked for.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # recallix_library(<name> <STATIC|SHARED|INTERFACE> [source...])
 #
 # The library of the folder that calls it. Its headers are included from the repository

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #include "cuefiles/fastest_time_key.h"
 
 #include "text/file_title.h"

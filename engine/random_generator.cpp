@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #include "engine/random_generator.h"
 
 cRandomGenerator::cRandomGenerator(uint32_t seed) : m_state(seed) {}

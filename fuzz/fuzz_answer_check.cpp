@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Accent substitution and answer checking on arbitrary UTF-16 text. The input is read as
 // little-endian units and split at U+0000: the expected answer as a cue file holds it, the
 // typed text, then any number of extra accents ("combination" U+0001 "accented") for a list

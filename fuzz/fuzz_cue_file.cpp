@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Raw bytes as a cue file, through the whole loading path: encoding test, decoder, line
 // reader, record split, accent substitution and card store, then a short study pass. The
 // parts are checked against one another: what the reader and the teacher produce must be

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // The stored language setting, read from arbitrary UTF-16 text (little-endian units). The
 // parse is compared with a plain reading of the number after the first "_" the way a
 // 32-bit wcstol reads it, and every id must survive being written and read back.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 """Writes the seed corpus of every fuzz target into fuzz/corpus/<target>/.
 
 The seeds are small hand-made inputs; rerun this after changing them. Files that are no

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # Runs one fuzz target for a while over a copy of its seed corpus.
 #
 #   fuzz/run.sh TARGET SECONDS [BUILD_DIR]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #include "platform/memory_profile.h"
 
 const cMemoryProfile::Value* cMemoryProfile::Find(std::u16string_view section,

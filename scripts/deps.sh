@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # Shared by scripts/run and scripts/test: makes sure the Debian packages the build
 # needs are installed. Sourced, not run.
 

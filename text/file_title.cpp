@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #include "text/file_title.h"
 
 std::u16string_view FileNameOfPath(std::u16string_view path) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #pragma once
 
 // Ids shared by the menu, the form layouts, the string table and the program's handlers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #include "platform/qt/qt_desktop.h"
 
 #include <QDesktopServices>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # start_and_stop.sh RECALLIX EXAMPLES_DIR
 # The program starts on a sample cue file, stays up and stores its font; a cue file that
 # cannot be loaded and a stored font without a layout end the start, and the next start

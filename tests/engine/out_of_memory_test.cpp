@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Running out of memory while a cue file is read. This binary replaces the global
 // operator new so a test can make the n-th allocation fail.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Cue files that change under the reader: cut short, overwritten, removed, replaced or
 // still growing. Reading always comes to an end.
 #include <filesystem>

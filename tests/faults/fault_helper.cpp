@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Another instance of the program, for the fault tests:
 //   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i (COUNT 0: forever)
 //   race PATH I N ROUNDS AT STEP  instance I of N: in round r, at epoch ms AT + r * STEP,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Settings files the program cannot fully read or write: what it still answers, and that
 // a new record never costs the ones already in the file.
 #include <unistd.h>

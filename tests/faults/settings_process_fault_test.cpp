@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // Other instances of the program on the same settings file: at the same moment, killed
 // in the middle of a write, or leaving their lock behind.
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 #pragma once
 
 // The settings file as raw text, the way another tool (or the user's editor) sees it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # start_with_broken_settings.sh RECALLIX BUILD_DIR
 # Starts the real program on an X server once for each shape of settings file or lock
 # that could hang or stop it, and checks that its window shows within 2 seconds. The

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Recallix developers
 # install_and_start.sh BUILD_DIR
 # Installs into a temporary prefix, checks the installed files, and starts the installed
 # program (its own libraries must be found without LD_LIBRARY_PATH).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
 // The main of every test program that needs a QApplication: headless unless the caller
 // asks for a display, and with the user's configuration folder moved to a temporary one,
 // so nothing a test writes (settings, the file dialog's own state) reaches the user's.
