@@ -9,6 +9,7 @@
 #include <vector>
 
 class cFilePicker;
+class cKvtmlReader;
 class cLanguageTable;
 class cProfile;
 class cTeacher;
@@ -74,6 +75,8 @@ public:
 private:
     void ReportLoad(bool loaded);
 
+    // Before the teacher, which reads vocabulary documents through it until it goes.
+    std::unique_ptr<cKvtmlReader> m_vocabularyDocuments;
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;

@@ -16,6 +16,7 @@ class cCueFileReader;
 class cFilePicker;
 class cProfile;
 class cTickSource;
+class cVocabularyDocumentReader;
 
 // The study engine: the working set of cards, the pass over it, answer checking, the
 // pass clock and the fastest-time records. It never touches the user interface.
@@ -56,9 +57,13 @@ public:
     // the file was reached; false without a reader, on a read error, or when reading ran
     // out of memory (the cards read so far stay).
     bool ReadCueFile(cCueFileReader* reader, bool reversed);
-    // Loads one cue file into the working set and lists it (with "-" appended when
-    // reversed). The pass clock carries over after every attempt.
+    // Loads one file into the working set and lists it (with "-" appended when reversed).
+    // Cue files are read by ReadCueFile; tab- and comma-separated lists and vocabulary
+    // documents (by their extension) load all or nothing, their texts as written. The pass
+    // clock carries over after every attempt.
     bool LoadCueFile(const std::u16string& path, bool reversed);
+    // Where vocabulary documents are read; without one they fail to load. Not owned.
+    void SetVocabularyDocumentReader(cVocabularyDocumentReader* reader) { m_documents = reader; }
     // Lets the user pick cue files and loads them in order, stopping at the first that
     // fails; Shift held when the picker closes loads them reversed. False on cancel or
     // failure.
@@ -100,6 +105,13 @@ public:
     void RecordFastestTime();
 
 private:
+    // The cards of a list file, held back until the whole file has been read.
+    using PendingCards = std::vector<cCueLine>;
+    bool ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
+                      PendingCards& cards);
+    bool ReadVocabularyDocument(const std::u16string& path, bool reversed, PendingCards& cards);
+    void AddPendingCards(PendingCards& cards);
+
     // A started clock never holds tick 0, which means "not started".
     void SetPassStartTick(uint32_t tick);
     void ApplyIgnorePenalty(int removedEntries);
@@ -119,4 +131,5 @@ private:
     uint32_t m_frozenPassTime = 0;  // the time of a finished pass
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
+    cVocabularyDocumentReader* m_documents = nullptr;
 };
