@@ -20,16 +20,18 @@
 //     text practically never holds zero bytes, and a cue file's "=", spaces and line ends
 //     give such units in almost every UTF-16 line.
 //  4. Bytes that form well-formed UTF-8 with a multi-byte sequence are 8-bit.
-//  5. East Asian text without ASCII: every unit lies in the CJK, kana, Hangul or full-width
-//     blocks, the low bytes vary, and either the high bytes cluster (a few script blocks,
+//  5. East Asian text with at most one ASCII unit: every other unit lies in the CJK, kana,
+//     Hangul or full-width blocks, the low bytes vary, and either that ASCII unit is there
+//     (its zero byte is never in 8-bit text), or the high bytes cluster (a few script blocks,
 //     unlike the even spread of 8-bit text read in pairs) or the bytes are not mostly
 //     printable ASCII (which 8-bit text would be).
 //  6. Alphabetic text of any other script (Greek, Cyrillic, Hebrew, Arabic, the Indic
 //     scripts, Thai, Georgian ...): most units lie in U+0100 to U+1FFF and their high bytes
 //     take at most two values, one script block. Those high bytes are control bytes, which
 //     8-bit and UTF-8 text never hold, except tab, LF, VT, FF and CR: a block behind one of
-//     those (Devanagari, Malayalam ...) counts only with a further byte that 8-bit text
-//     lacks, a zero byte (an ASCII unit) or another control byte.
+//     those (Devanagari, Bengali, Malayalam ...) counts only with more evidence against
+//     8-bit text that alternates letters and white space: a zero byte (an ASCII unit),
+//     another control byte, or a byte from 0x80 on between them.
 //  Anything else is 8-bit.
 
 namespace {
@@ -113,8 +115,11 @@ size_t CountPrintableAscii(std::span<const unsigned char> bytes) {
 
 bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
                             const std::vector<char16_t>& units) {
+    bool zeroByte = false;
     for (const char16_t u : units) {
-        if (!IsEastAsianUnit(u)) {
+        // One ASCII unit, a line end say, is a zero byte, which 8-bit text never holds.
+        zeroByte = zeroByte || u <= 0x7F;
+        if (!IsEastAsianUnit(u) && u > 0x7F) {
             return false;
         }
     }
@@ -125,7 +130,7 @@ bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
     }
     const bool clustered = 2 * highs <= lows;
     const bool mostlyAscii = 4 * CountPrintableAscii(bytes) >= 3 * bytes.size();
-    return clustered || !mostlyAscii;
+    return zeroByte || clustered || !mostlyAscii;
 }
 
 bool IsAlphabetUnit(char16_t u) {
@@ -153,7 +158,8 @@ bool LooksLikeAlphabeticText(const std::vector<char16_t>& units) {
         if (IsAlphabetUnit(u)) {
             ++letters;
             highs.set(u >> 8);
-            otherEvidence = otherEvidence || IsControlByteOutsideText(u & 0xFF);
+            const unsigned low = u & 0xFF;
+            otherEvidence = otherEvidence || IsControlByteOutsideText(low) || low >= 0x80;
         } else if (u <= 0x00FF) {
             otherEvidence = true;  // a zero high byte
         } else if (!IsPunctuationUnit(u)) {
