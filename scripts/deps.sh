@@ -9,7 +9,7 @@ recallix_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth x11-utils
-  iso-codes
+  iso-codes  # translated texts in many scripts, for the encoding test
 )
 
 # What scripts/check-package needs beyond the build: CPack's tools and Debian's and the

@@ -78,11 +78,38 @@ void cKvtmlReader::ReadEntry(QXmlStreamReader& xml, const EntryHandler& onEntry)
     onEntry(first, second);
 }
 
+QString cKvtmlReader::ReadText(QXmlStreamReader& xml) {
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::EntityReference:
+            // An entity of a document type the reader has not seen: shown as written
+            // rather than silently dropped from the word.
+            text += u'&';
+            text += xml.name();
+            text += u';';
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 QString cKvtmlReader::ReadTranslationText(QXmlStreamReader& xml) {
     QString text;
     while (xml.readNextStartElement()) {
         if (xml.name() == u"text") {
-            text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            text = ReadText(xml);
         } else {
             xml.skipCurrentElement();
         }

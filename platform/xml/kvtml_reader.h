@@ -23,6 +23,8 @@ private:
     static bool ReadDocument(QXmlStreamReader& xml, const EntryHandler& onEntry);
     static void ReadEntriesElement(QXmlStreamReader& xml, const EntryHandler& onEntry);
     static void ReadEntry(QXmlStreamReader& xml, const EntryHandler& onEntry);
+    // The character data of the element just opened, down to its end.
+    static QString ReadText(QXmlStreamReader& xml);
     // The <text> of a translation (its other children are skipped).
     static QString ReadTranslationText(QXmlStreamReader& xml);
 };
