@@ -118,5 +118,5 @@ TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
     // What is no tag or no known reference stays as written.
     EXPECT_EQ(HtmlToPlainText(u"1 < 2 &unknown; &#xD800; &#; & <"),
               u"1 < 2 &unknown; &#xD800; &#; & <");
-    EXPECT_EQ(HtmlToPlainText(u"&#128512;"), u"\U0001F600");
+    EXPECT_EQ(HtmlToPlainText(u"&#128512; gr&uuml;n &Eacute;t&eacute;"), u"\U0001F600 grün Été");
 }
