@@ -9,7 +9,7 @@
 class cVocabularyDocumentReader {
 public:
     // Called for every entry with its texts in the document's first and second language,
-    // trimmed of white space; either may be empty when the entry lacks it.
+    // each on one line and trimmed; either may be empty when the entry lacks it.
     using EntryHandler = std::function<void(std::u16string& first, std::u16string& second)>;
 
     virtual ~cVocabularyDocumentReader();

@@ -7,8 +7,10 @@
 
 namespace {
 
-std::u16string Trimmed(const QString& text) {
-    return text.trimmed().toStdU16String();
+// Line breaks and indentation inside a text are layout of the XML; the Answer box holds
+// one line, so a word must not keep them.
+std::u16string Simplified(const QString& text) {
+    return text.simplified().toStdU16String();
 }
 
 }  // namespace
@@ -73,8 +75,8 @@ void cKvtmlReader::ReadEntry(QXmlStreamReader& xml, const EntryHandler& onEntry)
     if (xml.hasError()) {
         return;
     }
-    std::u16string first = Trimmed(texts[0]);
-    std::u16string second = Trimmed(texts[1]);
+    std::u16string first = Simplified(texts[0]);
+    std::u16string second = Simplified(texts[1]);
     onEntry(first, second);
 }
 
