@@ -166,8 +166,7 @@ bool LooksLikeAlphabeticText(const std::vector<char16_t>& units) {
             return false;
         }
     }
-    if (4 * letters < 3 * units.size() || highs.count() > 2 ||
-        CountDistinctBytes(units, 0) < 4) {
+    if (4 * letters < 3 * units.size() || highs.count() > 2 || CountDistinctBytes(units, 0) < 4) {
         return false;
     }
     for (unsigned high = 0; high < 0x20; ++high) {
@@ -233,6 +232,5 @@ bool IsUnicodeFileStart(std::span<const unsigned char> head) {
     // (Cyrillic К, Devanagari च) or the bytes CR LF: the sample then ends early or slips by
     // a byte. So the raw bytes get the same test; 8-bit text passes it on neither reading,
     // since it holds no zero bytes and no runs of control bytes.
-    return head.size() >= kUnicodeSampleSize &&
-           IsUnicodeSample(head.first(kUnicodeSampleSize));
+    return head.size() >= kUnicodeSampleSize && IsUnicodeSample(head.first(kUnicodeSampleSize));
 }

@@ -6,10 +6,10 @@
 
 // The kinds of file that load as cards, told apart by the file's extension.
 enum class eListFormat {
-    CueFile,     // "cue = answer" lines: .recallix and anything not named below
-    TabList,     // .tsv and .txt: tab-separated fields, as spreadsheets and flash-card programs
-                 // export them
-    CommaList,   // .csv: comma-separated fields
+    CueFile,    // "cue = answer" lines: .recallix and anything not named below
+    TabList,    // .tsv and .txt: tab-separated fields, as spreadsheets and flash-card programs
+                // export them
+    CommaList,  // .csv: comma-separated fields
     VocabularyDocument,  // .kvtml: an XML vocabulary document
 };
 

@@ -142,11 +142,11 @@ void cTeacher::AddPendingCards(PendingCards& cards) {
 }
 
 bool cTeacher::Load(cFilePicker& picker) {
-    const std::u16string filter =
-        LoadTranslatedUiString(eUiText::FileTypeName) + u" (*.recallix)|*.recallix|" +
-        LoadTranslatedUiString(eUiText::VocabularyListsName) +
-        u" (*.kvtml *.tsv *.csv *.txt)|*.kvtml;*.tsv;*.csv;*.txt|" +
-        LoadTranslatedUiString(eUiText::AllFilesName) + u" (*)|*||";
+    const std::u16string filter = LoadTranslatedUiString(eUiText::FileTypeName) +
+                                  u" (*.recallix)|*.recallix|" +
+                                  LoadTranslatedUiString(eUiText::VocabularyListsName) +
+                                  u" (*.kvtml *.tsv *.csv *.txt)|*.kvtml;*.tsv;*.csv;*.txt|" +
+                                  LoadTranslatedUiString(eUiText::AllFilesName) + u" (*)|*||";
     std::vector<std::u16string> paths;
     if (!picker.PickFiles(LoadTranslatedUiString(eUiText::FileDialogTitle), filter, paths)) {
         return false;

@@ -53,15 +53,17 @@ sRead ReadList(const std::u16string& path, cDelimitedListReader::eDialect dialec
 }
 
 sRead ReadDocument(std::span<const uint8_t> bytes) {
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     sRead read{true, {}};
-    read.ok = cKvtmlReader::ReadEntries(buffer, [&read](std::u16string& first, std::u16string& second) {
-        CheckText(first);
-        CheckText(second);
-        read.pairs.emplace_back(first, second);
-    });
+    read.ok =
+        cKvtmlReader::ReadEntries(buffer, [&read](std::u16string& first, std::u16string& second) {
+            CheckText(first);
+            CheckText(second);
+            read.pairs.emplace_back(first, second);
+        });
     return read;
 }
 

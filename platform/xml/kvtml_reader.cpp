@@ -35,7 +35,8 @@ bool cKvtmlReader::ReadDocument(QXmlStreamReader& xml, const EntryHandler& onEnt
     }
     // Version 1 documents hold their words in other elements; reading them as if they
     // were empty would load a file of words as no card at all.
-    if (xml.name() != u"kvtml" || !xml.attributes().value(QStringLiteral("version")).startsWith(u"2")) {
+    if (xml.name() != u"kvtml" ||
+        !xml.attributes().value(QStringLiteral("version")).startsWith(u"2")) {
         return false;
     }
     while (xml.readNextStartElement()) {
@@ -84,24 +85,24 @@ QString cKvtmlReader::ReadText(QXmlStreamReader& xml) {
     QString text;
     for (int depth = 1; depth > 0 && !xml.atEnd();) {
         switch (xml.readNext()) {
-        case QXmlStreamReader::Characters:
-            text += xml.text();
-            break;
-        case QXmlStreamReader::EntityReference:
-            // An entity of a document type the reader has not seen: shown as written
-            // rather than silently dropped from the word.
-            text += u'&';
-            text += xml.name();
-            text += u';';
-            break;
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
+            case QXmlStreamReader::Characters:
+                text += xml.text();
+                break;
+            case QXmlStreamReader::EntityReference:
+                // An entity of a document type the reader has not seen: shown as written
+                // rather than silently dropped from the word.
+                text += u'&';
+                text += xml.name();
+                text += u';';
+                break;
+            case QXmlStreamReader::StartElement:
+                ++depth;
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            default:
+                break;
         }
     }
     return text;

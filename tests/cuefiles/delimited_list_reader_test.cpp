@@ -74,9 +74,9 @@ TEST_F(DelimitedListTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
                                "\"two\nlines\"\tx\t\"third\nfield\"\n"
                                "plain \"quotes\"\ty\n");
     EXPECT_FALSE(tab.malformed);
-    EXPECT_EQ(tab.records, (Records{{u"a b", u"say \"hi\""},
-                                    {u"two lines", u"x"},
-                                    {u"plain \"quotes\"", u"y"}}));
+    EXPECT_EQ(
+        tab.records,
+        (Records{{u"a b", u"say \"hi\""}, {u"two lines", u"x"}, {u"plain \"quotes\"", u"y"}}));
     const sListRead comma = Read(eDialect::Comma,
                                  "cue,answer\n"
                                  "\"1,5\", \"one and a half\" ,extra\n"
@@ -106,8 +106,7 @@ TEST_F(DelimitedListTest, EveryEncodingOfCueFilesReads) {
          }) {
         EXPECT_EQ(Read(eDialect::Tab, bytes).records, expected) << testing::PrintToString(bytes);
     }
-    EXPECT_EQ(Read(eDialect::Comma, "M\344dchen,girl\n").records,
-              (Records{{u"Mädchen", u"girl"}}));
+    EXPECT_EQ(Read(eDialect::Comma, "M\344dchen,girl\n").records, (Records{{u"Mädchen", u"girl"}}));
 }
 
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {

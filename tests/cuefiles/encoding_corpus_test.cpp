@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -125,6 +125,7 @@ TEST(EncodingCorpusTest, RealTextsInEveryScriptAreDecidedRight) {
     EXPECT_GE(languages.size(), 30u) << "install iso-codes (scripts/deps.sh)";
     EXPECT_GE(unicodeTexts, 30);
     EXPECT_GE(eightBitTexts, 30);
-    std::cout << samples.size() << " texts in " << languages.size() << " languages: "
-              << unicodeTexts << " UTF-16, " << eightBitTexts << " 8-bit and UTF-8\n";
+    std::cout << samples.size() << " texts in " << languages.size()
+              << " languages: " << unicodeTexts << " UTF-16, " << eightBitTexts
+              << " 8-bit and UTF-8\n";
 }

@@ -55,11 +55,10 @@ protected:
     sDocumentRead Read(std::string_view bytes) {
         sDocumentRead result{false, {}};
         cKvtmlReader reader;
-        result.read = reader.ReadEntries(
-            dir.Write("words.kvtml", bytes),
-            [&result](std::u16string& first, std::u16string& second) {
-                result.entries.emplace_back(first, second);
-            });
+        result.read = reader.ReadEntries(dir.Write("words.kvtml", bytes),
+                                         [&result](std::u16string& first, std::u16string& second) {
+                                             result.entries.emplace_back(first, second);
+                                         });
         return result;
     }
 
@@ -69,15 +68,15 @@ protected:
 }  // namespace
 
 TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
-    const sDocumentRead read = Read(Document(
-        Entry(0, "der Hund", " the dog ", "    <comment>noun</comment>\n") +
-        Entry(1, "M&#228;dchen &amp; Junge", "<![CDATA[girl & <boy>]]>") +
-        Entry(2, "", "empty first") + Entry(5, "a &unknown; b", "c <i>d</i>") +
-        "  <entry id=\"3\">\n   <translation id=\"0\"><text>alone</text></translation>\n"
-        "  </entry>\n" +
-        "  <entry id=\"4\">\n   <translation id=\"2\"><text>third</text></translation>\n"
-        "   <translation id=\"1\"><text>second</text></translation>\n"
-        "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"));
+    const sDocumentRead read = Read(
+        Document(Entry(0, "der Hund", " the dog ", "    <comment>noun</comment>\n") +
+                 Entry(1, "M&#228;dchen &amp; Junge", "<![CDATA[girl & <boy>]]>") +
+                 Entry(2, "", "empty first") + Entry(5, "a &unknown; b", "c <i>d</i>") +
+                 "  <entry id=\"3\">\n   <translation id=\"0\"><text>alone</text></translation>\n"
+                 "  </entry>\n" +
+                 "  <entry id=\"4\">\n   <translation id=\"2\"><text>third</text></translation>\n"
+                 "   <translation id=\"1\"><text>second</text></translation>\n"
+                 "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"));
     EXPECT_TRUE(read.read);
     EXPECT_EQ(read.entries, (Pairs{{u"der Hund", u"the dog"},
                                    {u"Mädchen & Junge", u"girl & <boy>"},
@@ -90,9 +89,9 @@ TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
 TEST_F(KvtmlReaderTest, WhatIsNoWellFormedDocumentFails) {
     const std::string good = Document(Entry(0, "eins", "one") + Entry(1, "zwei", "two"));
     for (const std::string& bytes : {
-             good.substr(0, good.size() - 40),                         // cut short
-             Document(Entry(0, "eins", "one") + "<entry><b></entry>"),  // tags crossed
-             good + "<kvtml/>",                                         // a second root
+             good.substr(0, good.size() - 40),                            // cut short
+             Document(Entry(0, "eins", "one") + "<entry><b></entry>"),    // tags crossed
+             good + "<kvtml/>",                                           // a second root
              std::string("<kvtml><e><o>eins</o><t>one</t></e></kvtml>"),  // the older version
              std::string("<vocabulary version=\"2.0\"/>"),
              std::string("Hund = dog\n"),
