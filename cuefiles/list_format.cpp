@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "cuefiles/cue_file_reader.h"
+
 namespace {
 
 std::u16string LowerCaseExtension(std::u16string_view path) {
@@ -26,8 +28,11 @@ std::u16string LowerCaseExtension(std::u16string_view path) {
 
 eListFormat DecideListFormat(std::u16string_view path) {
     const std::u16string extension = LowerCaseExtension(path);
-    if (extension == u"tsv" || extension == u"txt") {
+    if (extension == u"tsv") {
         return eListFormat::TabList;
+    }
+    if (extension == u"txt") {
+        return eListFormat::PlainText;
     }
     if (extension == u"csv") {
         return eListFormat::CommaList;
@@ -36,4 +41,17 @@ eListFormat DecideListFormat(std::u16string_view path) {
         return eListFormat::VocabularyDocument;
     }
     return eListFormat::CueFile;
+}
+
+bool IsTabList(cCueFileReader& lines) {
+    std::u16string line;
+    while (lines.ReadTextLine(line)) {
+        if (line.empty()) {
+            continue;
+        }
+        const bool header = line.size() > 1 && line[0] == u'#' && line[1] >= u'a' &&
+                            line[1] <= u'z' && line.find(u':') != std::u16string::npos;
+        return header || line.find(u'\t') != std::u16string::npos;
+    }
+    return false;
 }

@@ -71,7 +71,11 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
     const int loadedFileCountBefore = GetLoadedFileCount();
     const int totalCuesBefore = GetTotalCues();
     bool loaded = false;
-    const eListFormat format = DecideListFormat(path);
+    eListFormat format = DecideListFormat(path);
+    if (format == eListFormat::PlainText) {
+        cCueFileReader probe;
+        format = probe.Open(path) && IsTabList(probe) ? eListFormat::TabList : eListFormat::CueFile;
+    }
     if (format == eListFormat::CueFile) {
         cCueFileReader reader;
         loaded = reader.Open(path) && ReadCueFile(&reader, reversed);

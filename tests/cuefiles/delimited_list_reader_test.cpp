@@ -46,10 +46,25 @@ protected:
 TEST(ListFormatTest, TheExtensionDecides) {
     EXPECT_EQ(DecideListFormat(u"/a/b.kvtml"), eListFormat::VocabularyDocument);
     EXPECT_EQ(DecideListFormat(u"/a/b.TSV"), eListFormat::TabList);
-    EXPECT_EQ(DecideListFormat(u"/a/b.txt"), eListFormat::TabList);
+    EXPECT_EQ(DecideListFormat(u"/a/b.txt"), eListFormat::PlainText);
     EXPECT_EQ(DecideListFormat(u"/a/b.Csv"), eListFormat::CommaList);
     for (const std::u16string path : {u"/a/b.recallix", u"/a.csv/b", u"/a/csv", u"/a/b.csv-"}) {
         EXPECT_EQ(DecideListFormat(path), eListFormat::CueFile) << testing::PrintToString(path);
+    }
+}
+
+TEST_F(DelimitedListTest, PlainTextIsATabListByItsFirstLine) {
+    for (const auto& [bytes, tabs] : std::vector<std::pair<std::string_view, bool>>{
+             {"\n\nHund\tdog\n", true},
+             {"#separator:tab\nHund = dog\n", true},
+             {"Words\nHund\tdog\n", false},
+             {"# Words: chapter 3\nHund = dog\n", false},
+             {"Hund = dog\n", false},
+             {"", false},
+         }) {
+        cCueFileReader lines;
+        ASSERT_TRUE(lines.Open(dir.Write("list.txt", bytes)));
+        EXPECT_EQ(IsTabList(lines), tabs) << testing::PrintToString(bytes);
     }
 }
 

@@ -58,9 +58,10 @@ TEST_F(ListLoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
     const std::u16string text = dir.Write("anki.txt", "#separator:tab\n#html:true\ne/\tx\n");
     const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
     const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
+    const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
     const std::u16string document = dir.U16("words.kvtml");
     documents.documents[document] = {{{u"a:", u"b|c"}, {u"only one", u""}}, false};
-    for (const std::u16string& path : {tab, text, comma, cue, document}) {
+    for (const std::u16string& path : {tab, text, comma, cue, cueText, document}) {
         EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
     }
     EXPECT_EQ(Cards(), (Pairs{{u"the:", u"der"},
@@ -68,10 +69,11 @@ TEST_F(ListLoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
                               {u"e/", u"x"},
                               {u"a, b", u"c:"},
                               {u"thë", u"der"},
+                              {u"thë", u"der"},
                               {u"a:", u"b|c"}}));
-    EXPECT_EQ(teacher.GetLoadedFileCount(), 5);
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 6);
     EXPECT_EQ(teacher.GetFastestTimeKey(),
-              u"words_tsv___anki_txt___words_csv___words_recallix___words_kvtml");
+              u"words_tsv___anki_txt___words_csv___words_recallix___old_txt___words_kvtml");
 }
 
 TEST_F(ListLoadTest, ShiftLoadsListsReversedAndListsThemWithAHyphen) {
