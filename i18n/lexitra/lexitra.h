@@ -20,8 +20,8 @@ enum class eUiText : uint32_t {
     LoadFailed = 40012,           // status text after a failed or cancelled load
     RestartQuestion = 40013,      // yes/no question whether to restart now
     SettingsNotStored = 40014,    // status text when settings live for this run only
-    VocabularyListsName = 40015,  // the vocabulary list types in the file dialog's filter
-    AllFilesName = 40016,         // "all files" in the file dialog's filter
+    VocabularyListsName = 40015,  // the vocabulary list types in the file dialog's filter (no "|")
+    AllFilesName = 40016,         // "all files" in the file dialog's filter (no "|")
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is
