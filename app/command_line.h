@@ -11,8 +11,8 @@
 class cCommandLine {
 public:
     // Exit codes of a start that ends at the command line.
-    static constexpr int kExitDone = 0;        // help or version printed
-    static constexpr int kExitBadOption = 2;   // an option the program does not know
+    static constexpr int kExitDone = 0;       // help or version printed
+    static constexpr int kExitBadOption = 2;  // an option the program does not know
 
     // arguments: the program's name, then its arguments, already decoded (a name that is
     // not UTF-8 keeps its bytes as escapes).

@@ -96,14 +96,13 @@ bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
         }
         const QString reason = QString::fromStdU16String(DescribeCueFileFailure(path));
         std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
-                     PrintablePath(file).toUtf8().constData(),
-                     reason.toUtf8().constData());
+                     PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
         // The guard is for layouts; a cue file that fails says nothing against the font.
         WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
         // Started from a file manager there is no terminal: the box is what the user sees.
-        const QString text = QString::fromStdU16String(
-                                 LoadTranslatedUiString(eUiText::CueFileNotLoaded)) +
-                             u'\n' + PrintablePath(file) + QStringLiteral("\n\n") + reason;
+        const QString text =
+            QString::fromStdU16String(LoadTranslatedUiString(eUiText::CueFileNotLoaded)) + u'\n' +
+            PrintablePath(file) + QStringLiteral("\n\n") + reason;
         ShowMessageBox(nullptr, QMessageBox::Critical, text);
         return false;
     }

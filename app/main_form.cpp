@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include <QGuiApplication>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

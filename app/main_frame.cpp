@@ -6,12 +6,12 @@
 #include <QActionGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QStatusTipEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include "app/font_setting.h"
 #include "app/main_doc.h"

@@ -25,4 +25,5 @@ private:
     void Remove();
 
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_fileTypeTexts;
 };

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 the Recallix developers
 """Prints what AT-SPI offers of the running program: `tree` walks the main window,
-`dialog` reads the message box that is open."""
+`dialog` reads the message box that is open, `status` the status bar."""
 import sys
 
 import pyatspi
@@ -41,6 +41,11 @@ def main():
     app = application()
     if sys.argv[1] == "tree":
         walk(app[0])
+        return
+    if sys.argv[1] == "status":
+        for child in app[0]:
+            if child is not None and child.getRoleName() == "status bar":
+                print("status bar reads:", [c.name for c in child if c is not None and c.name])
         return
     for window in app:
         if window is not None and window.getRoleName() in ("dialog", "alert"):

@@ -74,7 +74,8 @@ void Drop(QWidget* target, const QList<QUrl>& urls, Qt::KeyboardModifiers modifi
 TEST_F(MainWindowTest, DroppedCueFilesLoadInOrderAndShiftReversesThem) {
     const QString german =
         QString::fromStdU16String(files.Write("german.recallix", "one = eins\ntwo = zwei\n"));
-    const QString french = QString::fromStdU16String(files.Write("french.recallix", "five = cinq\n"));
+    const QString french =
+        QString::fromStdU16String(files.Write("french.recallix", "five = cinq\n"));
     Drop(frame.get(), {QUrl::fromLocalFile(german), QUrl::fromLocalFile(french)}, Qt::NoModifier);
     EXPECT_EQ(Cue(), "one");
     EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QMenu>
 #include <filesystem>
@@ -137,6 +138,7 @@ TEST(StartUpTest, JapaneseStartTranslatesQtsOwnTexts) {
         auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
         ASSERT_NE(lookIn, nullptr);
         EXPECT_NE(lookIn->text(), "Look in:");
+        EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "フォルダー");
         AnswerUnexpectedMessageBoxes();
     }
     SetThreadLocale(kLocaleEnglishUs);

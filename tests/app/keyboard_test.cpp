@@ -116,8 +116,8 @@ TEST_F(KeyboardTest, StandardShortcutsAreShownAndLeaveTypingAlone) {
 }
 
 TEST_F(KeyboardTest, TabVisitsEveryItemInTheLayoutsOrder) {
-    const int order[] = {kIdCue,  kIdAnswer, kIdTotalCues, kIdCuesLeft, kIdClear,    kIdRestart,
-                         kIdLoad, kIdIgnore, kIdClose,     kIdFileList, kIdTime,     kIdFastest};
+    const int order[] = {kIdCue,  kIdAnswer, kIdTotalCues, kIdCuesLeft, kIdClear, kIdRestart,
+                         kIdLoad, kIdIgnore, kIdClose,     kIdFileList, kIdTime,  kIdFastest};
     LoadGerman();  // Next is enabled once an answer is typed; here it is skipped
     Edit(kIdCue)->setFocus();
     for (size_t i = 1; i < std::size(order); ++i) {
