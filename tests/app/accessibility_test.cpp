@@ -59,10 +59,11 @@ TEST_F(AccessibilityTest, WrongAnswerBoxCarriesTheCorrectAnswerForScreenReaders)
     EXPECT_TRUE(answerer.shown);
 }
 
-// A file manager's drag carries the files as URLs.
+// A file manager's drag carries the files as URLs, and their paths as text too.
 void Drop(QWidget* target, const QList<QUrl>& urls, Qt::KeyboardModifiers modifiers) {
     QMimeData data;
     data.setUrls(urls);
+    data.setText(urls.first().toLocalFile());
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &enter);
     ASSERT_TRUE(enter.isAccepted());
@@ -82,9 +83,12 @@ TEST_F(MainWindowTest, DroppedCueFilesLoadInOrderAndShiftReversesThem) {
     EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadSucceeded));
 
     // Onto the Answer box, which takes dropped text: the file loads, nothing is typed.
-    doc->Clear();
-    Drop(AnswerBox(), {QUrl::fromLocalFile(german)}, Qt::ShiftModifier);
+    Drop(AnswerBox(), {QUrl::fromLocalFile(french)}, Qt::NoModifier);
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "4");
     EXPECT_EQ(AnswerBox()->text(), "");
+
+    doc->Clear();
+    Drop(frame.get(), {QUrl::fromLocalFile(german)}, Qt::ShiftModifier);
     EXPECT_EQ(Cue(), "eins");
     EXPECT_EQ(FileList()->item(0)->text(), "german");
 
