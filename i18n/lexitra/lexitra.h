@@ -22,6 +22,12 @@ enum class eUiText : uint32_t {
     SettingsNotStored = 40014,    // status text when settings live for this run only
     VocabularyListsName = 40015,  // the vocabulary list types in the file dialog's filter (no "|")
     AllFilesName = 40016,         // "all files" in the file dialog's filter (no "|")
+    CueFileNotLoaded = 40020,     // a cue file named at start cannot be loaded; its path follows
+    FileMissing = 40021,          // why: there is no such file
+    FileIsFolder = 40022,         // why: the name is a folder's
+    FileUnreadable = 40023,       // why: no permission to read it
+    FileNotRegular = 40024,       // why: a device, a pipe or a socket
+    FileReadError = 40025,        // why: reading it failed part way
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is
