@@ -11,6 +11,7 @@
 #include "app/main_doc.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
+#include "engine/teacher.h"
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
@@ -94,7 +95,8 @@ bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
         if (m_doc->OnOpenDocument(path)) {
             continue;
         }
-        const QString reason = QString::fromStdU16String(DescribeCueFileFailure(path));
+        const QString reason = QString::fromStdU16String(
+            DescribeCueFileFailure(path, m_doc->GetTeacher().WasLastFileNotWellFormed()));
         std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
                      PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
         // The guard is for layouts; a cue file that fails says nothing against the font.

@@ -71,6 +71,7 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
     const int loadedFileCountBefore = GetLoadedFileCount();
     const int totalCuesBefore = GetTotalCues();
     bool loaded = false;
+    m_lastFileNotWellFormed = false;
     eListFormat format = DecideListFormat(path);
     if (format == eListFormat::PlainText) {
         cCueFileReader probe;
@@ -88,6 +89,8 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
             if (loaded) {
                 AddPendingCards(cards);
             }
+            // Whoever finds the file readable knows from this that its form was at fault.
+            m_lastFileNotWellFormed = !loaded;
         } catch (const std::bad_alloc&) {
             loaded = false;
         }

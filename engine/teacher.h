@@ -62,6 +62,9 @@ public:
     // documents (by their extension) load all or nothing, their texts as written. The pass
     // clock carries over after every attempt.
     bool LoadCueFile(const std::u16string& path, bool reversed);
+    // Whether the last file that LoadCueFile tried was a vocabulary list that failed to
+    // load: when the file can be read at all, it is not well-formed.
+    bool WasLastFileNotWellFormed() const { return m_lastFileNotWellFormed; }
     // Where vocabulary documents are read; without one they fail to load. Not owned.
     void SetVocabularyDocumentReader(cVocabularyDocumentReader* reader) { m_documents = reader; }
     // Lets the user pick cue files and loads them in order, stopping at the first that
@@ -132,4 +135,5 @@ private:
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
     cVocabularyDocumentReader* m_documents = nullptr;
+    bool m_lastFileNotWellFormed = false;
 };

@@ -42,6 +42,8 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::FileUnreadable, u"You have no permission to read this file."},
     Text{eUiText::FileNotRegular, u"This is not a regular file (it may be a device or a pipe)."},
     Text{eUiText::FileReadError, u"The file could not be read to its end."},
+    Text{eUiText::FileNotWellFormed,
+         u"The file is not a well-formed vocabulary list (an open quote or broken XML)."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -71,6 +73,8 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::FileUnreadable, u"このファイルを読み取る権限がありません。"},
     Text{eUiText::FileNotRegular, u"通常のファイルではありません (デバイスやパイプなど)。"},
     Text{eUiText::FileReadError, u"ファイルを最後まで読み取れませんでした。"},
+    Text{eUiText::FileNotWellFormed,
+         u"単語リストの形式が正しくありません (閉じていない引用符、または壊れた XML)。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -28,6 +28,7 @@ enum class eUiText : uint32_t {
     FileUnreadable = 40023,       // why: no permission to read it
     FileNotRegular = 40024,       // why: a device, a pipe or a socket
     FileReadError = 40025,        // why: reading it failed part way
+    FileNotWellFormed = 40026,    // why: a vocabulary list that is not well-formed
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

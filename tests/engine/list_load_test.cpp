@@ -127,3 +127,12 @@ TEST_F(ListLoadTest, TheClockCarriesOverAsForCueFiles) {
     EXPECT_FALSE(teacher.LoadCueFile(dir.Write("bad.csv", "\"e,f\n"), false));
     EXPECT_EQ(teacher.GetElapsedMs(), 5000u);
 }
+
+TEST_F(ListLoadTest, AFailedListIsToldApartFromAFailedCueFile) {
+    EXPECT_FALSE(teacher.LoadCueFile(dir.Write("open.csv", "\"a,b\n"), false));
+    EXPECT_TRUE(teacher.WasLastFileNotWellFormed());
+    EXPECT_FALSE(teacher.LoadCueFile(dir.U16("missing.recallix"), false));
+    EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
+    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), false));
+    EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
+}
