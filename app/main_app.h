@@ -12,6 +12,7 @@
 
 class cMainDoc;
 class cMainFrame;
+class cSqlitePassHistory;
 
 // Start-up and the end of the program: where settings live, the stored language and
 // form font, the one document with its window, the command line, and the restart the
@@ -35,12 +36,16 @@ public:
     cMainDoc* GetDocument() const { return m_doc.get(); }
     cMainFrame* GetFrame() const { return m_frame.get(); }
     cProfile& GetProfile() const { return *m_profile; }
+    cSqlitePassHistory& GetPassHistory() const { return *m_history; }
     const sRunState& GetRunState() const { return m_runState; }
 
 private:
     void RestoreLanguage();
 
+    void NoticeHistory();
+
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<cSqlitePassHistory> m_history;
     cSystemTickSource m_ticks;
     sRunState m_runState;
     std::unique_ptr<cMainDoc> m_doc;  // outlives the window, whose form shows it

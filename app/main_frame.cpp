@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "app/font_setting.h"
+#include "app/history_window.h"
 #include "app/main_doc.h"
 #include "app/main_form.h"
 #include "app/message_box.h"
@@ -110,6 +111,7 @@ void cMainFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, [this] {
             BuildLanguageMenu();
             UpdateMenuMarks();
+            UpdateCommandStates();
         });
     }
 }
@@ -186,6 +188,12 @@ void cMainFrame::UpdateMenuMarks() {
     }
 }
 
+void cMainFrame::UpdateCommandStates() {
+    if (QAction* review = FindAction(kIdReviewMissed)) {
+        review->setEnabled(m_doc.HasMissesToReview());
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Commands
 
@@ -199,6 +207,8 @@ void cMainFrame::OnCommand(int id) {
         OnLanguageChange(id);
     } else if (id == kIdAbout) {
         OnAbout();
+    } else if (id == kIdHistory) {
+        OnHistory();
     } else if (id == kIdWebLink) {
         OnWebLink();
     } else if (id == kIdExit) {
@@ -252,6 +262,15 @@ void cMainFrame::OnAbout() {
     };
     const QString text = lines.join(u'\n');
     ShowMessageBox(this, QMessageBox::Information, text);
+}
+
+void cMainFrame::OnHistory() {
+    // A fresh window each time: it shows the files loaded now.
+    if (m_historyWindow) {
+        m_historyWindow->close();
+    }
+    m_historyWindow = new cHistoryWindow(m_doc, m_doc.GetPassHistory(), this);
+    m_historyWindow->show();
 }
 
 void cMainFrame::OnWebLink() {

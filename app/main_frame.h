@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/run_state.h"
 #include "platform/qt/explore_file_dialog.h"
@@ -14,6 +15,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class cHistoryWindow;
 class cMainDoc;
 class cMainForm;
 class cProfile;
@@ -55,6 +57,10 @@ public:
     // The menu entry of a command id; null when there is none.
     QAction* FindAction(int id) const;
     QMenu* GetLanguageMenu() const { return m_languageMenu; }
+    // The History window while it is open; null otherwise.
+    cHistoryWindow* GetHistoryWindow() const { return m_historyWindow; }
+    // Enables the menu commands that depend on the document's state.
+    void UpdateCommandStates();
 
 private:
     void CreateMenus();
@@ -64,6 +70,7 @@ private:
     void OnFontChange(int id);
     void OnLanguageChange(int id);
     void OnAbout();
+    void OnHistory();
     void OnWebLink();
 
     cMainDoc& m_doc;
@@ -74,4 +81,5 @@ private:
     QMenu* m_languageMenu = nullptr;
     QLabel* m_idlePrompt = nullptr;
     std::map<int, QAction*> m_actions;
+    QPointer<cHistoryWindow> m_historyWindow;
 };

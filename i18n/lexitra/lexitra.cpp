@@ -34,6 +34,11 @@ constexpr std::array kEnglishTexts{
          u"Recallix must restart for the change to take effect. Restart now?"},
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
+    Text{eUiText::HistoryUnavailable,
+         u"Your pass history is unavailable at the moment; passes are not kept until Recallix "
+         u"restarts."},
+    Text{eUiText::HistorySetAside,
+         u"Your pass history file was damaged; it was set aside and a new history started."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -55,6 +60,10 @@ constexpr std::array kJapaneseTexts{
          u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
     Text{eUiText::SettingsNotStored,
          u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
+    Text{eUiText::HistoryUnavailable,
+         u"学習履歴を現在使用できません。Recallix を再起動するまで履歴は保存されません。"},
+    Text{eUiText::HistorySetAside,
+         u"学習履歴のファイルが壊れていたため、別名で保管し、新しい履歴を開始しました。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

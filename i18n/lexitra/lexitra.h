@@ -20,6 +20,8 @@ enum class eUiText : uint32_t {
     LoadFailed = 40012,         // status text after a failed or cancelled load
     RestartQuestion = 40013,    // yes/no question whether to restart now
     SettingsNotStored = 40014,  // status text when settings live for this run only
+    HistoryUnavailable = 40015, // status text when finished passes cannot be kept
+    HistorySetAside = 40016,    // status text when a damaged history file was set aside
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is
