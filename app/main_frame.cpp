@@ -264,6 +264,10 @@ void cMainFrame::OnAbout() {
     ShowMessageBox(this, QMessageBox::Information, text);
 }
 
+cHistoryWindow* cMainFrame::GetHistoryWindow() const {
+    return m_historyWindow;
+}
+
 void cMainFrame::OnHistory() {
     // A fresh window each time: it shows the files loaded now.
     if (m_historyWindow) {

@@ -58,7 +58,7 @@ public:
     QAction* FindAction(int id) const;
     QMenu* GetLanguageMenu() const { return m_languageMenu; }
     // The History window while it is open; null otherwise.
-    cHistoryWindow* GetHistoryWindow() const { return m_historyWindow; }
+    cHistoryWindow* GetHistoryWindow() const;
     // Enables the menu commands that depend on the document's state.
     void UpdateCommandStates();
 

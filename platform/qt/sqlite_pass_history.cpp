@@ -101,8 +101,12 @@ bool cSqlitePassHistory::Open() {
     }
     m_tried = true;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    bool usable = Connect();
-    if (usable && IsDamaged()) {
+    // A file that is no database at all is set aside before SQLite opens it: SQLite
+    // would delete the journal beside it, which may be all that is left of the passes.
+    bool damaged = !HasDatabaseHeader();
+    bool usable = damaged || Connect();
+    damaged = damaged || (usable && IsDamaged());
+    if (damaged) {
         usable = SetAside() && Connect() && !IsDamaged();
     }
     m_open = usable && Configure() && Migrate();
@@ -127,6 +131,17 @@ void cSqlitePassHistory::Disconnect() {
         Database().close();
         QSqlDatabase::removeDatabase(m_connection);
     }
+}
+
+bool cSqlitePassHistory::HasDatabaseHeader() const {
+    QFile file(m_path);
+    if (!QFileInfo(m_path).isFile() || file.size() == 0) {
+        return true;  // a new history, or a path SQLite will refuse by itself
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return true;  // left to SQLite, which says what is wrong with it
+    }
+    return file.read(16) == QByteArray("SQLite format 3", 16);
 }
 
 bool cSqlitePassHistory::IsDamaged() {
@@ -182,7 +197,7 @@ bool cSqlitePassHistory::Migrate() {
     if (migrated && version != kSchemaVersion) {
         migrated = query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     }
-    query.exec(QStringLiteral(migrated ? "COMMIT" : "ROLLBACK"));
+    query.exec(QString::fromLatin1(migrated ? "COMMIT" : "ROLLBACK"));
     return migrated;
 }
 

@@ -44,6 +44,7 @@ private:
     QSqlDatabase Database() const;
     bool Connect();
     void Disconnect();
+    bool HasDatabaseHeader() const;
     bool IsDamaged();
     bool SetAside();
     bool Configure();
