@@ -50,13 +50,12 @@ struct sChartLine {
 
 }  // namespace
 
-cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, QWidget* parent)
+cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font,
+                               QWidget* parent)
     : QDialog(parent), m_doc(doc), m_key(doc.GetFastestTimeKey()) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    if (parent != nullptr) {
-        setFont(parent->font());  // the form's font choice
-    }
+    setFont(font);
     const sHistoryTexts texts = GetHistoryTexts(UseJapaneseResources());
     setWindowTitle(texts.title);
     setAccessibleName(texts.title);
@@ -65,6 +64,9 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, QWidget* pa
     m_heading = new QLabel(m_key.empty() ? texts.allFiles : files);
     m_heading->setAccessibleName(texts.title);
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont headingFont = font;
+    headingFont.setBold(true);
+    m_heading->setFont(headingFont);
 
     m_chart = new QChart;
     m_chart->setTitle(texts.chartTitle);
@@ -122,6 +124,11 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, QWidget* pa
     layout->addWidget(lists, 2);
     layout->addLayout(buttons);
 
+    // The column headers are controls of their own, named after their list.
+    for (QTableView* list : {m_passList, static_cast<QTableView*>(m_hardestList)}) {
+        list->setCornerButtonEnabled(false);
+        list->horizontalHeader()->setAccessibleName(list->accessibleName());
+    }
     Fill(history, texts);
     ApplyChartFont();
     resize(900, 640);
@@ -186,6 +193,7 @@ void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
     dates->setRange(QDateTime::fromMSecsSinceEpoch(first != 0 ? first - day : now - day),
                     QDateTime::fromMSecsSinceEpoch(last != 0 ? last + day : now + day));
     times->setRange(0, slowest > 0 ? slowest / 1000.0 * 1.1 : 60);
+    times->applyNiceNumbers();
 
     m_passList->setModel(new cPassTableModel(std::move(passes), texts.passColumns, texts.fullPass,
                                              texts.reviewPass, m_key.empty(), m_passList));

@@ -24,8 +24,8 @@ public:
     // The most cards the hardest-cards list shows.
     static constexpr int kHardestCardCount = 20;
 
-    // history may be null: the window is empty then.
-    cHistoryWindow(cMainDoc& doc, cPassHistory* history, QWidget* parent);
+    // history may be null: the window is empty then. font: the form's.
+    cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font, QWidget* parent);
 
     QChart* GetChart() const { return m_chart; }
     QTableView* GetPassList() const { return m_passList; }

@@ -273,7 +273,8 @@ void cMainFrame::OnHistory() {
     if (m_historyWindow) {
         m_historyWindow->close();
     }
-    m_historyWindow = new cHistoryWindow(m_doc, m_doc.GetPassHistory(), this);
+    m_historyWindow = new cHistoryWindow(m_doc, m_doc.GetPassHistory(),
+                                         m_form != nullptr ? m_form->font() : font(), this);
     m_historyWindow->show();
 }
 

@@ -57,7 +57,7 @@ protected:
 }  // namespace
 
 TEST_F(HistoryInstancesTest, TwoInstancesFinishingPassesAtOnceLoseNone) {
-    constexpr int kPassesEach = 150;
+    constexpr int kPassesEach = 400;
     auto first = StartWriter(Path(), kPassesEach);
     auto second = StartWriter(Path(), kPassesEach);
     for (QProcess* writer : {first.get(), second.get()}) {
