@@ -16,8 +16,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <map>
 
 #include "app/main_doc.h"
@@ -154,7 +154,8 @@ void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
                 continue;
             }
             auto* line = new QLineSeries;
-            line->setName(m_key.empty() ? QString::fromStdU16String(pass->files) : texts.chartTitle);
+            line->setName(m_key.empty() ? QString::fromStdU16String(pass->files)
+                                        : texts.chartTitle);
             found = lines.emplace(pass->key, sChartLine{line, nullptr}).first;
         }
         sChartLine& chartLine = found->second;
@@ -210,10 +211,9 @@ void cHistoryWindow::FillHardest(cPassHistory* history, const sHistoryTexts&) {
     m_hardestList->setRowCount(static_cast<int>(cards.size()));
     for (int row = 0; row < static_cast<int>(cards.size()); ++row) {
         const sHardCard& card = cards[static_cast<size_t>(row)];
-        const QString cells[] = {QString::fromStdU16String(card.cue),
-                                 QString::fromStdU16String(card.answer),
-                                 QString::number(card.passesMissed),
-                                 QString::number(card.wrongAnswers)};
+        const QString cells[] = {
+            QString::fromStdU16String(card.cue), QString::fromStdU16String(card.answer),
+            QString::number(card.passesMissed), QString::number(card.wrongAnswers)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column >= 2) {

@@ -36,7 +36,7 @@ public:
         cTeacher teacher(profile, ticks);
         teacher.LoadCueFile(QString::fromStdString(m_cueFile).toStdU16String(), false);
         m_history = std::make_unique<cSqlitePassHistory>(QString::fromStdString(m_dir) +
-                                                          QStringLiteral("/history.sqlite"));
+                                                         QStringLiteral("/history.sqlite"));
         const int64_t start = 1'700'000'000'000;
         for (int i = 0; i < kStoredPasses; ++i) {
             sPassRecord pass;
@@ -48,7 +48,8 @@ public:
             for (int card = 0; card < 3; ++card) {
                 const int n = (i + card * 17) % 50;
                 pass.missed.push_back({u"Wort" + std::u16string(1, char16_t(u'A' + n % 26)),
-                                       u"word" + std::u16string(1, char16_t(u'a' + n % 26)), 1 + card, false});
+                                       u"word" + std::u16string(1, char16_t(u'a' + n % 26)),
+                                       1 + card, false});
             }
             pass.wrongAnswers = 6;
             m_history->RecordPass(pass);
@@ -96,7 +97,11 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenHistoryWindow)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenHistoryWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 // The answer that finishes a pass of two cards; range(0) 1 writes the pass to the history
 // of 10,000 passes, 0 keeps no history.

@@ -143,7 +143,7 @@ private:
     cRandomGenerator m_random;
 
     cPassHistory* m_history = nullptr;
-    std::map<uint32_t, sMiss> m_misses;      // by card id, the misses of this pass
+    std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass
     std::vector<cCueLineKey> m_lastMissed;  // the cards missed in the last finished pass
     int m_reviewCards = 0;                  // the cards of a review pass; 0 in a full pass
 };

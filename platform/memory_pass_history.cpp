@@ -22,8 +22,7 @@ std::vector<sPassRecord> cMemoryPassHistory::ReadPasses(const std::u16string& ke
     return passes;
 }
 
-std::vector<sHardCard> cMemoryPassHistory::ReadHardestCards(const std::u16string& key,
-                                                            int limit) {
+std::vector<sHardCard> cMemoryPassHistory::ReadHardestCards(const std::u16string& key, int limit) {
     std::map<std::pair<std::u16string, std::u16string>, sHardCard> cards;
     for (const sPassRecord& pass : m_passes) {
         if (!key.empty() && pass.key != key) {

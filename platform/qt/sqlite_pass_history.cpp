@@ -154,9 +154,8 @@ bool cSqlitePassHistory::IsDamaged() {
 
 bool cSqlitePassHistory::SetAside() {
     Disconnect();
-    const QString suffix =
-        QStringLiteral(".damaged-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString suffix = QStringLiteral(".damaged-") + QDateTime::currentDateTimeUtc().toString(
+                                                             QStringLiteral("yyyyMMdd-HHmmss"));
     // The journal files belong to the damaged file; a new file must not pick them up.
     for (const QString& part : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         if (QFile::exists(m_path + part)) {
@@ -281,8 +280,7 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
     return passes;
 }
 
-std::vector<sHardCard> cSqlitePassHistory::ReadHardestCards(const std::u16string& key,
-                                                            int limit) {
+std::vector<sHardCard> cSqlitePassHistory::ReadHardestCards(const std::u16string& key, int limit) {
     std::vector<sHardCard> cards;
     if (!Open()) {
         return cards;

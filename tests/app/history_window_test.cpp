@@ -112,8 +112,7 @@ TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
     doc->Clear();
     window = OpenHistory();
     EXPECT_EQ(window->GetPassList()->model()->columnCount(), 7);
-    EXPECT_EQ(window->GetPassList()->model()->index(0, 6).data().toString(),
-              "german.recallix");
+    EXPECT_EQ(window->GetPassList()->model()->index(0, 6).data().toString(), "german.recallix");
 }
 
 TEST_F(HistoryWindowTest, ReviewRunsOverExactlyTheMissedCardsAndKeepsTheFastestTime) {
@@ -155,7 +154,8 @@ TEST_F(HistoryWindowTest, MenuEntriesAndPromptsInBothLanguages) {
     EXPECT_FALSE(historyCommand->statusTip().isEmpty());
     EXPECT_FALSE(LoadResourceString(kIdHistory, true).isEmpty());
     EXPECT_FALSE(LoadResourceString(kIdReviewMissed, true).isEmpty());
-    EXPECT_NE(LoadResourceString(kIdReviewMissed, true), LoadResourceString(kIdReviewMissed, false));
+    EXPECT_NE(LoadResourceString(kIdReviewMissed, true),
+              LoadResourceString(kIdReviewMissed, false));
     SetThreadLocale(kLocaleJapanese);
     EXPECT_FALSE(Translated(eUiText::HistoryUnavailable).isEmpty());
     EXPECT_NE(Translated(eUiText::HistoryUnavailable), Translated(eUiText::HistorySetAside));

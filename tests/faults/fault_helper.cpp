@@ -25,8 +25,8 @@
 #include <QLockFile>
 
 #include "engine/teacher.h"
-#include "platform/qt/settings_lock.h"
 #include "platform/memory_profile.h"
+#include "platform/qt/settings_lock.h"
 #include "platform/qt/settings_profile.h"
 #include "platform/qt/sqlite_pass_history.h"
 #include "tests/support/fake_tick_source.h"

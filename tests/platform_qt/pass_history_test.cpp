@@ -70,8 +70,8 @@ TEST_F(PassHistoryTest, KeepsPassesWithTheirCardsAcrossRunsInANewFile) {
         cSqlitePassHistory history(Path());
         history.RecordPass(Pass(u"verbs", 9000, 1000, {{u"Hund", u"dog", 2, false}}));
         history.RecordPass(Pass(u"nouns", 5000, 2000, {{u"Hund", u"dog", 1, false}}));
-        history.RecordPass(Pass(u"verbs", 7000, 3000,
-                                {{u"Katze", u"cat", 0, true}, {u"Hund", u"dog", 1, false}}));
+        history.RecordPass(
+            Pass(u"verbs", 7000, 3000, {{u"Katze", u"cat", 0, true}, {u"Hund", u"dog", 1, false}}));
         sPassRecord review = Pass(u"verbs", 1000, 4000, {{u"Maus", u"mouse", 3, false}});
         review.review = true;
         history.RecordPass(review);
@@ -112,13 +112,15 @@ TEST_F(PassHistoryTest, BringsAFileOfTheFirstVersionUpToDateKeepingItsPasses) {
     QDir().mkpath(m_dir.filePath(QStringLiteral("data")));
     {
         cRawDatabase v1(Path());
-        v1.Exec("CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
-                " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
-                " cards INTEGER NOT NULL, wrong INTEGER NOT NULL, ignored INTEGER NOT NULL,"
-                " review INTEGER NOT NULL)");
-        v1.Exec("CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
-                " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
-                " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)");
+        v1.Exec(
+            "CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
+            " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
+            " cards INTEGER NOT NULL, wrong INTEGER NOT NULL, ignored INTEGER NOT NULL,"
+            " review INTEGER NOT NULL)");
+        v1.Exec(
+            "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
+            " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
+            " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)");
         v1.Exec("INSERT INTO pass VALUES(1, 500, 'verbs', 'Verbs.recallix', 42000, 3, 1, 0, 0)");
         v1.Exec("INSERT INTO missed_card VALUES(1, 'Hund', 'dog', 1, 0)");
         v1.Exec("PRAGMA user_version=1");
