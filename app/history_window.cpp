@@ -30,6 +30,7 @@ namespace {
 
 // A chart with a line per combination grows unreadable beyond a few of them.
 constexpr int kMostChartedCombinations = 8;
+constexpr size_t kMostSmoothPoints = 2000;
 
 QString WithoutAccessKey(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
@@ -70,10 +71,9 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
 
     m_chart = new QChart;
     m_chart->setTitle(texts.chartTitle);
-    auto* chartView = new QChartView(m_chart);
-    chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setAccessibleName(texts.chartTitle);
-    chartView->setMinimumHeight(220);
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setAccessibleName(texts.chartTitle);
+    m_chartView->setMinimumHeight(220);
 
     m_passList = new QTableView;
     m_passList->setAccessibleName(WithoutAccessKey(texts.passes));
@@ -120,7 +120,7 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
-    layout->addWidget(chartView, 3);
+    layout->addWidget(m_chartView, 3);
     layout->addWidget(lists, 2);
     layout->addLayout(buttons);
 
@@ -186,6 +186,10 @@ void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
                         chartLine.fastest->timeMs / 1000.0);
     }
     m_chart->addSeries(fastest);
+    // Smooth lines while they are few enough to draw at once.
+    if (passes.size() < kMostSmoothPoints) {
+        m_chartView->setRenderHint(QPainter::Antialiasing);
+    }
     fastest->attachAxis(dates);
     fastest->attachAxis(times);
     // A day either side, so a single pass is not drawn on the chart's edge.
@@ -198,6 +202,9 @@ void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
 
     m_passList->setModel(new cPassTableModel(std::move(passes), texts.passColumns, texts.fullPass,
                                              texts.reviewPass, m_key.empty(), m_passList));
+    // The columns' widths from the first rows: every row has the same form, and
+    // measuring ten thousand of them would cost more than opening the window.
+    m_passList->horizontalHeader()->setResizeContentsPrecision(50);
     m_passList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_passList->horizontalHeader()->setStretchLastSection(true);
     FillHardest(history, texts);

@@ -6,6 +6,7 @@
 #include <string>
 
 class QChart;
+class QChartView;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -42,6 +43,7 @@ private:
     std::u16string m_key;
     QLabel* m_heading = nullptr;
     QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
     QTableView* m_passList = nullptr;
     QTableWidget* m_hardestList = nullptr;
     QPushButton* m_review = nullptr;

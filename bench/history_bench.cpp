@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTableView>
 #include <filesystem>
 #include <memory>
 

@@ -55,6 +55,20 @@ QString Text(const std::u16string& text) {
     return QString::fromStdU16String(text);
 }
 
+// Runs a read of one combination of files, or of every one when key is empty; more are
+// the values bound after the key.
+bool SelectForKey(QSqlQuery& query, const char* sql, const std::u16string& key,
+                  const QVariantList& more = {}) {
+    query.setForwardOnly(true);
+    query.prepare(QString::fromLatin1(sql));
+    query.addBindValue(key.empty() ? 1 : 0);
+    query.addBindValue(Text(key));
+    for (const QVariant& value : more) {
+        query.addBindValue(value);
+    }
+    return query.exec();
+}
+
 }  // namespace
 
 cSqlitePassHistory::cSqlitePassHistory(QString path)
@@ -257,13 +271,10 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
         return passes;
     }
     QSqlQuery query(Database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review FROM pass"
-        " WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC"));
-    query.addBindValue(key.empty() ? 1 : 0);
-    query.addBindValue(Text(key));
-    if (!query.exec()) {
+    if (!SelectForKey(query,
+                      "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
+                      " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
+                      key)) {
         return passes;
     }
     while (query.next()) {
@@ -286,15 +297,12 @@ std::vector<sHardCard> cSqlitePassHistory::ReadHardestCards(const std::u16string
         return cards;
     }
     QSqlQuery query(Database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
-        " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
-        " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue LIMIT ?"));
-    query.addBindValue(key.empty() ? 1 : 0);
-    query.addBindValue(Text(key));
-    query.addBindValue(limit);
-    if (!query.exec()) {
+    if (!SelectForKey(query,
+                      "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
+                      " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
+                      " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue"
+                      " LIMIT ?",
+                      key, {limit})) {
         return cards;
     }
     while (query.next()) {
