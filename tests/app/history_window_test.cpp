@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include <QAccessible>
 #include <QChart>
+#include <QDir>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 
 #include "app/history_window.h"
+#include "app/main_app.h"
 #include "app/resources/string_resource.h"
 #include "platform/qt/sqlite_pass_history.h"
 #include "tests/support/qt/main_window_fixture.h"
@@ -164,6 +166,34 @@ TEST_F(HistoryWindowTest, MenuEntriesAndPromptsInBothLanguages) {
     EXPECT_EQ(frame->FindAction(kIdHistory)->text(), "履歴(&H)...");
     cHistoryWindow* window = (frame->OnCommand(kIdHistory), frame->GetHistoryWindow());
     EXPECT_EQ(window->windowTitle(), "履歴");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HistoryStartUpTest, UnusableHistorySaysSoOnceInTheStatusBarAndStudyGoesOn) {
+    SetThreadLocale(kLocaleEnglishUs);
+    // A folder where the history file should be.
+    const QString path = cSqlitePassHistory::DefaultPath();
+    ASSERT_TRUE(path.startsWith(QDir::tempPath())) << "not the test's own data folder";
+    ASSERT_TRUE(QDir().mkpath(path));
+    cTempDir files;
+    const std::u16string cueFile = files.Write("one.recallix", "eins = one\n");
+    {
+        cMainApp app(std::make_unique<cMemoryProfile>());
+        ASSERT_TRUE(app.InitInstance({QString::fromStdU16String(cueFile)}));
+        cMainDoc& doc = *app.GetDocument();
+        EXPECT_EQ(doc.Next(u"one"), u"");
+        EXPECT_TRUE(doc.GetTeacher().IsPassFinished());
+        EXPECT_EQ(app.GetFrame()->GetStatusText(), Translated(eUiText::HistoryUnavailable));
+        app.GetFrame()->OnStatusText(u"something else");
+        doc.Restart();
+        EXPECT_EQ(doc.Next(u"one"), u"");
+        EXPECT_TRUE(doc.GetTeacher().IsPassFinished());
+        EXPECT_EQ(app.GetFrame()->GetStatusText(), "something else");  // said once only
+    }
+    QDir(path).removeRecursively();
 }
 
 }  // namespace
