@@ -16,7 +16,7 @@
 namespace {
 
 // How long a write waits for another copy of the program to finish its own.
-constexpr int kBusyTimeoutMs = 5000;
+constexpr int kBusyTimeoutMs = 2000;
 
 // SQLite's result codes for a file that is not a database or whose pages are broken.
 constexpr int kSqliteCorrupt = 11, kSqliteNotADatabase = 26;
