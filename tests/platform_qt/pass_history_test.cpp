@@ -190,3 +190,26 @@ TEST_F(PassHistoryTest, UnusableFileLeavesTheHistoryOffSaysSoOnceAndIsNotTouched
     EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), 99);
     EXPECT_EQ(raw.Value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'pass'").toInt(), 0);
 }
+
+TEST_F(PassHistoryTest, FileWithBrokenPagesIsSetAsideToo) {
+    {
+        cSqlitePassHistory history(Path());
+        for (int i = 0; i < 50; ++i) {
+            history.RecordPass(Pass(u"verbs", 9000 + i, 1000 + i, {{u"Hund", u"dog", 1, false}}));
+        }
+    }
+    {
+        // The database header stays; the pages behind it turn to rubbish.
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_GT(file.size(), 4096);
+        file.seek(4096);
+        file.write(QByteArray(static_cast<int>(file.size()) - 4096, '\x5a'));
+    }
+    cSqlitePassHistory history(Path());
+    EXPECT_TRUE(history.ReadPasses(u"verbs").empty());  // a new, empty history
+    EXPECT_FALSE(history.GetSetAsidePath().isEmpty());
+    EXPECT_EQ(FilesAside().size(), 1u);
+    history.RecordPass(Pass(u"verbs", 1, 1));
+    EXPECT_EQ(history.ReadPasses(u"verbs").size(), 1u);
+}
