@@ -34,6 +34,9 @@ public:
 
     // --- Commands ---
     bool Load();  // the file dialog, loading, the status text, a full refresh
+    // Loads files handed to the window (dropped onto it) as Load loads the files chosen in
+    // its dialog, reversed when asked to.
+    bool LoadFiles(const std::vector<std::u16string>& paths, bool reversed);
     std::u16string Next(const std::u16string& answer);
     void Ignore();
     void Restart();
@@ -83,6 +86,7 @@ public:
     const cTeacher& GetTeacher() const { return *m_teacher; }
 
 private:
+    bool LoadFrom(cFilePicker& picker);
     void ReportLoad(bool loaded);
 
     std::unique_ptr<cTeacher> m_teacher;

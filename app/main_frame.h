@@ -13,6 +13,9 @@
 #include "platform/qt/explore_file_dialog.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class cHistoryWindow;
@@ -62,6 +65,15 @@ public:
     // Enables the menu commands that depend on the document's state.
     void UpdateCommandStates();
 
+protected:
+    // Menu prompts go to the one status text, like every other status text.
+    bool event(QEvent* event) override;
+    // Cue files dropped onto the window load as if chosen in the Load dialog; Shift held
+    // while dropping loads them reversed.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void CreateMenus();
     void CreateStatusBar();
@@ -79,7 +91,7 @@ private:
     cExploreFileDialog m_filePicker;
     cMainForm* m_form = nullptr;
     QMenu* m_languageMenu = nullptr;
-    QLabel* m_idlePrompt = nullptr;
+    QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
     std::map<int, QAction*> m_actions;
     QPointer<cHistoryWindow> m_historyWindow;
 };
