@@ -15,6 +15,7 @@
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
+#include "platform/qt/sqlite_pass_history.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ QString PrintablePath(const QString& path) {
 
 }  // namespace
 
-cMainApp::cMainApp(std::unique_ptr<cProfile> profile) : m_profile(std::move(profile)) {
+cMainApp::cMainApp(std::unique_ptr<cProfile> profile)
+    : m_profile(std::move(profile)), m_history(std::make_unique<cSqlitePassHistory>()) {
     if (!m_profile) {
         m_profile = std::make_unique<cSettingsProfile>();
     }
@@ -54,6 +56,7 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
     const bool guardStored = WriteFontSetting(*m_profile, 0);
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
+    m_doc->SetPassHistory(m_history.get());
     if (!OpenCueFiles(cueFiles)) {
         return false;
     }
@@ -77,8 +80,20 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
             m_frame->OnStatusText(LoadTranslatedUiString(eUiText::SettingsNotStored));
         }
     });
+    NoticeHistory();
     WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
     return true;
+}
+
+void cMainApp::NoticeHistory() {
+    // The history opens when it is first used; what went wrong then is said once.
+    const auto say = [this](eUiText text) {
+        if (m_frame) {
+            m_frame->OnStatusText(LoadTranslatedUiString(text));
+        }
+    };
+    m_history->SetUnavailableNotice([say] { say(eUiText::HistoryUnavailable); });
+    m_history->SetSetAsideNotice([say] { say(eUiText::HistorySetAside); });
 }
 
 void cMainApp::RestoreLanguage() {

@@ -11,6 +11,7 @@
 class cFilePicker;
 class cKvtmlReader;
 class cLanguageTable;
+class cPassHistory;
 class cProfile;
 class cTeacher;
 class cTickSource;
@@ -41,6 +42,9 @@ public:
     void Ignore();
     void Restart();
     void Clear();
+    // A pass over only the cards missed in the last finished pass; false when there are
+    // none.
+    bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
     // Loads one cue file named from outside (the command line), never reversed. No
     // refresh: the views are filled when they are first shown.
@@ -54,6 +58,9 @@ public:
     void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
     // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
+    // Where finished passes are kept and read back; null keeps none.
+    void SetPassHistory(cPassHistory* history);
+    cPassHistory* GetPassHistory() const { return m_history; }
 
     // --- Queries ---
     std::u16string GetCurrentCue() const;
@@ -66,6 +73,10 @@ public:
     std::u16string GetElapsedText() const;
     std::u16string GetFastestText() const;
     std::u16string SubstituteAccents(const std::u16string& text) const;
+    bool HasMissesToReview() const;
+    // The key and the joined names of the loaded files, as the history stores them.
+    std::u16string GetFastestTimeKey() const;
+    std::u16string JoinLoadedFileNames() const;
 
     // --- Language table ---
     int GetLanguageCount() const;
@@ -85,5 +96,6 @@ private:
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;
     cFilePicker* m_filePicker = nullptr;
+    cPassHistory* m_history = nullptr;
     StatusSink m_statusSink;
 };

@@ -44,6 +44,11 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::FileReadError, u"The file could not be read to its end."},
     Text{eUiText::FileNotWellFormed,
          u"The file is not a well-formed vocabulary list (an open quote or broken XML)."},
+    Text{eUiText::HistoryUnavailable,
+         u"Your pass history is unavailable at the moment; passes are not kept until Recallix "
+         u"restarts."},
+    Text{eUiText::HistorySetAside,
+         u"Your pass history file was damaged; it was set aside and a new history started."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -75,6 +80,10 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::FileReadError, u"ファイルを最後まで読み取れませんでした。"},
     Text{eUiText::FileNotWellFormed,
          u"単語リストの形式が正しくありません (閉じていない引用符、または壊れた XML)。"},
+    Text{eUiText::HistoryUnavailable,
+         u"学習履歴を現在使用できません。Recallix を再起動するまで履歴は保存されません。"},
+    Text{eUiText::HistorySetAside,
+         u"学習履歴のファイルが壊れていたため、別名で保管し、新しい履歴を開始しました。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

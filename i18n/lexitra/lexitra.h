@@ -29,6 +29,8 @@ enum class eUiText : uint32_t {
     FileNotRegular = 40024,       // why: a device, a pipe or a socket
     FileReadError = 40025,        // why: reading it failed part way
     FileNotWellFormed = 40026,    // why: a vocabulary list that is not well-formed
+    HistoryUnavailable = 40030,   // status text when finished passes cannot be kept
+    HistorySetAside = 40031,      // status text when a damaged history file was set aside
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is
