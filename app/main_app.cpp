@@ -6,18 +6,21 @@
 #include <QProcess>
 #include <cstdio>
 
+#include "app/cue_file_failure.h"
 #include "app/font_setting.h"
 #include "app/main_doc.h"
 #include "app/main_frame.h"
+#include "app/message_box.h"
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
+#include "platform/qt/sqlite_pass_history.h"
 
 namespace {
 
 // A path as it may be printed: control characters (a line feed in a name could fake a
 // line of output) and bytes that are no text are shown as escapes.
-std::string PrintablePath(const QString& path) {
+QString PrintablePath(const QString& path) {
     QString printable;
     for (const QChar c : path) {
         const char16_t unit = c.unicode();
@@ -27,12 +30,13 @@ std::string PrintablePath(const QString& path) {
             printable += c;
         }
     }
-    return printable.toStdString();
+    return printable;
 }
 
 }  // namespace
 
-cMainApp::cMainApp(std::unique_ptr<cProfile> profile) : m_profile(std::move(profile)) {
+cMainApp::cMainApp(std::unique_ptr<cProfile> profile)
+    : m_profile(std::move(profile)), m_history(std::make_unique<cSqlitePassHistory>()) {
     if (!m_profile) {
         m_profile = std::make_unique<cSettingsProfile>();
     }
@@ -43,7 +47,7 @@ cMainApp::~cMainApp() {
     m_doc.reset();
 }
 
-bool cMainApp::InitInstance(const QStringList& arguments) {
+bool cMainApp::InitInstance(const QStringList& cueFiles) {
     RestoreLanguage();
     m_runState.CurrentFontIndex = ReadFontSetting(*m_profile, m_runState.CurrentFontIndex);
     // Until start-up has succeeded the stored font is the normal one, so a layout that
@@ -51,11 +55,8 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
     const bool guardStored = WriteFontSetting(*m_profile, 0);
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
-    if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
-        std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
-                     PrintablePath(arguments.first()).c_str());
-        // The guard is for layouts; a cue file that fails says nothing against the font.
-        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
+    m_doc->SetPassHistory(m_history.get());
+    if (!OpenCueFiles(cueFiles)) {
         return false;
     }
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
@@ -78,8 +79,20 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
             m_frame->OnStatusText(LoadTranslatedUiString(eUiText::SettingsNotStored));
         }
     });
+    NoticeHistory();
     WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
     return true;
+}
+
+void cMainApp::NoticeHistory() {
+    // The history opens when it is first used; what went wrong then is said once.
+    const auto say = [this](eUiText text) {
+        if (m_frame) {
+            m_frame->OnStatusText(LoadTranslatedUiString(text));
+        }
+    };
+    m_history->SetUnavailableNotice([say] { say(eUiText::HistoryUnavailable); });
+    m_history->SetSetAsideNotice([say] { say(eUiText::HistorySetAside); });
 }
 
 void cMainApp::RestoreLanguage() {
@@ -87,6 +100,28 @@ void cMainApp::RestoreLanguage() {
     if (language != 0) {
         ApplyLanguage(language, *m_profile);
     }
+    m_qtTranslation.Install();
+}
+
+bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
+    for (const QString& file : cueFiles) {
+        const std::u16string path = file.toStdU16String();
+        if (m_doc->OnOpenDocument(path)) {
+            continue;
+        }
+        const QString reason = QString::fromStdU16String(DescribeCueFileFailure(path));
+        std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
+                     PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
+        // The guard is for layouts; a cue file that fails says nothing against the font.
+        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
+        // Started from a file manager there is no terminal: the box is what the user sees.
+        const QString text =
+            QString::fromStdU16String(LoadTranslatedUiString(eUiText::CueFileNotLoaded)) + u'\n' +
+            PrintablePath(file) + QStringLiteral("\n\n") + reason;
+        ShowMessageBox(nullptr, QMessageBox::Critical, text);
+        return false;
+    }
+    return true;
 }
 
 void cMainApp::StartNewInstance() {

@@ -47,6 +47,25 @@ private:
     std::optional<cWaitCursor> m_waitCursor;
 };
 
+// Files the user has already chosen some other way (dropped onto the window), answered as
+// if picked in the dialog.
+class cHandedOverFiles : public cFilePicker {
+public:
+    cHandedOverFiles(const std::vector<std::u16string>& paths, bool reversed)
+        : m_paths(paths), m_reversed(reversed) {}
+
+    bool PickFiles(const std::u16string&, const std::u16string&,
+                   std::vector<std::u16string>& paths) override {
+        paths = m_paths;
+        return !paths.empty();
+    }
+    bool IsShiftDown() const override { return m_reversed; }
+
+private:
+    const std::vector<std::u16string>& m_paths;
+    bool m_reversed;
+};
+
 }  // namespace
 
 cMainDoc::cMainDoc(cProfile& profile, const cTickSource& ticks)
@@ -84,9 +103,23 @@ void cMainDoc::UpdateAllViews(cView* sender, long hint) {
 // Commands
 
 bool cMainDoc::Load() {
+    if (m_filePicker == nullptr) {
+        ReportLoad(false);
+        UpdateAllViews(nullptr, cView::kHintEverything);
+        return false;
+    }
+    return LoadFrom(*m_filePicker);
+}
+
+bool cMainDoc::LoadFiles(const std::vector<std::u16string>& paths, bool reversed) {
+    cHandedOverFiles handedOver(paths, reversed);
+    return LoadFrom(handedOver);
+}
+
+bool cMainDoc::LoadFrom(cFilePicker& picker) {
     bool loaded = false;
-    if (m_filePicker != nullptr) {
-        cBusyOncePicked busyOncePicked(*m_filePicker);
+    {
+        cBusyOncePicked busyOncePicked(picker);
         loaded = m_teacher->Load(busyOncePicked);
     }
     ReportLoad(loaded);
@@ -118,6 +151,17 @@ void cMainDoc::Clear() {
     m_teacher->Clear();
     ReturnFreedMemoryToSystem();
     UpdateAllViews(nullptr, cView::kHintEverything);
+}
+
+bool cMainDoc::ReviewMissed() {
+    const bool started = m_teacher->StartReview();
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+    return started;
+}
+
+void cMainDoc::SetPassHistory(cPassHistory* history) {
+    m_history = history;
+    m_teacher->SetPassHistory(history);
 }
 
 void cMainDoc::ShowAccentsHelp(QWidget* parent) {
@@ -177,6 +221,17 @@ std::u16string cMainDoc::GetFastestText() const {
 
 std::u16string cMainDoc::SubstituteAccents(const std::u16string& text) const {
     return m_teacher->SubstituteAccents(text);
+}
+
+bool cMainDoc::HasMissesToReview() const {
+    return m_teacher->HasMissesToReview();
+}
+
+std::u16string cMainDoc::GetFastestTimeKey() const {
+    return m_teacher->GetFastestTimeKey();
+}
+std::u16string cMainDoc::JoinLoadedFileNames() const {
+    return m_teacher->JoinLoadedFileNames();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 
 class cFilePicker;
 class cLanguageTable;
+class cPassHistory;
 class cProfile;
 class cTeacher;
 class cTickSource;
@@ -33,10 +34,16 @@ public:
 
     // --- Commands ---
     bool Load();  // the file dialog, loading, the status text, a full refresh
+    // Loads files handed to the window (dropped onto it) as Load loads the files chosen in
+    // its dialog, reversed when asked to.
+    bool LoadFiles(const std::vector<std::u16string>& paths, bool reversed);
     std::u16string Next(const std::u16string& answer);
     void Ignore();
     void Restart();
     void Clear();
+    // A pass over only the cards missed in the last finished pass; false when there are
+    // none.
+    bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
     // Loads one cue file named from outside (the command line), never reversed. No
     // refresh: the views are filled when they are first shown.
@@ -50,6 +57,9 @@ public:
     void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
     // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
+    // Where finished passes are kept and read back; null keeps none.
+    void SetPassHistory(cPassHistory* history);
+    cPassHistory* GetPassHistory() const { return m_history; }
 
     // --- Queries ---
     std::u16string GetCurrentCue() const;
@@ -62,6 +72,10 @@ public:
     std::u16string GetElapsedText() const;
     std::u16string GetFastestText() const;
     std::u16string SubstituteAccents(const std::u16string& text) const;
+    bool HasMissesToReview() const;
+    // The key and the joined names of the loaded files, as the history stores them.
+    std::u16string GetFastestTimeKey() const;
+    std::u16string JoinLoadedFileNames() const;
 
     // --- Language table ---
     int GetLanguageCount() const;
@@ -72,11 +86,13 @@ public:
     const cTeacher& GetTeacher() const { return *m_teacher; }
 
 private:
+    bool LoadFrom(cFilePicker& picker);
     void ReportLoad(bool loaded);
 
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;
     cFilePicker* m_filePicker = nullptr;
+    cPassHistory* m_history = nullptr;
     StatusSink m_statusSink;
 };

@@ -7,13 +7,18 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/run_state.h"
 #include "platform/qt/explore_file_dialog.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
+class cHistoryWindow;
 class cMainDoc;
 class cMainForm;
 class cProfile;
@@ -55,6 +60,19 @@ public:
     // The menu entry of a command id; null when there is none.
     QAction* FindAction(int id) const;
     QMenu* GetLanguageMenu() const { return m_languageMenu; }
+    // The History window while it is open; null otherwise.
+    cHistoryWindow* GetHistoryWindow() const;
+    // Enables the menu commands that depend on the document's state.
+    void UpdateCommandStates();
+
+protected:
+    // Menu prompts go to the one status text, like every other status text.
+    bool event(QEvent* event) override;
+    // Cue files dropped onto the window load as if chosen in the Load dialog; Shift held
+    // while dropping loads them reversed.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();
@@ -64,6 +82,7 @@ private:
     void OnFontChange(int id);
     void OnLanguageChange(int id);
     void OnAbout();
+    void OnHistory();
     void OnWebLink();
 
     cMainDoc& m_doc;
@@ -72,6 +91,7 @@ private:
     cExploreFileDialog m_filePicker;
     cMainForm* m_form = nullptr;
     QMenu* m_languageMenu = nullptr;
-    QLabel* m_idlePrompt = nullptr;
+    QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
     std::map<int, QAction*> m_actions;
+    QPointer<cHistoryWindow> m_historyWindow;
 };

@@ -37,6 +37,15 @@ void cCardStore::RebuildToDo() {
     m_cards.ForEachInOrder([this](cCueLineKey key, const cCueLine&) { m_toDo.AddFront(key); });
 }
 
+void cCardStore::RebuildToDo(const std::vector<cCueLineKey>& keys) {
+    m_toDo.RemoveAll();
+    for (const cCueLineKey key : keys) {
+        if (m_cards.Find(key) != nullptr) {
+            m_toDo.AddFront(key);
+        }
+    }
+}
+
 void cCardStore::DeleteAllCards() {
     m_loadedFiles.clear();
     m_cards.RemoveAll();

@@ -40,6 +40,9 @@ public:
     int RemoveKey(cCueLineKey key) { return m_toDo.RemoveKey(key); }
     // A new pass: every card queued once, in the card map's order.
     void RebuildToDo();
+    // A new pass over the given cards alone, each queued once in the given order; keys
+    // of cards no longer in the working set are left out.
+    void RebuildToDo(const std::vector<cCueLineKey>& keys);
     // Deletes every card and forgets the loaded files. Ids are not reused.
     void DeleteAllCards();
     // The to-do list from front to end (the end entry is current).

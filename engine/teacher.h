@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 
 class cCueFileReader;
 class cFilePicker;
+class cPassHistory;
 class cProfile;
 class cTickSource;
 
@@ -47,6 +49,7 @@ public:
     void RequeueCurrent() { m_store.RequeueCurrent(); }
     int RemoveKey(cCueLineKey key) { return m_store.RemoveKey(key); }
     void RebuildToDo() { m_store.RebuildToDo(); }
+    void RebuildToDo(const std::vector<cCueLineKey>& keys) { m_store.RebuildToDo(keys); }
     void DeleteAllCards() { m_store.DeleteAllCards(); }
     // The to-do list from front to end (the end entry is current).
     std::vector<cCueLineKey> GetToDoKeys() const { return m_store.GetToDoKeys(); }
@@ -73,6 +76,17 @@ public:
     void Clear();
     int GetProgress() const;  // 0 to 100
     void DrawNextCard();
+
+    // --- Pass history and review ---
+    // Where finished passes are reported; null reports nothing.
+    void SetPassHistory(cPassHistory* history) { m_history = history; }
+    // True when the last finished pass had cards answered wrongly or Ignored.
+    bool HasMissesToReview() const { return !m_lastMissed.empty(); }
+    // Starts a pass over only the cards missed in the last finished pass. A review pass
+    // runs the clock but never records a fastest time; Restart returns to full passes.
+    // False (and nothing changes) when there is nothing to review.
+    bool StartReview();
+    bool IsReviewPass() const { return m_reviewCards > 0; }
 
     // --- Answer checking ---
     bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const;
@@ -107,6 +121,14 @@ private:
     // from the time reached (a finished one resumes from its frozen time); the first
     // file of a working set leaves the clock not started.
     void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
+    void StartNewPass();
+    void ReportPass();
+
+    // How a card fared in the pass so far.
+    struct sMiss {
+        int wrongAnswers = 0;
+        bool ignored = false;
+    };
 
     cProfile& m_profile;
     const cTickSource& m_ticks;
@@ -119,4 +141,9 @@ private:
     uint32_t m_frozenPassTime = 0;  // the time of a finished pass
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
+
+    cPassHistory* m_history = nullptr;
+    std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass
+    std::vector<cCueLineKey> m_lastMissed;  // the cards missed in the last finished pass
+    int m_reviewCards = 0;                  // the cards of a review pass; 0 in a full pass
 };

@@ -34,6 +34,17 @@ constexpr std::array kEnglishTexts{
          u"Recallix must restart for the change to take effect. Restart now?"},
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
+    Text{eUiText::CueFileNotLoaded, u"Recallix cannot load this cue file:"},
+    Text{eUiText::FileMissing, u"The file does not exist."},
+    Text{eUiText::FileIsFolder, u"This is a folder, not a file."},
+    Text{eUiText::FileUnreadable, u"You have no permission to read this file."},
+    Text{eUiText::FileNotRegular, u"This is not a regular file (it may be a device or a pipe)."},
+    Text{eUiText::FileReadError, u"The file could not be read to its end."},
+    Text{eUiText::HistoryUnavailable,
+         u"Your pass history is unavailable at the moment; passes are not kept until Recallix "
+         u"restarts."},
+    Text{eUiText::HistorySetAside,
+         u"Your pass history file was damaged; it was set aside and a new history started."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -55,6 +66,16 @@ constexpr std::array kJapaneseTexts{
          u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
     Text{eUiText::SettingsNotStored,
          u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
+    Text{eUiText::CueFileNotLoaded, u"次のカード ファイルを読み込めません:"},
+    Text{eUiText::FileMissing, u"ファイルが存在しません。"},
+    Text{eUiText::FileIsFolder, u"これはフォルダーで、ファイルではありません。"},
+    Text{eUiText::FileUnreadable, u"このファイルを読み取る権限がありません。"},
+    Text{eUiText::FileNotRegular, u"通常のファイルではありません (デバイスやパイプなど)。"},
+    Text{eUiText::FileReadError, u"ファイルを最後まで読み取れませんでした。"},
+    Text{eUiText::HistoryUnavailable,
+         u"学習履歴を現在使用できません。Recallix を再起動するまで履歴は保存されません。"},
+    Text{eUiText::HistorySetAside,
+         u"学習履歴のファイルが壊れていたため、別名で保管し、新しい履歴を開始しました。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {
