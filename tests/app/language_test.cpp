@@ -90,7 +90,10 @@ TEST(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
                                   : std::make_unique<cMemoryProfile>();
         profile->cMemoryProfile::WriteProfileInt(u"", u"Font", static_cast<uint32_t>(font));
         cMainApp app(std::move(profile));
+        // A cue file that cannot be loaded is reported in a box.
+        cMessageBoxAnswerer answerer(QMessageBox::Ok);
         const bool started = app.InitInstance(arguments);
+        EXPECT_EQ(answerer.shown, !arguments.isEmpty());
         return std::pair(started, app.GetProfile().GetProfileInt(u"", u"Font", 99));
     };
     EXPECT_EQ(start(1, {}), std::pair(true, 1u));
