@@ -42,52 +42,6 @@ std::u16string Widen(std::string_view bytes) {
 
 }  // namespace
 
-TEST(CueFileReaderTest, EncodingsLineEndsAndPiecesAcrossReads) {
-    using enum eCueEncoding;
-    const std::string ascii = "Hund = dog, Katze = cat, Maus = mouse";
-    std::string high;
-    for (int byte = 0x80; byte <= 0xFF; ++byte) {
-        high += static_cast<char>(byte);
-    }
-    const std::string utf8 = "Mädchen = girl\nsmile = 😀\n";
-    const Lines utf8Lines{u"Mädchen = girl", u"smile = \U0001F600"};
-    const std::string head(kChunk - 1, 'x');  // what follows straddles two reads
-    const std::string huge(5 * 1024 * 1024 + 7, 'h');
-    const std::string bigEndian("\xFE\xFF\0a\0=\0b\0\n\0c\0=\0d\0\n", 18);
-    const struct {
-        eCueEncoding encoding;
-        std::string bytes;
-        Lines lines;
-    } cases[] = {
-        // The mark is skipped, CR LF is LF, the odd last byte is ignored.
-        {Utf16Le,
-         Utf16LeBytes(u"Hund = dog\r\nMädchen = girl\r\n日本 = Japan", true) + "A",
-         {u"Hund = dog", u"Mädchen = girl", u"日本 = Japan"}},
-        {Utf16Le, Utf16LeBytes(u"ab = cd\n", true), {u"ab = cd"}},  // the mark alone decides
-        {Latin1, ascii + "\n" + high, {Widen(ascii), Widen(high)}},
-        {Latin1, ascii + "\nKatze = c\032at\nMaus\n", {Widen(ascii), u"Katze = c"}},  // 0x1A ends
-        // Big-endian needs its mark; without it zero bytes are dropped, so it keeps its ASCII.
-        {Utf16Be, bigEndian + std::string("\0\xE4\x65\xE5", 4), {u"a=b", u"c=d", u"ä日"}},
-        {Latin1, ascii + "\n" + bigEndian, {Widen(ascii), u"þÿa=b", u"c=d"}},
-        {Utf8, utf8, utf8Lines},
-        {Utf8, "\xEF\xBB\xBF" + utf8, utf8Lines},
-        {Utf8, "\357\273\277a\377b\n", {u"a\uFFFDb"}},
-        // One ill-formed byte far into the file makes all of it Latin-1.
-        {Latin1,
-         utf8 + head + "\xE4",
-         {u"MÃ¤dchen = girl", Widen("smile = 😀"), Widen(head) + u"ä"}},
-        {Latin1, "a\r\nb\rc\n\n\r\r\nd", {u"a", u"b\rc", u"", u"\r", u"d"}},
-        {Latin1, head + "\r\ny", {Widen(head), u"y"}},
-        {Latin1, "m\n" + huge + "\nend", {u"m", Widen(huge), u"end"}},
-    };
-    const cTempDir dir;
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(ReadFile(dir.Write(std::to_string(i), cases[i].bytes), cases[i].encoding),
-                  cases[i].lines);
-    }
-}
-
 TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     const cTempDir dir;
     ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);

@@ -111,19 +111,6 @@ TEST_F(DelimitedListTest, BrokenQuotingIsMalformed) {
     EXPECT_TRUE(Read(eDialect::Comma, "a,\"b\" c\n").malformed);
 }
 
-TEST_F(DelimitedListTest, EveryEncodingOfCueFilesReads) {
-    const Records expected{{u"собака", u"dog"}, {u"Mädchen", u"girl"}};
-    for (const std::string& bytes : {
-             Utf16LeBytes(u"собака\tdog\nMädchen\tgirl\n", true),
-             Utf16LeBytes(u"собака\tdog\nMädchen\tgirl\n"),
-             std::string("\xEF\xBB\xBF") + "собака\tdog\nMädchen\tgirl\n",
-             std::string("собака\tdog\nMädchen\tgirl\n"),
-         }) {
-        EXPECT_EQ(Read(eDialect::Tab, bytes).records, expected) << testing::PrintToString(bytes);
-    }
-    EXPECT_EQ(Read(eDialect::Comma, "M\344dchen,girl\n").records, (Records{{u"Mädchen", u"girl"}}));
-}
-
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
     EXPECT_EQ(HtmlToPlainText(u"der <b>Hund</b><br>the&nbsp;dog"), u"der Hund the dog");
     EXPECT_EQ(HtmlToPlainText(u"<div>Ha<i>u</i>s</div><div>house</div>"), u"Haus house");

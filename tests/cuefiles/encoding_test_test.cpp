@@ -94,6 +94,9 @@ TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
     // once; its raw bytes still show it is UTF-16.
     const std::string cut = Utf16LeBytes(u"\u4E1A日本語の勉強をしましょう。今日は");
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(cut)));
+    // 8-bit text stops at 0x1A even where what follows would pair up as UTF-16.
+    EXPECT_FALSE(
+        IsUnicodeFileStart(Bytes("\r\n\x1A" + Utf16LeBytes(u"Hund = dog\nKatze = cat\n"))));
     // The mark decides alone: a short marked file, or one holding U+4E1A, is still UTF-16.
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"a=b", true))));
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"\u4E1A = business\n", true))));

@@ -76,18 +76,6 @@ TEST_F(ListLoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
               u"words_tsv___anki_txt___words_csv___words_recallix___old_txt___words_kvtml");
 }
 
-TEST_F(ListLoadTest, ShiftLoadsListsReversedAndListsThemWithAHyphen) {
-    const std::u16string tab = dir.Write("a.tsv", "Hund\tdog\n");
-    const std::u16string document = dir.U16("b.kvtml");
-    documents.documents[document] = {{{u"Katze", u"cat"}}, false};
-    picker.chosen = {tab, document};
-    picker.shift = true;
-    EXPECT_TRUE(teacher.Load(picker));
-    EXPECT_EQ(Cards(), (Pairs{{u"dog", u"Hund"}, {u"cat", u"Katze"}}));
-    EXPECT_EQ(teacher.GetLoadedFile(1), document + u"-");
-    EXPECT_EQ(teacher.GetCurrentCue(), u"dog");
-}
-
 TEST_F(ListLoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
     AddCards({{u"kept", u"card"}});
     const std::u16string good = dir.Write("good.tsv", "eins\tone\n");
@@ -105,27 +93,6 @@ TEST_F(ListLoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
     for (const auto& [cue, answer] : Cards()) {
         EXPECT_TRUE(cue == u"kept" || cue == u"eins") << testing::PrintToString(cue);
     }
-}
-
-TEST_F(ListLoadTest, DocumentsNeedAReader) {
-    teacher.SetVocabularyDocumentReader(nullptr);
-    const std::u16string document = dir.Write("words.kvtml", "<kvtml version=\"2.0\"/>");
-    EXPECT_FALSE(teacher.LoadCueFile(document, false));
-    EXPECT_EQ(teacher.GetLoadedFileCount(), 0);
-}
-
-TEST_F(ListLoadTest, TheClockCarriesOverAsForCueFiles) {
-    const std::u16string first = dir.Write("first.tsv", "a\tb\nc\td\n");
-    ASSERT_TRUE(teacher.LoadCueFile(first, false));
-    ticks.Set(5000);
-    AnswerRight();  // starts the clock
-    ticks.Set(9000);
-    ASSERT_TRUE(teacher.LoadCueFile(dir.Write("second.csv", "e,f\n"), false));
-    EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
-    // A failed list leaves a running clock alone.
-    ticks.Set(10000);
-    EXPECT_FALSE(teacher.LoadCueFile(dir.Write("bad.csv", "\"e,f\n"), false));
-    EXPECT_EQ(teacher.GetElapsedMs(), 5000u);
 }
 
 TEST_F(ListLoadTest, AFailedListIsToldApartFromAFailedCueFile) {

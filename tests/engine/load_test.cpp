@@ -52,15 +52,6 @@ TEST_F(LoadTest, ShiftLoadsEveryFileReversed) {
     EXPECT_EQ(teacher.GetFastestTimeKey(), u"animals_recallix____numbers_recallix_");
 }
 
-TEST_F(LoadTest, SameFileTwiceGivesEveryCardTwiceAndAnEmptyFileNone) {
-    EXPECT_TRUE(teacher.LoadCueFile(animals, false));
-    EXPECT_TRUE(teacher.LoadCueFile(animals, true));
-    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("empty.recallix", ""), false));
-    EXPECT_EQ(teacher.GetTotalCues(), 6);
-    EXPECT_EQ(teacher.GetLoadedFileCount(), 3);
-    EXPECT_EQ(teacher.GetCurrentCue(), u"Hund");  // a later load never displaces it
-}
-
 TEST_F(LoadTest, ClockCarriesOverAFinishedOrRunningPass) {
     ASSERT_TRUE(teacher.LoadCueFile(numbers, false));
     AnswerRight();

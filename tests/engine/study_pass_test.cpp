@@ -12,13 +12,6 @@ protected:
     void SetUp() override { AddCards({{u"A", u"a"}, {u"B", u"b"}, {u"C", u"c"}}); }
 };
 
-TEST_F(StudyPassTest, RightAnswerRemovesTheCardAndDrawsAnother) {
-    EXPECT_EQ(teacher.Next(u"a"), u"");
-    EXPECT_EQ(teacher.GetCuesLeft(), 2);
-    EXPECT_EQ(teacher.GetProgress(), 34);  // 100 - 200 / 3
-    EXPECT_NE(teacher.GetCurrentCue(), u"A");
-}
-
 TEST_F(StudyPassTest, WrongAnswerQueuesTheCardTwiceMore) {
     EXPECT_EQ(teacher.Next(u"x"), LoadTranslatedUiString(40010) + u"\na");
     EXPECT_EQ(ToDoIds(), (std::vector<uint32_t>{100, 100, 102, 101, 100}));  // A stays current
