@@ -68,6 +68,19 @@ const cAccent* cAccentList::FindMatch(std::u16string_view rest) const {
     return nullptr;
 }
 
+bool cAccentList::ChangesText(std::u16string_view text) const {
+    if (text.find(u'|') != std::u16string_view::npos) {
+        return true;
+    }
+    for (size_t position = FindCandidate(text, 0); position < text.size();
+         position = FindCandidate(text, position + 1)) {
+        if (FindMatch(text.substr(position)) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::u16string cAccentList::SubstituteAccents(std::u16string_view text) const {
     size_t position = FindCandidate(text, 0);
     if (position == text.size()) {

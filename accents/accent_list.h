@@ -28,6 +28,9 @@ public:
     // first accent in list order that matches at a position wins), and then every "|"
     // turned into "/".
     std::u16string SubstituteAccents(std::u16string_view text) const;
+    // False when SubstituteAccents would give text back unchanged: no bar and no
+    // combination in it. Lets a reader keep text where it is instead of copying it.
+    bool ChangesText(std::u16string_view text) const;
 
 private:
     // The first accent, in list order, whose combination starts rest; null when none.

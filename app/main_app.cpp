@@ -51,13 +51,6 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
     const bool guardStored = WriteFontSetting(*m_profile, 0);
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
-    if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
-        std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
-                     PrintablePath(arguments.first()).c_str());
-        // The guard is for layouts; a cue file that fails says nothing against the font.
-        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
-        return false;
-    }
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
     if (!m_frame) {
         std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
@@ -72,6 +65,16 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
         if (!m_frame) {
             return false;
         }
+    }
+    // The window is up before a file named on the command line loads, so a long load
+    // shows its progress there and can be stopped.
+    if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
+        std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
+                     PrintablePath(arguments.first()).c_str());
+        m_frame.reset();
+        // The guard is for layouts; a cue file that fails says nothing against the font.
+        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
+        return false;
     }
     m_profile->SetStoreFailureNotice([this] {
         if (m_frame) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 
+#include "app/load_progress_display.h"
 #include "app/message_box.h"
 #include "app/view.h"
 #include "engine/teacher.h"
@@ -87,7 +88,7 @@ bool cMainDoc::Load() {
     bool loaded = false;
     if (m_filePicker != nullptr) {
         cBusyOncePicked busyOncePicked(*m_filePicker);
-        loaded = m_teacher->Load(busyOncePicked);
+        loaded = WithLoadProgress([&] { return m_teacher->Load(busyOncePicked); });
     }
     ReportLoad(loaded);
     UpdateAllViews(nullptr, cView::kHintEverything);
@@ -129,9 +130,24 @@ bool cMainDoc::OnOpenDocument(const std::u16string& path) {
     bool loaded = false;
     {
         const cWaitCursor waitCursor;
-        loaded = m_teacher->LoadCueFile(path, false);
+        loaded = WithLoadProgress([&] { return m_teacher->LoadCueFile(path, false); });
     }
     ReportLoad(loaded);
+    UpdateAllViews(nullptr, cView::kHintEverything);
+    return loaded;
+}
+
+bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {
+    cLoadProgressDisplay display([this](const std::u16string& text) { SetStatusText(text); });
+    m_teacher->SetLoadProgress(&display);
+    bool loaded = false;
+    try {
+        loaded = load();
+    } catch (...) {
+        m_teacher->SetLoadProgress(nullptr);
+        throw;
+    }
+    m_teacher->SetLoadProgress(nullptr);
     return loaded;
 }
 

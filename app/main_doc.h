@@ -38,8 +38,8 @@ public:
     void Restart();
     void Clear();
     void ShowAccentsHelp(QWidget* parent);
-    // Loads one cue file named from outside (the command line), never reversed. No
-    // refresh: the views are filled when they are first shown.
+    // Loads one cue file named from outside (the command line), never reversed, showing
+    // its progress in the window that is already there, then refreshes every view.
     bool OnOpenDocument(const std::u16string& path);
     // Shows text in the main window's status bar; dropped when there is no main window.
     void SetStatusText(const std::u16string& text);
@@ -73,6 +73,8 @@ public:
 
 private:
     void ReportLoad(bool loaded);
+    // Runs load with the progress of long loads shown and Esc able to stop them.
+    bool WithLoadProgress(const std::function<bool()>& load);
 
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;

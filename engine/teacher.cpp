@@ -11,6 +11,7 @@
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/cue_record.h"
 #include "cuefiles/fastest_time_key.h"
+#include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/profile.h"
@@ -20,6 +21,8 @@
 namespace {
 
 constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
+// Often enough for a window to keep painting, rarely enough to cost nothing.
+constexpr uint32_t kRecordsPerProgressReport = 4096;
 
 }  // namespace
 
@@ -36,9 +39,9 @@ cTeacher::~cTeacher() = default;
 // ---------------------------------------------------------------------------------------
 // Card store
 
-const cCueLine& cTeacher::GetCurrentCard() const {
-    const cCueLine* card = FindCard(GetCurrentKey());
-    return card != nullptr ? *card : m_blankCard;
+cCueLine cTeacher::GetCurrentCard() const {
+    std::optional<cCueLine> card = FindCard(GetCurrentKey());
+    return card ? std::move(*card) : m_blankCard;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -48,20 +51,44 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
     if (reader == nullptr) {
         return false;
     }
+    const cCardStore::sMark before = m_store.GetMark();
     try {
         std::u16string line;
         std::u16string_view cue;
         std::u16string_view answer;
-        while (!reader->IsAtEnd()) {
+        for (uint32_t records = 1; !reader->IsAtEnd(); ++records) {
             if (ReadCuePair(*reader, reversed, line, cue, answer)) {
-                std::u16string substitutedAnswer = m_accents.SubstituteAccents(answer);
-                AddCard(cCueLine(m_accents.SubstituteAccents(cue), std::move(substitutedAnswer)));
+                AddRecord(cue, answer);
+            }
+            if (records % kRecordsPerProgressReport == 0 && !ReportProgress(*reader)) {
+                m_store.RollBack(before);
+                return false;
             }
         }
     } catch (const std::bad_alloc&) {
         return false;  // the cards read so far stay in the working set
     }
     return !reader->HasReadError();
+}
+
+void cTeacher::AddRecord(std::u16string_view cue, std::u16string_view answer) {
+    // Almost no line holds a combination or a bar: those are stored straight from the line.
+    const bool cueChanges = m_accents.ChangesText(cue);
+    const bool answerChanges = m_accents.ChangesText(answer);
+    if (!cueChanges && !answerChanges) {
+        m_store.AddCard(cue, answer);
+        return;
+    }
+    const std::u16string substitutedCue = cueChanges ? m_accents.SubstituteAccents(cue) : u"";
+    const std::u16string substitutedAnswer =
+        answerChanges ? m_accents.SubstituteAccents(answer) : u"";
+    m_store.AddCard(cueChanges ? std::u16string_view(substitutedCue) : cue,
+                    answerChanges ? std::u16string_view(substitutedAnswer) : answer);
+}
+
+bool cTeacher::ReportProgress(const cCueFileReader& reader) const {
+    return m_loadProgress == nullptr ||
+           m_loadProgress->OnLoadProgress(reader.GetBytesRead(), reader.GetFileSize());
 }
 
 bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
@@ -118,7 +145,7 @@ void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
 // Study pass
 
 std::u16string cTeacher::Next(const std::u16string& typed) {
-    const cCueLine& card = GetCurrentCard();
+    const cCueLine card = GetCurrentCard();
     const bool cardIsCurrent = !card.GetAnswer().empty() || !card.GetCue().empty();
     if (cardIsCurrent && !IsCorrectAnswer(card, typed)) {
         std::u16string message = LoadTranslatedUiString(eUiText::WrongAnswer);

@@ -34,6 +34,7 @@ constexpr std::array kEnglishTexts{
          u"Recallix must restart for the change to take effect. Restart now?"},
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
+    Text{eUiText::LoadProgress, u"Loading cue file: %i %. Press Esc to cancel."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -55,6 +56,7 @@ constexpr std::array kJapaneseTexts{
          u"変更を反映するには Recallix を再起動する必要があります。今すぐ再起動しますか?"},
     Text{eUiText::SettingsNotStored,
          u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
+    Text{eUiText::LoadProgress, u"カード ファイルを読み込んでいます: %i %。Esc キーで中止します。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

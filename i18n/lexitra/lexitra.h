@@ -20,6 +20,7 @@ enum class eUiText : uint32_t {
     LoadFailed = 40012,         // status text after a failed or cancelled load
     RestartQuestion = 40013,    // yes/no question whether to restart now
     SettingsNotStored = 40014,  // status text when settings live for this run only
+    LoadProgress = 40015,       // status text while a long load runs; "%i" is the percentage
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

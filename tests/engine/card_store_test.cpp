@@ -17,7 +17,7 @@ TEST_F(CardStoreTest, LaterCardsQueueInFrontAndIdsKeepCountingAfterClear) {
     teacher.Clear();
     AddCards({{u"X", u"x"}});
     EXPECT_EQ(teacher.GetCurrentKey(), cCueLineKey(104));
-    EXPECT_EQ(teacher.FindCard(cCueLineKey(103)), nullptr);
+    EXPECT_FALSE(teacher.FindCard(cCueLineKey(103)));
 }
 
 TEST_F(CardStoreTest, RebuildVisitsBucketsInOrderNewestFirst) {
