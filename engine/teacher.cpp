@@ -72,13 +72,17 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
 }
 
 void cTeacher::AddRecord(std::u16string_view cue, std::u16string_view answer) {
-    // Almost no line holds a combination or a bar: those are stored straight from the line.
-    const bool cueChanges = m_accents.ChangesText(cue);
-    const bool answerChanges = m_accents.ChangesText(answer);
-    if (!cueChanges && !answerChanges) {
+    // cue and answer are views into one line.
+    // Almost no line holds a combination or a bar: such lines are stored as they are,
+    // after one look at the stretch of the line that holds both texts.
+    const char16_t* first = std::min(cue.data(), answer.data());
+    const char16_t* last = std::max(cue.data() + cue.size(), answer.data() + answer.size());
+    if (!m_accents.ChangesText(std::u16string_view(first, static_cast<size_t>(last - first)))) {
         m_store.AddCard(cue, answer);
         return;
     }
+    const bool cueChanges = m_accents.ChangesText(cue);
+    const bool answerChanges = m_accents.ChangesText(answer);
     const std::u16string substitutedCue = cueChanges ? m_accents.SubstituteAccents(cue) : u"";
     const std::u16string substitutedAnswer =
         answerChanges ? m_accents.SubstituteAccents(answer) : u"";
