@@ -33,8 +33,8 @@ bool IsUserInput(QEvent::Type type) {
 
 }  // namespace
 
-cLoadProgressDisplay::cLoadProgressDisplay(StatusSink statusSink)
-    : m_statusSink(std::move(statusSink)) {
+cLoadProgressDisplay::cLoadProgressDisplay(StatusSink statusSink, int quietMs)
+    : m_statusSink(std::move(statusSink)), m_quietMs(quietMs) {
     m_started.start();
 }
 
@@ -46,7 +46,7 @@ cLoadProgressDisplay::~cLoadProgressDisplay() {
 
 bool cLoadProgressDisplay::OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) {
     const qint64 now = m_started.elapsed();
-    if (m_cancelled || now < kQuietMs || now - m_lastTurnMs < kRefreshMs) {
+    if (m_cancelled || now < m_quietMs || now - m_lastTurnMs < kRefreshMs) {
         return !m_cancelled;
     }
     m_lastTurnMs = now;

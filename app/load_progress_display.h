@@ -18,11 +18,11 @@
 // (or closing the window) stops the load instead.
 class cLoadProgressDisplay : public QObject, public cLoadProgress {
 public:
-    static constexpr int kQuietMs = 200;     // a load shorter than this shows nothing
-    static constexpr int kRefreshMs = 40;    // how often the window gets its turn
+    static constexpr int kQuietMs = 200;   // a load shorter than this shows nothing
+    static constexpr int kRefreshMs = 40;  // how often the window gets its turn
 
     using StatusSink = std::function<void(const std::u16string& text)>;
-    explicit cLoadProgressDisplay(StatusSink statusSink);
+    cLoadProgressDisplay(StatusSink statusSink, int quietMs);
     ~cLoadProgressDisplay() override;
     cLoadProgressDisplay(const cLoadProgressDisplay&) = delete;
     cLoadProgressDisplay& operator=(const cLoadProgressDisplay&) = delete;
@@ -38,7 +38,8 @@ private:
 
     StatusSink m_statusSink;
     QElapsedTimer m_started;
-    qint64 m_lastTurnMs = 0;
+    int m_quietMs;
+    qint64 m_lastTurnMs = -kRefreshMs;  // the first report after the quiet time gets a turn
     int m_shownPercent = -1;
     bool m_cancelled = false;
     bool m_filtering = false;

@@ -138,7 +138,8 @@ bool cMainDoc::OnOpenDocument(const std::u16string& path) {
 }
 
 bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {
-    cLoadProgressDisplay display([this](const std::u16string& text) { SetStatusText(text); });
+    cLoadProgressDisplay display([this](const std::u16string& text) { SetStatusText(text); },
+                                 m_loadQuietMs);
     m_teacher->SetLoadProgress(&display);
     bool loaded = false;
     try {

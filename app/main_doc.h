@@ -48,6 +48,8 @@ public:
     // Where status texts go; null drops them.
     using StatusSink = std::function<void(const std::u16string& text)>;
     void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
+    // How long a load runs before it shows its progress and lets the window paint.
+    void SetLoadQuietMs(int ms) { m_loadQuietMs = ms; }
     // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
 
@@ -81,4 +83,5 @@ private:
     std::vector<cView*> m_views;
     cFilePicker* m_filePicker = nullptr;
     StatusSink m_statusSink;
+    int m_loadQuietMs = 200;
 };
