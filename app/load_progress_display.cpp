@@ -12,22 +12,22 @@ namespace {
 // Events by which the user could start a command.
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -54,7 +54,8 @@ bool cLoadProgressDisplay::OnLoadProgress(uint64_t bytesRead, uint64_t fileSize)
         qApp->installEventFilter(this);
         m_filtering = true;
     }
-    const uint64_t percent = fileSize == 0 ? 0 : std::min<uint64_t>(bytesRead * 100 / fileSize, 100);
+    const uint64_t percent =
+        fileSize == 0 ? 0 : std::min<uint64_t>(bytesRead * 100 / fileSize, 100);
     ShowPercentage(static_cast<int>(percent));
     QApplication::processEvents();
     return !m_cancelled;

@@ -6,8 +6,8 @@
 // working set with everything that involves; and the memory the loaded set takes.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -117,7 +117,8 @@ void BM_LoadedSetMemory(benchmark::State& state, eInput input) {
         double textBytes = 0;
         for (int i = 0; i < teacher.GetTotalCues(); ++i) {
             const auto card = teacher.FindCard(cCueLineKey(100 + static_cast<uint32_t>(i)));
-            textBytes += 2.0 * static_cast<double>(card->GetCue().size() + card->GetAnswer().size());
+            textBytes +=
+                2.0 * static_cast<double>(card->GetCue().size() + card->GetAnswer().size());
         }
         state.counters["added_MiB"] = steady;
         state.counters["peak_added_MiB"] = peak;
@@ -131,8 +132,12 @@ void BM_LoadedSetMemory(benchmark::State& state, eInput input) {
         ->Unit(benchmark::kMillisecond)                                                    \
         ->Iterations(3)
 
-BENCHMARK_CAPTURE(BM_LoadedSetMemory, Deck, eInput::Deck)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_LoadedSetMemory, Short, eInput::Short)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_LoadedSetMemory, Deck, eInput::Deck)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_LoadedSetMemory, Short, eInput::Short)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 RECALLIX_CUE_BENCH(BM_ReadLines, Short, Utf16Le);
 RECALLIX_CUE_BENCH(BM_LoadIntoWorkingSet, Short, Utf16Le);
 RECALLIX_CUE_BENCH(BM_ReadLines, Short, Latin1);

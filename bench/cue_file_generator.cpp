@@ -80,8 +80,10 @@ private:
 };
 
 // Letters by their rough frequency in German and English dictionary text.
-constexpr std::u16string_view kGermanLetters = u"eeeeeeennnnnirrrrsssstttaaaaahhhddduuullcgmmobwfkzpvääöüßjy";
-constexpr std::u16string_view kEnglishLetters = u"eeeeeeetttttaaaaoooooiiiinnnnsssshhhrrrdddllcuumwfgypbvk";
+constexpr std::u16string_view kGermanLetters =
+    u"eeeeeeennnnnirrrrsssstttaaaaahhhddduuullcgmmobwfkzpvääöüßjy";
+constexpr std::u16string_view kEnglishLetters =
+    u"eeeeeeetttttaaaaoooooiiiinnnnsssshhhrrrdddllcuumwfgypbvk";
 
 std::u16string MakeWord(cDeckRandom& random, std::u16string_view letters, bool capital) {
     // Word lengths of dictionary text: mostly 3 to 9 letters, now and then a long compound.

@@ -3,6 +3,7 @@
 #include "engine/card_map.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -22,13 +23,11 @@ cCardMap::~cCardMap() = default;
 
 cCardMap::sBlock& cCardMap::BlockWithRoom(size_t size) {
     if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < size) {
-        if (m_blocks.size() >= std::numeric_limits<uint32_t>::max()) {
-            throw std::bad_alloc();
-        }
         sBlock block;
         block.capacity = std::max(kBlockUnits, size);
         // Left uninitialised: pages the text never reaches are never touched.
         block.text = std::make_unique_for_overwrite<char16_t[]>(block.capacity);
+        block.firstCard = m_cards.size();
         m_blocks.push_back(std::move(block));
     }
     return m_blocks.back();
@@ -45,8 +44,8 @@ void cCardMap::Add(cCueLineKey key, std::u16string_view cue, std::u16string_view
         throw std::bad_alloc();
     }
     sBlock& block = BlockWithRoom(cue.size() + answer.size());
-    const sCard card{static_cast<uint32_t>(m_blocks.size() - 1), static_cast<uint32_t>(block.used),
-                     static_cast<uint32_t>(cue.size()), static_cast<uint32_t>(answer.size())};
+    const sCard card{static_cast<uint32_t>(block.used), static_cast<uint32_t>(cue.size()),
+                     static_cast<uint32_t>(answer.size())};
     m_cards.push_back(card);  // first, so a failure leaves nothing half stored
     std::copy(cue.begin(), cue.end(), block.text.get() + block.used);
     std::copy(answer.begin(), answer.end(), block.text.get() + block.used + cue.size());
@@ -70,7 +69,9 @@ std::optional<cCueLine> cCardMap::Find(cCueLineKey key) const {
         return std::nullopt;
     }
     const sCard& card = m_cards[*index];
-    const char16_t* cue = m_blocks[card.block].text.get() + card.offset;
+    const auto block = std::upper_bound(m_blocks.begin(), m_blocks.end(), *index,
+                                        [](size_t i, const sBlock& b) { return i < b.firstCard; });
+    const char16_t* cue = std::prev(block)->text.get() + card.offset;
     return cCueLine(std::u16string(cue, card.cueSize),
                     std::u16string(cue + card.cueSize, card.answerSize));
 }

@@ -60,9 +60,9 @@ public:
     void RemoveAll();
 
 private:
+    // A card's block is the last one whose first card is at or before it.
     struct sCard {
-        uint32_t block;
-        uint32_t offset;  // of the cue; the answer follows it
+        uint32_t offset;  // of the cue in its block; the answer follows it
         uint32_t cueSize;
         uint32_t answerSize;
     };
@@ -70,6 +70,7 @@ private:
         std::unique_ptr<char16_t[]> text;
         size_t capacity = 0;
         size_t used = 0;
+        size_t firstCard = 0;  // index of the first card stored in it
     };
 
     std::optional<size_t> IndexOf(cCueLineKey key) const;

@@ -153,7 +153,7 @@ TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         shown << frame->GetStatusText();
         QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
-        QTest::keyClick(AnswerBox(), Qt::Key_Escape);  // stops the load
+        QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
     });
     watcher.start(0);
     LoadFile("big.recallix", text);

@@ -67,4 +67,3 @@ TEST_F(StudyPassTest, RestartAndClearQueueEveryCardOnceAndStopTheClock) {
     teacher.Clear();
     EXPECT_EQ(teacher.GetElapsedMs(), 0u);
 }
-

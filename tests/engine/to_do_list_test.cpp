@@ -57,7 +57,8 @@ TEST(ToDoListTest, EveryOperationKeepsTheOrderOfAPlainQueue) {
             } else {  // a cancelled load: entries leave from the front
                 const int count = static_cast<int>(index % 1500);
                 list.RemoveFront(count);
-                model.erase(model.begin(), model.begin() + std::min<ptrdiff_t>(count, ssize(model)));
+                model.erase(model.begin(),
+                            model.begin() + std::min<ptrdiff_t>(count, ssize(model)));
             }
             ASSERT_EQ(list.GetCount(), static_cast<int>(model.size()));
             ASSERT_EQ(list.GetEnd().GetId(), model.empty() ? 0u : model.back());
@@ -135,7 +136,8 @@ TEST_F(PassOrderTest, LongPassKeepsTheOrderOfAPlainQueue) {
             teacher.Next(u"answer");
             model.pop_back();
             if (!model.empty()) {
-                const auto at = model.begin() + random.NextBelow(static_cast<uint32_t>(model.size()));
+                const auto at =
+                    model.begin() + random.NextBelow(static_cast<uint32_t>(model.size()));
                 const uint32_t id = *at;
                 model.erase(at);
                 model.push_back(id);
