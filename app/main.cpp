@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 #include <QApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/main_app.h"
 #include "text/file_system_path.h"
 
 namespace {
 
-// The arguments left after Qt has taken its own, decoded so that a file name that is not
-// UTF-8 still opens the file it names.
-QStringList FileArguments(int argc, char* argv[]) {
+// The program's name and the arguments left after Qt has taken its own, decoded so that a
+// file name that is not UTF-8 still opens the file it names.
+QStringList DecodedArguments(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 0; i < argc; ++i) {
         arguments << QString::fromStdU16String(FromFileSystemPath(argv[i]));
     }
     return arguments;
@@ -23,11 +25,17 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Ties the windows to the installed desktop entry, for its name and icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vorlen.recallix"));
+    const cCommandLine commandLine(DecodedArguments(argc, argv));
+    if (!commandLine.ShouldRun()) {
+        std::fputs(commandLine.GetOutput().toUtf8().constData(), stdout);
+        std::fputs(commandLine.GetError().toUtf8().constData(), stderr);
+        return commandLine.GetExitCode();
+    }
     int exitCode = 1;
     bool restart = false;
     {
         cMainApp app;
-        if (app.InitInstance(FileArguments(argc, argv))) {
+        if (app.InitInstance(commandLine.GetFiles())) {
             exitCode = QApplication::exec();
         }
         restart = app.GetRunState().RestartRequested;

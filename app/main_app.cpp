@@ -6,9 +6,11 @@
 #include <QProcess>
 #include <cstdio>
 
+#include "app/cue_file_failure.h"
 #include "app/font_setting.h"
 #include "app/main_doc.h"
 #include "app/main_frame.h"
+#include "app/message_box.h"
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
@@ -17,7 +19,7 @@ namespace {
 
 // A path as it may be printed: control characters (a line feed in a name could fake a
 // line of output) and bytes that are no text are shown as escapes.
-std::string PrintablePath(const QString& path) {
+QString PrintablePath(const QString& path) {
     QString printable;
     for (const QChar c : path) {
         const char16_t unit = c.unicode();
@@ -27,7 +29,7 @@ std::string PrintablePath(const QString& path) {
             printable += c;
         }
     }
-    return printable.toStdString();
+    return printable;
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ cMainApp::~cMainApp() {
     m_doc.reset();
 }
 
-bool cMainApp::InitInstance(const QStringList& arguments) {
+bool cMainApp::InitInstance(const QStringList& cueFiles) {
     RestoreLanguage();
     m_runState.CurrentFontIndex = ReadFontSetting(*m_profile, m_runState.CurrentFontIndex);
     // Until start-up has succeeded the stored font is the normal one, so a layout that
@@ -66,14 +68,10 @@ bool cMainApp::InitInstance(const QStringList& arguments) {
             return false;
         }
     }
-    // The window is up before a file named on the command line loads, so a long load
+    // The window is up before files named on the command line load, so a long load
     // shows its progress there and can be stopped.
-    if (!arguments.isEmpty() && !m_doc->OnOpenDocument(arguments.first().toStdU16String())) {
-        std::fprintf(stderr, "Recallix: cannot load the cue file %s\n",
-                     PrintablePath(arguments.first()).c_str());
+    if (!OpenCueFiles(cueFiles)) {
         m_frame.reset();
-        // The guard is for layouts; a cue file that fails says nothing against the font.
-        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
         return false;
     }
     m_profile->SetStoreFailureNotice([this] {
@@ -90,6 +88,33 @@ void cMainApp::RestoreLanguage() {
     if (language != 0) {
         ApplyLanguage(language, *m_profile);
     }
+    m_qtTranslation.Install();
+}
+
+bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
+    for (const QString& file : cueFiles) {
+        const std::u16string path = file.toStdU16String();
+        if (m_doc->OnOpenDocument(path)) {
+            continue;
+        }
+        // The guard is for layouts; a cue file that fails says nothing against the font.
+        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
+        if (m_doc->WasLastLoadCancelled()) {
+            std::fprintf(stderr, "Recallix: loading the cue file %s was cancelled\n",
+                         PrintablePath(file).toUtf8().constData());
+            return false;  // the user stopped it: nothing to explain
+        }
+        const QString reason = QString::fromStdU16String(DescribeCueFileFailure(path));
+        std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
+                     PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
+        // Started from a file manager there is no terminal: the box is what the user sees.
+        const QString text =
+            QString::fromStdU16String(LoadTranslatedUiString(eUiText::CueFileNotLoaded)) + u'\n' +
+            PrintablePath(file) + QStringLiteral("\n\n") + reason;
+        ShowMessageBox(nullptr, QMessageBox::Critical, text);
+        return false;
+    }
+    return true;
 }
 
 void cMainApp::StartNewInstance() {

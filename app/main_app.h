@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include "app/qt_translation.h"
 #include "app/run_state.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
@@ -24,9 +25,10 @@ public:
     cMainApp(const cMainApp&) = delete;
     cMainApp& operator=(const cMainApp&) = delete;
 
-    // Builds and shows the window; arguments may name one cue file to open. False when
-    // the program cannot start (the form's layout is missing, the cue file fails).
-    bool InitInstance(const QStringList& arguments);
+    // Builds and shows the window after loading the cue files named, in order. False when
+    // the program cannot start (the form's layout is missing, or a cue file cannot be
+    // loaded: a message box names the file and the reason first).
+    bool InitInstance(const QStringList& cueFiles);
 
     // Starts a new instance of the program, without arguments. Called once the old
     // window is gone, when the run state asks for it.
@@ -39,10 +41,12 @@ public:
 
 private:
     void RestoreLanguage();
+    bool OpenCueFiles(const QStringList& cueFiles);
 
     std::unique_ptr<cProfile> m_profile;
     cSystemTickSource m_ticks;
     sRunState m_runState;
+    cQtTranslation m_qtTranslation;
     std::unique_ptr<cMainDoc> m_doc;  // outlives the window, whose form shows it
     std::unique_ptr<cMainFrame> m_frame;
 };

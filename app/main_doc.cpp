@@ -48,6 +48,25 @@ private:
     std::optional<cWaitCursor> m_waitCursor;
 };
 
+// Files the user has already chosen some other way (dropped onto the window), answered as
+// if picked in the dialog.
+class cHandedOverFiles : public cFilePicker {
+public:
+    cHandedOverFiles(const std::vector<std::u16string>& paths, bool reversed)
+        : m_paths(paths), m_reversed(reversed) {}
+
+    bool PickFiles(const std::u16string&, const std::u16string&,
+                   std::vector<std::u16string>& paths) override {
+        paths = m_paths;
+        return !paths.empty();
+    }
+    bool IsShiftDown() const override { return m_reversed; }
+
+private:
+    const std::vector<std::u16string>& m_paths;
+    bool m_reversed;
+};
+
 }  // namespace
 
 cMainDoc::cMainDoc(cProfile& profile, const cTickSource& ticks)
@@ -85,9 +104,23 @@ void cMainDoc::UpdateAllViews(cView* sender, long hint) {
 // Commands
 
 bool cMainDoc::Load() {
+    if (m_filePicker == nullptr) {
+        ReportLoad(false);
+        UpdateAllViews(nullptr, cView::kHintEverything);
+        return false;
+    }
+    return LoadFrom(*m_filePicker);
+}
+
+bool cMainDoc::LoadFiles(const std::vector<std::u16string>& paths, bool reversed) {
+    cHandedOverFiles handedOver(paths, reversed);
+    return LoadFrom(handedOver);
+}
+
+bool cMainDoc::LoadFrom(cFilePicker& picker) {
     bool loaded = false;
-    if (m_filePicker != nullptr) {
-        cBusyOncePicked busyOncePicked(*m_filePicker);
+    {
+        cBusyOncePicked busyOncePicked(picker);
         loaded = WithLoadProgress([&] { return m_teacher->Load(busyOncePicked); });
     }
     ReportLoad(loaded);
@@ -149,6 +182,7 @@ bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {
         throw;
     }
     m_teacher->SetLoadProgress(nullptr);
+    m_lastLoadCancelled = display.IsCancelled();
     return loaded;
 }
 

@@ -33,6 +33,9 @@ public:
 
     // --- Commands ---
     bool Load();  // the file dialog, loading, the status text, a full refresh
+    // Loads files handed to the window (dropped onto it) as Load loads the files chosen in
+    // its dialog, reversed when asked to.
+    bool LoadFiles(const std::vector<std::u16string>& paths, bool reversed);
     std::u16string Next(const std::u16string& answer);
     void Ignore();
     void Restart();
@@ -48,6 +51,8 @@ public:
     // Where status texts go; null drops them.
     using StatusSink = std::function<void(const std::u16string& text)>;
     void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
+    // True when the user stopped the last load (with Esc or by closing the window).
+    bool WasLastLoadCancelled() const { return m_lastLoadCancelled; }
     // How long a load runs before it shows its progress and lets the window paint.
     void SetLoadQuietMs(int ms) { m_loadQuietMs = ms; }
     // The picker Load asks for cue files; without one Load picks nothing.
@@ -74,6 +79,7 @@ public:
     const cTeacher& GetTeacher() const { return *m_teacher; }
 
 private:
+    bool LoadFrom(cFilePicker& picker);
     void ReportLoad(bool loaded);
     // Runs load with the progress of long loads shown and Esc able to stop them.
     bool WithLoadProgress(const std::function<bool()>& load);
@@ -84,4 +90,5 @@ private:
     cFilePicker* m_filePicker = nullptr;
     StatusSink m_statusSink;
     int m_loadQuietMs = 200;
+    bool m_lastLoadCancelled = false;
 };

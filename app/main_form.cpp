@@ -4,11 +4,13 @@
 
 #include <algorithm>
 
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -17,6 +19,7 @@
 #include "app/resources/card_bitmap.h"
 #include "app/resources/control_ids.h"
 #include "app/resources/dialog_units.h"
+#include "app/resources/font_substitutes.h"
 #include "app/resources/form_template.h"
 #include "app/resources/resource_language.h"
 #include "text/file_title.h"
@@ -110,6 +113,20 @@ QWidget* CreateItemWidget(const sFormItem& item, QWidget* parent) {
     return nullptr;
 }
 
+// A drag (entering, moving or dropping) that carries files rather than text.
+bool IsFileDrag(const QEvent& event) {
+    const auto type = event.type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return false;
+    }
+    const QMimeData* data = static_cast<const QDropEvent&>(event).mimeData();
+    if (data == nullptr || !data->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
 }  // namespace
 
 std::unique_ptr<cMainForm> cMainForm::Create(cMainDoc& doc, int fontIndex, QWidget* parent) {
@@ -139,6 +156,7 @@ cMainForm::~cMainForm() {
 }
 
 void cMainForm::CreateControls(const sFormTemplate& layout) {
+    InstallFontSubstitutes();
     QFont font(layout.fontFamily, layout.pointSize);
     setFont(font);
     const cDialogUnits units(font);
@@ -152,8 +170,16 @@ void cMainForm::CreateControls(const sFormTemplate& layout) {
     m_templateSize = units.ToPixels(dialogSize);
 
     std::map<const sFormItem*, QLabel*> labels;
+    QWidget* previousTabStop = nullptr;
     for (const sFormItem& item : layout.items) {
         QWidget* widget = CreateItemWidget(item, this);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            // Tab visits the items in the layout's order, the read-only boxes included.
+            if (previousTabStop != nullptr) {
+                QWidget::setTabOrder(previousTabStop, widget);
+            }
+            previousTabStop = widget;
+        }
         widget->setGeometry(units.ToPixels(item.x, item.y, item.width, item.height));
         if (item.kind == eFormItemKind::Label) {
             labels[&item] = static_cast<QLabel*>(widget);
@@ -207,7 +233,8 @@ void cMainForm::ConnectControls() {
     connect(m_next, &QPushButton::clicked, this,
             [this] { OnNext(QGuiApplication::keyboardModifiers()); });
     connect(m_answer, &QLineEdit::textChanged, this, &cMainForm::OnAnswerChanged);
-    m_answer->installEventFilter(this);
+    // Keys reach the form's own handling before the menu bar's shortcuts.
+    QCoreApplication::instance()->installEventFilter(this);
     m_timer.setObjectName(QStringLiteral("ClockTimer"));
     connect(&m_timer, &QTimer::timeout, this, &cMainForm::OnTimer);
 }
@@ -342,18 +369,77 @@ bool cMainForm::OnCommand(int id) {
 }
 
 bool cMainForm::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the Answer box submits the answer while Next is enabled. An input method
-    // that is composing keeps the key for itself, so no key event arrives here then.
-    if (watched == m_answer && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (m_next->isEnabled()) {
-                OnNext(key->modifiers() & ~Qt::KeypadModifier);
-            }
-            return true;
+    // The whole application's events pass here (the menu bar takes its keys before any
+    // widget of the form sees them); only those aimed at this form's controls count.
+    const auto type = event->type();
+    const bool isKey = type == QEvent::ShortcutOverride || type == QEvent::KeyPress;
+    auto* control = qobject_cast<QWidget*>(watched);
+    if ((!isKey && !IsFileDrag(*event)) || control == nullptr || !isAncestorOf(control)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (!isKey) {
+        // Files dropped anywhere on the window load; the Answer box would take them as text.
+        // Refused here, the drag goes on to the window, which loads them.
+        event->ignore();
+        return true;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (QPushButton* button = AccessKeyButton(*key)) {
+        // Claimed before the menu bar's shortcut map can take the same key.
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+        } else if (button->isEnabled() && button->isVisible()) {
+            OnAccessKey(button);
         }
+        return true;
+    }
+    if (type == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        OnEnter(control, key->modifiers() & ~Qt::KeypadModifier);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QPushButton* cMainForm::AccessKeyButton(const QKeyEvent& key) const {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier) {
+        return nullptr;
+    }
+    const QKeySequence pressed(Qt::ALT | key.key());
+    QPushButton* found = nullptr;
+    for (QPushButton* button : {m_clear, m_restart, m_load, m_next, m_ignore, m_close}) {
+        if (QKeySequence::mnemonic(button->text()) == pressed) {
+            if (found != nullptr) {
+                // Two buttons share the key (Clear and Close): each press only moves the
+                // focus between them, as Qt does, so no command runs unnamed.
+                return nullptr;
+            }
+            found = button;
+        }
+    }
+    return found;
+}
+
+void cMainForm::OnAccessKey(QPushButton* button) {
+    button->setFocus(Qt::ShortcutFocusReason);
+    if (button == m_next) {
+        OnNext(Qt::NoModifier);
+    } else {
+        button->click();
+    }
+}
+
+void cMainForm::OnEnter(QWidget* control, Qt::KeyboardModifiers modifiers) {
+    // Enter presses the focused button; anywhere else it is the default button's, Next's,
+    // while Next is enabled. An input method that is composing keeps the key for itself,
+    // so no key event arrives here then.
+    auto* button = qobject_cast<QPushButton*>(control);
+    if (button == nullptr || button == m_next) {
+        if (m_next->isEnabled()) {
+            OnNext(modifiers);
+        }
+    } else if (button->isEnabled()) {
+        button->click();
+    }
 }
 
 void cMainForm::OnNext(Qt::KeyboardModifiers modifiers) {
@@ -372,14 +458,17 @@ void cMainForm::OnNext(Qt::KeyboardModifiers modifiers) {
 void cMainForm::ShowWrongAnswer(const std::u16string& message) {
     const QString savedCue = m_cue->text();
     QString shown = ToQString(message);
+    QString correctAnswer;
     const size_t lineFeed = message.find(u'\n');
     if (lineFeed != std::u16string::npos) {
         // The correct answer stands behind the cue while the message is open.
-        SetShownText(m_cue,
-                     savedCue + QStringLiteral(" = ") + ToQString(message.substr(lineFeed + 1)));
+        correctAnswer = ToQString(message.substr(lineFeed + 1));
+        SetShownText(m_cue, savedCue + QStringLiteral(" = ") + correctAnswer);
         shown = ToQString(message.substr(0, lineFeed));
     }
-    ShowMessageBox(this, QMessageBox::Critical, shown);
+    // The box shows only the first line; a screen reader cannot see the Cue box behind
+    // it, so it hears the correct answer with the box.
+    ShowMessageBox(this, QMessageBox::Critical, shown, QMessageBox::Ok, correctAnswer);
     SetShownText(m_cue, savedCue);
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/view.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -58,6 +59,9 @@ private:
     void BindControls();
     void ConnectControls();
 
+    QPushButton* AccessKeyButton(const QKeyEvent& key) const;
+    void OnAccessKey(QPushButton* button);
+    void OnEnter(QWidget* control, Qt::KeyboardModifiers modifiers);
     void OnNext(Qt::KeyboardModifiers modifiers);
     void OnAnswerChanged();
     void OnTimer();

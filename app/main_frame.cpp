@@ -2,11 +2,16 @@
 // Copyright (C) 2026 the Recallix developers
 #include "app/main_frame.h"
 
+#include <QAccessible>
 #include <QActionGroup>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include "app/font_setting.h"
 #include "app/main_doc.h"
@@ -39,6 +44,21 @@ bool IsLanguageCommand(int id) {
     return id >= kIdLanguageFirst && id <= kIdLanguageLast;
 }
 
+// The desktop's usual keys for the commands that have one, shown in the menus. None of them
+// is an access key or a key that types text in the Answer box.
+QKeySequence StandardShortcut(int id) {
+    switch (id) {
+        case kIdLoad:
+            return QKeySequence(Qt::CTRL | Qt::Key_O);
+        case kIdExit:
+            return QKeySequence(Qt::CTRL | Qt::Key_Q);
+        case kIdAccents:
+            return QKeySequence(Qt::Key_F1);
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<cMainFrame> cMainFrame::Create(cMainDoc& doc, cProfile& profile,
@@ -67,6 +87,7 @@ cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile, sRunState& runState)
     // The caption is always the program's name, never a document's.
     setWindowTitle(GetAppName());
     setWindowIcon(MakeProgramIcon());
+    setAcceptDrops(true);
     CreateMenus();
     CreateStatusBar();
     m_doc.SetFilePicker(&m_filePicker);
@@ -117,6 +138,7 @@ void cMainFrame::CreateMenus() {
 QAction* cMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
     QAction* action = menu->addAction(text);
     action->setData(id);
+    action->setShortcut(StandardShortcut(id));
     action->setStatusTip(LoadResourceString(id, UseJapaneseResources()));
     connect(action, &QAction::triggered, this,
             [this, action] { OnCommand(action->data().toInt()); });
@@ -130,20 +152,87 @@ QAction* cMainFrame::FindAction(int id) const {
 }
 
 void cMainFrame::CreateStatusBar() {
-    m_idlePrompt = new QLabel(LoadResourceString(kIdReady, UseJapaneseResources()));
-    // A normal widget shows whenever no status text or menu prompt covers it.
-    statusBar()->addWidget(m_idlePrompt, 1);
+    // One label carries every status text, the idle prompt included: all stand in the same
+    // place, and a screen reader reads (and hears of changes to) what is shown. The bar's
+    // own temporary message would be painted past the label, unseen by screen readers.
+    m_statusText = new QLabel(LoadResourceString(kIdReady, UseJapaneseResources()));
+    m_statusText->setObjectName(QStringLiteral("StatusText"));
+    m_statusText->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(m_statusText, 1);
     statusBar()->setSizeGripEnabled(true);
 }
 
 void cMainFrame::OnStatusText(const std::u16string& text) {
-    statusBar()->showMessage(QString::fromStdU16String(text));
-    statusBar()->repaint();
+    m_statusText->setText(QString::fromStdU16String(text));
+    m_statusText->repaint();
+    // Announced, not only shown: a load's outcome would otherwise pass unheard.
+    QAccessibleEvent announcement(m_statusText, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&announcement);
 }
 
 QString cMainFrame::GetStatusText() const {
-    const QString message = statusBar()->currentMessage();
-    return message.isEmpty() ? m_idlePrompt->text() : message;
+    return m_statusText->text();
+}
+
+bool cMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // An empty prompt means the menus are left: the idle prompt returns.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_statusText->setText(tip.isEmpty() ? LoadResourceString(kIdReady, UseJapaneseResources())
+                                            : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Dropped files
+
+namespace {
+
+// The local files a drag carries, in its order; empty when it carries none.
+std::vector<std::u16string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::u16string> paths;
+    if (data == nullptr || !data->hasUrls()) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths.push_back(url.toLocalFile().toStdU16String());
+        }
+    }
+    return paths;
+}
+
+}  // namespace
+
+void cMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void cMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void cMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<std::u16string> paths = DroppedFiles(event->mimeData());
+    if (paths.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    const bool reversed = (event->modifiers() & Qt::ShiftModifier) != 0;
+    // Loading may show the wait cursor for a while: not inside the drag's own handling.
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths, reversed] {
+            m_doc.LoadFiles(paths, reversed);
+            activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 void cMainFrame::BuildLanguageMenu() {

@@ -12,6 +12,9 @@
 #include "platform/qt/explore_file_dialog.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class cMainDoc;
@@ -56,6 +59,15 @@ public:
     QAction* FindAction(int id) const;
     QMenu* GetLanguageMenu() const { return m_languageMenu; }
 
+protected:
+    // Menu prompts go to the one status text, like every other status text.
+    bool event(QEvent* event) override;
+    // Cue files dropped onto the window load as if chosen in the Load dialog; Shift held
+    // while dropping loads them reversed.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void CreateMenus();
     void CreateStatusBar();
@@ -72,6 +84,6 @@ private:
     cExploreFileDialog m_filePicker;
     cMainForm* m_form = nullptr;
     QMenu* m_languageMenu = nullptr;
-    QLabel* m_idlePrompt = nullptr;
+    QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
     std::map<int, QAction*> m_actions;
 };

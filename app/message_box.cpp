@@ -15,8 +15,16 @@ MessageBoxAnswer g_nextAnswer;
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& text,
-                                           QMessageBox::StandardButtons buttons) {
+                                           QMessageBox::StandardButtons buttons,
+                                           const QString& accessibleDescription) {
     QMessageBox box(icon, GetAppName(), text, buttons, parent);
+    if (!accessibleDescription.isEmpty()) {
+        box.setAccessibleDescription(accessibleDescription);
+        // The text label is what a screen reader reads first when the box opens.
+        if (auto* label = box.findChild<QWidget*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setAccessibleDescription(accessibleDescription);
+        }
+    }
     if (g_nextAnswer) {
         // Runs inside the box's own event loop, as a user's click would.
         QTimer::singleShot(0, &box, [&box, answer = std::exchange(g_nextAnswer, nullptr)] {

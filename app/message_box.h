@@ -11,10 +11,12 @@ class QWidget;
 
 // Every message box of the program: modal, captioned with the program's name, with the
 // icon and buttons given. Returns the button chosen. Timers of the windows keep running
-// while it is open.
+// while it is open. A screen reader reads the text, and then the description when there
+// is one: what the box does not show but the window behind it does.
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& text,
-                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                           const QString& accessibleDescription = {});
 
 // For tests: the next message box, as soon as it is open, is handed to answer, and the
 // button answer returns is clicked. Null withdraws an answer not used yet.

@@ -7,7 +7,7 @@ recallix_packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk fonts-dejavu-core
+  fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth x11-utils
 )
 
@@ -17,6 +17,12 @@ recallix_package_check_packages=(
   file binutils dpkg-dev gzip man-db
   lintian desktop-file-utils appstream
   xvfb xauth
+)
+
+# What scripts/screen-reader-check needs: the accessibility bus, its Python client and a
+# way to type into the window.
+recallix_screen_reader_packages=(
+  at-spi2-core python3-pyatspi dbus xdotool xvfb xauth
 )
 
 recallix_missing_packages() {

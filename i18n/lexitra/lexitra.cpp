@@ -35,6 +35,12 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
     Text{eUiText::LoadProgress, u"Loading cue file: %i %. Press Esc to cancel."},
+    Text{eUiText::CueFileNotLoaded, u"Recallix cannot load this cue file:"},
+    Text{eUiText::FileMissing, u"The file does not exist."},
+    Text{eUiText::FileIsFolder, u"This is a folder, not a file."},
+    Text{eUiText::FileUnreadable, u"You have no permission to read this file."},
+    Text{eUiText::FileNotRegular, u"This is not a regular file (it may be a device or a pipe)."},
+    Text{eUiText::FileReadError, u"The file could not be read to its end."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -57,6 +63,12 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::SettingsNotStored,
          u"設定を保存できません。変更は Recallix を終了するまで保持されます。"},
     Text{eUiText::LoadProgress, u"カード ファイルを読み込んでいます: %i %。Esc キーで中止します。"},
+    Text{eUiText::CueFileNotLoaded, u"次のカード ファイルを読み込めません:"},
+    Text{eUiText::FileMissing, u"ファイルが存在しません。"},
+    Text{eUiText::FileIsFolder, u"これはフォルダーで、ファイルではありません。"},
+    Text{eUiText::FileUnreadable, u"このファイルを読み取る権限がありません。"},
+    Text{eUiText::FileNotRegular, u"通常のファイルではありません (デバイスやパイプなど)。"},
+    Text{eUiText::FileReadError, u"ファイルを最後まで読み取れませんでした。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

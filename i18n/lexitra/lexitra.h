@@ -21,6 +21,12 @@ enum class eUiText : uint32_t {
     RestartQuestion = 40013,    // yes/no question whether to restart now
     SettingsNotStored = 40014,  // status text when settings live for this run only
     LoadProgress = 40015,       // status text while a long load runs; "%i" is the percentage
+    CueFileNotLoaded = 40020,   // a cue file named at start cannot be loaded; its path follows
+    FileMissing = 40021,        // why: there is no such file
+    FileIsFolder = 40022,       // why: the name is a folder's
+    FileUnreadable = 40023,     // why: no permission to read it
+    FileNotRegular = 40024,     // why: a device, a pipe or a socket
+    FileReadError = 40025,      // why: reading it failed part way
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -74,31 +75,66 @@ bool SetThreadLocale(uint32_t lcid) {
     return true;
 }
 
-uint32_t LocaleIdFromPosixName(std::string_view name) {
+namespace {
+
+// The locale id of a name in the table: language_TERRITORY first, then the bare language.
+std::optional<uint32_t> FindLocaleId(std::string_view name) {
     // Drop ".codeset" and "@modifier": ja_JP.UTF-8@x -> ja_JP.
     name = name.substr(0, name.find_first_of(".@"));
-    for (const LocaleName& entry : kLocales) {
-        if (name == entry.posixName) {
-            return entry.lcid;
+    for (const std::string_view candidate : {name, name.substr(0, name.find('_'))}) {
+        for (const LocaleName& entry : kLocales) {
+            if (candidate == entry.posixName) {
+                return entry.lcid;
+            }
         }
     }
-    const std::string_view language = name.substr(0, name.find('_'));
-    for (const LocaleName& entry : kLocales) {
-        if (language == entry.posixName) {
-            return entry.lcid;
+    return std::nullopt;
+}
+
+bool IsPlainCLocale(std::string_view name) {
+    name = name.substr(0, name.find_first_of(".@"));
+    return name == "C" || name == "POSIX";
+}
+
+// The first entry of LANGUAGE (a colon-separated list of preferences) that names a known
+// language; none when the list is unset or names none.
+std::optional<uint32_t> PreferredLanguage() {
+    const char* value = std::getenv("LANGUAGE");
+    std::string_view list = value != nullptr ? value : "";
+    while (!list.empty()) {
+        const size_t colon = list.find(':');
+        const std::optional<uint32_t> lcid = FindLocaleId(list.substr(0, colon));
+        if (lcid && !list.substr(0, colon).empty()) {
+            return lcid;
         }
+        list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
     }
-    return kLocaleEnglishUs;
+    return std::nullopt;
+}
+
+}  // namespace
+
+uint32_t LocaleIdFromPosixName(std::string_view name) {
+    return FindLocaleId(name).value_or(kLocaleEnglishUs);
 }
 
 uint32_t LocaleIdFromEnvironment() {
+    std::string_view locale;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && *value != '\0') {
-            return LocaleIdFromPosixName(value);
+            locale = value;
+            break;
         }
     }
-    return kLocaleEnglishUs;
+    // LANGUAGE goes before them, but is not heeded under the plain C locale: the language
+    // of messages follows the same rule as every other program of the desktop.
+    if (!locale.empty() && !IsPlainCLocale(locale)) {
+        if (const std::optional<uint32_t> preferred = PreferredLanguage()) {
+            return *preferred;
+        }
+    }
+    return LocaleIdFromPosixName(locale);
 }
 
 std::u16string GetNativeLanguageName(uint32_t lcid) {

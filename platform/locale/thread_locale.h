@@ -17,7 +17,7 @@ inline constexpr uint32_t kLocaleGerman = 1031;
 inline constexpr uint32_t kLocaleJapanese = 1041;
 
 // The current locale id. Until SetThreadLocale is called it is taken once from the
-// environment (LC_ALL, then LC_MESSAGES, then LANG).
+// environment (see LocaleIdFromEnvironment).
 uint32_t GetThreadLocale();
 
 // Makes lcid current. Returns false (and changes nothing) for 0 and for ids of no known
@@ -28,7 +28,9 @@ bool SetThreadLocale(uint32_t lcid);
 // empty and unknown names give 1033 (English, United States).
 uint32_t LocaleIdFromPosixName(std::string_view name);
 
-// The locale id the environment asks for (LC_ALL, LC_MESSAGES, LANG; first non-empty).
+// The locale id the environment asks for, as the desktop's programs choose their language:
+// the first known language of LANGUAGE (a list such as "ja:en"), then the first non-empty
+// of LC_ALL, LC_MESSAGES and LANG. LANGUAGE is not heeded when those give the C locale.
 uint32_t LocaleIdFromEnvironment();
 
 // The language's own name for itself ("English", "日本語"); empty when unknown.

@@ -60,6 +60,26 @@ TEST_F(LayoutTest, TooShortAWindowHidesTheButtonsUntilItGrowsAgain) {
     EXPECT_GT(FileList()->height(), 0);
 }
 
+// A 1280x800 screen, less a title bar, holds every layout whole, in either language.
+TEST_F(MainWindowTest, EveryLayoutFitsA1280By800Screen) {
+    for (int layout = 0; layout < 6; ++layout) {
+        frame.reset();
+        SetThreadLocale(layout < 3 ? 1033 : 1041);
+        runState.CurrentFontIndex = layout % 3;
+        frame = cMainFrame::Create(*doc, profile, runState);
+        ASSERT_NE(frame, nullptr);
+        const QSize wanted = frame->sizeHint();
+        EXPECT_LE(wanted.width(), 1280) << "layout " << layout;
+        EXPECT_LE(wanted.height(), 800 - 40) << "layout " << layout;
+        // At that size no control reaches past the form's edge.
+        cMainForm* shown = frame->GetForm();
+        for (int id = kIdClose; id <= kIdFastest; ++id) {
+            const QRect control = shown->GetControl(id)->geometry();
+            EXPECT_LE(control.right(), shown->sizeHint().width()) << id << " in layout " << layout;
+        }
+    }
+}
+
 // Screen readers need a name for every control: its own, or a button's text.
 TEST_F(LayoutTest, EveryControlOfEveryLayoutHasAName) {
     for (int layout = 0; layout < 6; ++layout) {

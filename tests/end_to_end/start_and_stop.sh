@@ -4,7 +4,7 @@
 # start_and_stop.sh RECALLIX EXAMPLES_DIR
 # The program starts on a sample cue file, stays up and stores its font; a cue file that
 # cannot be loaded and a stored font without a layout end the start, and the next start
-# works again.
+# works again; --help, --version and unknown options end it at once.
 set -u
 program=$1
 examples=$2
@@ -46,11 +46,28 @@ timeout 20 "$program" "$examples/german-travel.recallix" && fail "started with l
 printf '[General]\nFont=2\n' > "$settings"
 stays_up 2
 
-# 3. A cue file that cannot be loaded ends the start with an error, and the font chosen
-#    before stays stored.
-timeout 20 "$program" "$settings_home/missing.recallix" 2>/dev/null &&
-  fail "started although the cue file is missing"
+# stops_at_a_message NAME: starts the program on a cue file that cannot be loaded; it prints
+# why and waits in a message box (which the user closes, ending it with status 1). Leaves
+# what it printed in $message.
+stops_at_a_message() {
+  local errors=$settings_home/errors
+  "$program" "$1" 2>"$errors" &
+  local pid=$!
+  sleep 2
+  kill -0 "$pid" 2>/dev/null || fail "no message box for $1"
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  message=$(cat "$errors")
+}
+
+# 3. A cue file that cannot be loaded ends the start with a message naming it and the
+#    reason, and the font chosen before stays stored.
+stops_at_a_message "$settings_home/missing.recallix"
+grep -qF "missing.recallix: The file does not exist." <<<"$message" ||
+  fail "no reason printed for a missing file: $message"
 [ "$(stored_font)" = 2 ] || fail "a failed cue file lost the stored font"
+stops_at_a_message "$settings_home"
+grep -qF "This is a folder" <<<"$message" || fail "no reason printed for a folder: $message"
 
 # 4. A cue file whose name is not UTF-8 (Latin-1, as old archives hold) opens.
 latin1_name=$settings_home/$(printf 'lat\351in1.recallix')
@@ -58,9 +75,15 @@ cp "$examples/german-travel.recallix" "$latin1_name"
 stays_up 2 "$latin1_name"
 
 # 5. A control character in a name is printed as an escape, so it cannot fake a line.
-message=$(timeout 20 "$program" "$settings_home/$(printf 'a\nRecallix: loaded b').recallix" 2>&1 >/dev/null)
+stops_at_a_message "$settings_home/$(printf 'a\nRecallix: loaded b').recallix"
 grep -q '^Recallix: loaded' <<<"$message" && fail "a line feed in the name reached the output raw"
 grep -qF 'a\x0aRecallix: loaded b' <<<"$message" || fail "no escaped name in: $message"
+
+# 6. The program's own options end it at once; an unknown one with status 2.
+"$program" --version | grep -qx 'Recallix 4.32' || fail "--version does not print Recallix 4.32"
+"$program" --help | grep -q -- '--version' || fail "--help does not list --version"
+"$program" --frobnicate 2>/dev/null
+[ $? -eq 2 ] || fail "an unknown option does not end with status 2"
 
 if [ "$failures" -eq 0 ]; then
   echo "end-to-end: every check passed"

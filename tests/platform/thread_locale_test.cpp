@@ -19,8 +19,10 @@ TEST(ThreadLocaleTest, LocaleIdFromPosixName) {
     EXPECT_EQ(LocaleIdFromPosixName("xx_YY"), 1033u);
 }
 
-// Nothing else in this program reads these variables, so they are not put back.
+// Nothing else in this program reads these variables, so they are not put back. LANGUAGE
+// is cleared; tests of it set it afterwards.
 void SetLocaleVariables(const char* all, const char* messages, const char* lang) {
+    unsetenv("LANGUAGE");
     const std::pair<const char*, const char*> variables[] = {
         {"LC_ALL", all}, {"LC_MESSAGES", messages}, {"LANG", lang}};
     for (const auto& [name, value] : variables) {
@@ -43,6 +45,23 @@ TEST(ThreadLocaleTest, FirstNonEmptyOfLcAllLcMessagesLang) {
     EXPECT_EQ(LocaleIdFromEnvironment(), 1033u);
     SetLocaleVariables(nullptr, "", nullptr);
     EXPECT_EQ(LocaleIdFromEnvironment(), 1033u);
+}
+
+TEST(ThreadLocaleTest, LanguageListGoesFirstExceptUnderTheCLocale) {
+    SetLocaleVariables(nullptr, nullptr, "en_US.UTF-8");
+    setenv("LANGUAGE", "ja", 1);
+    EXPECT_EQ(LocaleIdFromEnvironment(), 1041u);
+    // Entries naming no known language are passed over; an empty one too.
+    setenv("LANGUAGE", "::xx_YY:en_GB:ja", 1);
+    EXPECT_EQ(LocaleIdFromEnvironment(), 2057u);
+    setenv("LANGUAGE", "xx", 1);
+    EXPECT_EQ(LocaleIdFromEnvironment(), 1033u);
+    SetLocaleVariables("C.UTF-8", nullptr, "en_US.UTF-8");
+    setenv("LANGUAGE", "ja", 1);
+    EXPECT_EQ(LocaleIdFromEnvironment(), 1033u);
+    SetLocaleVariables(nullptr, nullptr, nullptr);
+    EXPECT_EQ(LocaleIdFromEnvironment(), 1033u);
+    unsetenv("LANGUAGE");
 }
 
 }  // namespace
