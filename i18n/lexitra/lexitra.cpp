@@ -34,7 +34,7 @@ constexpr std::array kEnglishTexts{
          u"Recallix must restart for the change to take effect. Restart now?"},
     Text{eUiText::SettingsNotStored,
          u"Your settings cannot be saved at the moment; changes are kept until Recallix ends."},
-    Text{eUiText::LoadProgress, u"Loading cue file: %i %. Press Esc to cancel."},
+    Text{eUiText::LoadProgress, u"Loading cue file: %i%. Press Esc to cancel."},
     Text{eUiText::CueFileNotLoaded, u"Recallix cannot load this cue file:"},
     Text{eUiText::FileMissing, u"The file does not exist."},
     Text{eUiText::FileIsFolder, u"This is a folder, not a file."},
