@@ -25,6 +25,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Ties the windows to the installed desktop entry, for its name and icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vorlen.recallix"));
+    // The user's data folder for the pass history: ~/.local/share/Vorlen/Recallix.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Recallix"));
     const cCommandLine commandLine(DecodedArguments(argc, argv));
     if (!commandLine.ShouldRun()) {
         std::fputs(commandLine.GetOutput().toUtf8().constData(), stdout);

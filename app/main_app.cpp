@@ -14,6 +14,7 @@
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
+#include "platform/qt/sqlite_pass_history.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ QString PrintablePath(const QString& path) {
 
 }  // namespace
 
-cMainApp::cMainApp(std::unique_ptr<cProfile> profile) : m_profile(std::move(profile)) {
+cMainApp::cMainApp(std::unique_ptr<cProfile> profile)
+    : m_profile(std::move(profile)), m_history(std::make_unique<cSqlitePassHistory>()) {
     if (!m_profile) {
         m_profile = std::make_unique<cSettingsProfile>();
     }
@@ -53,6 +55,7 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
     const bool guardStored = WriteFontSetting(*m_profile, 0);
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
+    m_doc->SetPassHistory(m_history.get());
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
     if (!m_frame) {
         std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
@@ -79,8 +82,20 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
             m_frame->OnStatusText(LoadTranslatedUiString(eUiText::SettingsNotStored));
         }
     });
+    NoticeHistory();
     WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
     return true;
+}
+
+void cMainApp::NoticeHistory() {
+    // The history opens when it is first used; what went wrong then is said once.
+    const auto say = [this](eUiText text) {
+        if (m_frame) {
+            m_frame->OnStatusText(LoadTranslatedUiString(text));
+        }
+    };
+    m_history->SetUnavailableNotice([say] { say(eUiText::HistoryUnavailable); });
+    m_history->SetSetAsideNotice([say] { say(eUiText::HistorySetAside); });
 }
 
 void cMainApp::RestoreLanguage() {

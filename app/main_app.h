@@ -13,6 +13,7 @@
 
 class cMainDoc;
 class cMainFrame;
+class cSqlitePassHistory;
 
 // Start-up and the end of the program: where settings live, the stored language and
 // form font, the one document with its window, the command line, and the restart the
@@ -37,13 +38,17 @@ public:
     cMainDoc* GetDocument() const { return m_doc.get(); }
     cMainFrame* GetFrame() const { return m_frame.get(); }
     cProfile& GetProfile() const { return *m_profile; }
+    cSqlitePassHistory& GetPassHistory() const { return *m_history; }
     const sRunState& GetRunState() const { return m_runState; }
 
 private:
     void RestoreLanguage();
     bool OpenCueFiles(const QStringList& cueFiles);
 
+    void NoticeHistory();
+
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<cSqlitePassHistory> m_history;
     cSystemTickSource m_ticks;
     sRunState m_runState;
     cQtTranslation m_qtTranslation;

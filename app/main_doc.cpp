@@ -154,6 +154,17 @@ void cMainDoc::Clear() {
     UpdateAllViews(nullptr, cView::kHintEverything);
 }
 
+bool cMainDoc::ReviewMissed() {
+    const bool started = m_teacher->StartReview();
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+    return started;
+}
+
+void cMainDoc::SetPassHistory(cPassHistory* history) {
+    m_history = history;
+    m_teacher->SetPassHistory(history);
+}
+
 void cMainDoc::ShowAccentsHelp(QWidget* parent) {
     ShowMessageBox(parent, QMessageBox::Information,
                    QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
@@ -228,6 +239,17 @@ std::u16string cMainDoc::GetFastestText() const {
 
 std::u16string cMainDoc::SubstituteAccents(const std::u16string& text) const {
     return m_teacher->SubstituteAccents(text);
+}
+
+bool cMainDoc::HasMissesToReview() const {
+    return m_teacher->HasMissesToReview();
+}
+
+std::u16string cMainDoc::GetFastestTimeKey() const {
+    return m_teacher->GetFastestTimeKey();
+}
+std::u16string cMainDoc::JoinLoadedFileNames() const {
+    return m_teacher->JoinLoadedFileNames();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 
 class cFilePicker;
 class cLanguageTable;
+class cPassHistory;
 class cProfile;
 class cTeacher;
 class cTickSource;
@@ -40,6 +41,9 @@ public:
     void Ignore();
     void Restart();
     void Clear();
+    // A pass over only the cards missed in the last finished pass; false when there are
+    // none.
+    bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
     // Loads one cue file named from outside (the command line), never reversed, showing
     // its progress in the window that is already there, then refreshes every view.
@@ -57,6 +61,9 @@ public:
     void SetLoadQuietMs(int ms) { m_loadQuietMs = ms; }
     // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
+    // Where finished passes are kept and read back; null keeps none.
+    void SetPassHistory(cPassHistory* history);
+    cPassHistory* GetPassHistory() const { return m_history; }
 
     // --- Queries ---
     std::u16string GetCurrentCue() const;
@@ -69,6 +76,10 @@ public:
     std::u16string GetElapsedText() const;
     std::u16string GetFastestText() const;
     std::u16string SubstituteAccents(const std::u16string& text) const;
+    bool HasMissesToReview() const;
+    // The key and the joined names of the loaded files, as the history stores them.
+    std::u16string GetFastestTimeKey() const;
+    std::u16string JoinLoadedFileNames() const;
 
     // --- Language table ---
     int GetLanguageCount() const;
@@ -88,6 +99,7 @@ private:
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;
     cFilePicker* m_filePicker = nullptr;
+    cPassHistory* m_history = nullptr;
     StatusSink m_statusSink;
     int m_loadQuietMs = 200;
     bool m_lastLoadCancelled = false;

@@ -349,6 +349,9 @@ bool cMainForm::OnCommand(int id) {
         case kIdIgnore:
             m_doc.Ignore();
             break;
+        case kIdReviewMissed:
+            m_doc.ReviewMissed();
+            break;
         case kIdAccents:
             m_doc.ShowAccentsHelp(this);
             break;

@@ -14,6 +14,7 @@
 #include <QStatusTipEvent>
 
 #include "app/font_setting.h"
+#include "app/history_window.h"
 #include "app/main_doc.h"
 #include "app/main_form.h"
 #include "app/message_box.h"
@@ -131,6 +132,7 @@ void cMainFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, [this] {
             BuildLanguageMenu();
             UpdateMenuMarks();
+            UpdateCommandStates();
         });
     }
 }
@@ -275,6 +277,12 @@ void cMainFrame::UpdateMenuMarks() {
     }
 }
 
+void cMainFrame::UpdateCommandStates() {
+    if (QAction* review = FindAction(kIdReviewMissed)) {
+        review->setEnabled(m_doc.HasMissesToReview());
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Commands
 
@@ -288,6 +296,8 @@ void cMainFrame::OnCommand(int id) {
         OnLanguageChange(id);
     } else if (id == kIdAbout) {
         OnAbout();
+    } else if (id == kIdHistory) {
+        OnHistory();
     } else if (id == kIdWebLink) {
         OnWebLink();
     } else if (id == kIdExit) {
@@ -341,6 +351,20 @@ void cMainFrame::OnAbout() {
     };
     const QString text = lines.join(u'\n');
     ShowMessageBox(this, QMessageBox::Information, text);
+}
+
+cHistoryWindow* cMainFrame::GetHistoryWindow() const {
+    return m_historyWindow;
+}
+
+void cMainFrame::OnHistory() {
+    // A fresh window each time: it shows the files loaded now.
+    if (m_historyWindow) {
+        m_historyWindow->close();
+    }
+    m_historyWindow = new cHistoryWindow(m_doc, m_doc.GetPassHistory(),
+                                         m_form != nullptr ? m_form->font() : font(), this);
+    m_historyWindow->show();
 }
 
 void cMainFrame::OnWebLink() {

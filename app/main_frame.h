@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/run_state.h"
 #include "platform/qt/explore_file_dialog.h"
@@ -17,6 +18,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
+class cHistoryWindow;
 class cMainDoc;
 class cMainForm;
 class cProfile;
@@ -58,6 +60,10 @@ public:
     // The menu entry of a command id; null when there is none.
     QAction* FindAction(int id) const;
     QMenu* GetLanguageMenu() const { return m_languageMenu; }
+    // The History window while it is open; null otherwise.
+    cHistoryWindow* GetHistoryWindow() const;
+    // Enables the menu commands that depend on the document's state.
+    void UpdateCommandStates();
 
 protected:
     // Menu prompts go to the one status text, like every other status text.
@@ -76,6 +82,7 @@ private:
     void OnFontChange(int id);
     void OnLanguageChange(int id);
     void OnAbout();
+    void OnHistory();
     void OnWebLink();
 
     cMainDoc& m_doc;
@@ -86,4 +93,5 @@ private:
     QMenu* m_languageMenu = nullptr;
     QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
     std::map<int, QAction*> m_actions;
+    QPointer<cHistoryWindow> m_historyWindow;
 };

@@ -48,6 +48,15 @@ void cCardStore::RollBack(const sMark& mark) {
     m_nextCardId = mark.nextCardId;
 }
 
+void cCardStore::RebuildToDo(const std::vector<cCueLineKey>& keys) {
+    m_toDo.RemoveAll();
+    for (const cCueLineKey key : keys) {
+        if (m_cards.Contains(key)) {
+            m_toDo.AddFront(key);
+        }
+    }
+}
+
 void cCardStore::DeleteAllCards() {
     m_loadedFiles.clear();
     m_cards.RemoveAll();

@@ -44,6 +44,9 @@ public:
     int RemoveKey(cCueLineKey key) { return m_toDo.RemoveKey(key); }
     // A new pass: every card queued once, in the card map's order.
     void RebuildToDo();
+    // A new pass over the given cards alone, each queued once in the given order; keys
+    // of cards no longer in the working set are left out.
+    void RebuildToDo(const std::vector<cCueLineKey>& keys);
     // Deletes every card and forgets the loaded files. Ids are not reused.
     void DeleteAllCards();
     // How far the working set had got, and the way back to it: a cancelled load leaves

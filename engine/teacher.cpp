@@ -14,6 +14,7 @@
 #include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
+#include "platform/pass_history.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
 #include "text/white_space.h"
@@ -135,6 +136,9 @@ void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
     if (!changed || (m_passFinished && GetCuesLeft() == 0)) {
         return;
     }
+    if (IsReviewPass()) {
+        m_reviewCards += GetTotalCues() - totalCuesBefore;  // new cards join the review
+    }
     if (loadedFileCountBefore > 0 && m_passStartTick != 0) {
         const uint32_t reached = GetElapsedMs();
         SetPassStartTick(m_ticks.GetTickCount() - reached);
@@ -155,6 +159,7 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
         std::u16string message = LoadTranslatedUiString(eUiText::WrongAnswer);
         message += u'\n';
         message += card.GetAnswer();
+        ++m_misses[GetCurrentKey().GetId()].wrongAnswers;
         RequeueCurrent();
         return message;
     }
@@ -175,6 +180,7 @@ void cTeacher::Ignore() {
     const cCueLineKey key = GetCurrentKey();
     if (!key.IsNull()) {
         StartClock();
+        m_misses[key.GetId()].ignored = true;
         ApplyIgnorePenalty(RemoveKey(key));
         if (GetCuesLeft() > 0) {
             return;  // the entry now at the end is current, without a draw
@@ -195,17 +201,34 @@ void cTeacher::ApplyIgnorePenalty(int removedEntries) {
 
 void cTeacher::Restart() {
     RebuildToDo();
+    m_reviewCards = 0;
+    StartNewPass();
+}
+
+void cTeacher::Clear() {
+    DeleteAllCards();
+    m_lastMissed.clear();  // their cards are gone
+    Restart();
+}
+
+bool cTeacher::StartReview() {
+    if (m_lastMissed.empty()) {
+        return false;
+    }
+    RebuildToDo(m_lastMissed);
+    m_reviewCards = GetCuesLeft();
+    StartNewPass();
+    return true;
+}
+
+void cTeacher::StartNewPass() {
     if (GetCuesLeft() > 0) {
         DrawNextCard();
     }
     m_passStartTick = 0;
     m_frozenPassTime = 0;
     m_passFinished = false;
-}
-
-void cTeacher::Clear() {
-    DeleteAllCards();
-    Restart();
+    m_misses.clear();
 }
 
 int cTeacher::GetProgress() const {
@@ -285,7 +308,35 @@ uint32_t cTeacher::GetElapsedMs() const {
 void cTeacher::FinishPass() {
     m_frozenPassTime = GetElapsedMs();
     m_passFinished = true;
-    RecordFastestTime();
+    // A review's key would claim the whole working set was done in that time.
+    if (!IsReviewPass()) {
+        RecordFastestTime();
+    }
+    ReportPass();
+}
+
+void cTeacher::ReportPass() {
+    sPassRecord pass;
+    pass.key = GetFastestTimeKey();
+    pass.files = JoinLoadedFileNames();
+    pass.timeMs = m_frozenPassTime;
+    pass.review = IsReviewPass();
+    pass.cards = pass.review ? m_reviewCards : GetTotalCues();
+    m_lastMissed.clear();
+    for (const auto& [id, miss] : m_misses) {
+        const cCueLineKey key(id);
+        const std::optional<cCueLine> card = FindCard(key);
+        if (!card) {
+            continue;
+        }
+        m_lastMissed.push_back(key);
+        pass.wrongAnswers += miss.wrongAnswers;
+        pass.ignoredCards += miss.ignored ? 1 : 0;
+        pass.missed.push_back({card->GetCue(), card->GetAnswer(), miss.wrongAnswers, miss.ignored});
+    }
+    if (m_history != nullptr) {
+        m_history->RecordPass(pass);
+    }
 }
 
 std::u16string cTeacher::FormatTime(uint32_t ms) {

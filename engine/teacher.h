@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 class cCueFileReader;
 class cFilePicker;
 class cLoadProgress;
+class cPassHistory;
 class cProfile;
 class cTickSource;
 
@@ -49,6 +51,7 @@ public:
     void RequeueCurrent() { m_store.RequeueCurrent(); }
     int RemoveKey(cCueLineKey key) { return m_store.RemoveKey(key); }
     void RebuildToDo() { m_store.RebuildToDo(); }
+    void RebuildToDo(const std::vector<cCueLineKey>& keys) { m_store.RebuildToDo(keys); }
     void DeleteAllCards() { m_store.DeleteAllCards(); }
     // The to-do list from front to end (the end entry is current).
     std::vector<cCueLineKey> GetToDoKeys() const { return m_store.GetToDoKeys(); }
@@ -77,6 +80,17 @@ public:
     void Clear();
     int GetProgress() const;  // 0 to 100
     void DrawNextCard();
+
+    // --- Pass history and review ---
+    // Where finished passes are reported; null reports nothing.
+    void SetPassHistory(cPassHistory* history) { m_history = history; }
+    // True when the last finished pass had cards answered wrongly or Ignored.
+    bool HasMissesToReview() const { return !m_lastMissed.empty(); }
+    // Starts a pass over only the cards missed in the last finished pass. A review pass
+    // runs the clock but never records a fastest time; Restart returns to full passes.
+    // False (and nothing changes) when there is nothing to review.
+    bool StartReview();
+    bool IsReviewPass() const { return m_reviewCards > 0; }
 
     // --- Answer checking ---
     bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const;
@@ -116,6 +130,15 @@ private:
     // False when the load is to stop.
     bool ReportProgress(const cCueFileReader& reader) const;
 
+    void StartNewPass();
+    void ReportPass();
+
+    // How a card fared in the pass so far.
+    struct sMiss {
+        int wrongAnswers = 0;
+        bool ignored = false;
+    };
+
     cProfile& m_profile;
     const cTickSource& m_ticks;
 
@@ -128,4 +151,9 @@ private:
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
     cLoadProgress* m_loadProgress = nullptr;
+
+    cPassHistory* m_history = nullptr;
+    std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass
+    std::vector<cCueLineKey> m_lastMissed;  // the cards missed in the last finished pass
+    int m_reviewCards = 0;                  // the cards of a review pass; 0 in a full pass
 };

@@ -5,7 +5,7 @@
 
 recallix_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth x11-utils

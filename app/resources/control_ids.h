@@ -11,7 +11,8 @@ constexpr int kIdClose = 1000, kIdCue = 1001, kIdAnswer = 1002, kIdProgress = 10
               kIdFastest = 1013, kIdStatic = -1;
 
 // Menu commands handled by the frame (Clear, Restart and Load reuse the button ids).
-constexpr int kIdExit = 40001, kIdAbout = 40004, kIdAccents = 40006, kIdWebLink = 40011;
+constexpr int kIdExit = 40001, kIdAbout = 40004, kIdAccents = 40006, kIdWebLink = 40011,
+              kIdHistory = 40020, kIdReviewMissed = 40021;
 
 // Command ranges of the Font and Language menus; id minus the first id is the index.
 constexpr int kIdFontFirst = 30000, kIdFontLast = 30100, kIdLanguageFirst = 31000,

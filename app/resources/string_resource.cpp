@@ -15,11 +15,15 @@ struct sResourceString {
     const char16_t* japanese;
 };
 
-constexpr std::array<sResourceString, 9> kStrings = {{
+constexpr std::array<sResourceString, 11> kStrings = {{
     {kIdMainMenu, u"Recallix", u"Recallix"},
     {kIdClear, u"Empty the working set", u"学習中のカードをすべて削除します"},
     {kIdRestart, u"Start a new pass over all cards", u"すべてのカードで最初からやり直します"},
     {kIdLoad, u"Load cue files", u"キュー ファイルを読み込みます"},
+    {kIdHistory, u"Show your past passes, their times and the hardest cards",
+     u"これまでの学習の記録、時間、苦手なカードを表示します"},
+    {kIdReviewMissed, u"Practise only the cards missed in the last pass",
+     u"前回間違えたカードだけをもう一度学習します"},
     {kIdExit, u"Exit the application", u"アプリケーションを終了します"},
     {kIdAbout, u"Show the program's version and maker",
      u"プログラムのバージョンと作成者を表示します"},

@@ -41,6 +41,11 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::FileUnreadable, u"You have no permission to read this file."},
     Text{eUiText::FileNotRegular, u"This is not a regular file (it may be a device or a pipe)."},
     Text{eUiText::FileReadError, u"The file could not be read to its end."},
+    Text{eUiText::HistoryUnavailable,
+         u"Your pass history is unavailable at the moment; passes are not kept until Recallix "
+         u"restarts."},
+    Text{eUiText::HistorySetAside,
+         u"Your pass history file was damaged; it was set aside and a new history started."},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -69,6 +74,10 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::FileUnreadable, u"このファイルを読み取る権限がありません。"},
     Text{eUiText::FileNotRegular, u"通常のファイルではありません (デバイスやパイプなど)。"},
     Text{eUiText::FileReadError, u"ファイルを最後まで読み取れませんでした。"},
+    Text{eUiText::HistoryUnavailable,
+         u"学習履歴を現在使用できません。Recallix を再起動するまで履歴は保存されません。"},
+    Text{eUiText::HistorySetAside,
+         u"学習履歴のファイルが壊れていたため、別名で保管し、新しい履歴を開始しました。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -9,11 +9,15 @@
 //   lock PATH                   holds the settings lock (QSettings' own) and says "locked"
 //   turn PATH                   holds the writers' turn (the update lock) and says "locked"
 //   append PATH MS              appends cards to a cue file for MS ms
+//   passes PATH COUNT           finishes COUNT passes (0: forever) into the pass history
+//                               at PATH, each with its three cards missed once; says
+//                               "ready" after the first
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -21,8 +25,10 @@
 #include <QLockFile>
 
 #include "engine/teacher.h"
+#include "platform/memory_profile.h"
 #include "platform/qt/settings_lock.h"
 #include "platform/qt/settings_profile.h"
+#include "platform/qt/sqlite_pass_history.h"
 #include "tests/support/fake_tick_source.h"
 
 namespace {
@@ -90,6 +96,35 @@ int AppendCards(const char* path, long ms) {
     return 0;
 }
 
+int FinishPasses(const QString& path, long count) {
+    cSqlitePassHistory history(path);
+    cMemoryProfile profile;
+    cFakeTickSource ticks;
+    cTeacher teacher(profile, ticks);
+    teacher.SetPassHistory(&history);
+    teacher.AddLoadedFile(u"/cues/writer.recallix");
+    for (const char16_t* word : {u"one", u"two", u"three"}) {
+        teacher.AddCard(cCueLine(word, word));
+    }
+    for (long i = 0; count == 0 || i < count; ++i) {
+        teacher.Restart();
+        std::set<std::u16string> missed;
+        while (teacher.GetCuesLeft() > 0) {
+            const std::u16string answer = teacher.GetCurrentCard().GetAnswer();
+            if (missed.insert(answer).second) {
+                teacher.Next(u"wrong");
+            }
+            teacher.Next(answer);
+            ticks.Advance(1000);
+        }
+        if (i == 0) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+        }
+    }
+    return history.Open() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +146,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "append" && argc == 4) {
         return AppendCards(argv[2], std::atol(argv[3]));
+    }
+    if (mode == "passes" && argc == 4) {
+        return FinishPasses(path, std::atol(argv[3]));
     }
     std::fprintf(stderr, "fault_helper: unknown arguments\n");
     return 2;

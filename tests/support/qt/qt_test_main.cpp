@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    // The pass history of any window a test starts goes there too, never to the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(configHome.path() + QStringLiteral("/data")));
     QApplication app(argc, argv);
     // Tests close windows and go on with the next one.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#include "app/history_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScatterSeries>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <map>
+
+#include "app/main_doc.h"
+#include "app/pass_table_model.h"
+#include "app/resources/history_resource.h"
+#include "app/resources/resource_language.h"
+#include "platform/pass_history.h"
+
+namespace {
+
+// A chart with a line per combination grows unreadable beyond a few of them.
+constexpr int kMostChartedCombinations = 8;
+constexpr size_t kMostSmoothPoints = 2000;
+
+QString WithoutAccessKey(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+}
+
+// A heading that gives its access key to the control below it.
+QLabel* MakeHeading(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    label->setAccessibleName(WithoutAccessKey(text));
+    return label;
+}
+
+struct sChartLine {
+    QLineSeries* line = nullptr;
+    const sPassRecord* fastest = nullptr;
+};
+
+}  // namespace
+
+cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font,
+                               QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_key(doc.GetFastestTimeKey()) {
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(font);
+    const sHistoryTexts texts = GetHistoryTexts(UseJapaneseResources());
+    setWindowTitle(texts.title);
+    setAccessibleName(texts.title);
+
+    const QString files = QString::fromStdU16String(doc.JoinLoadedFileNames());
+    m_heading = new QLabel(m_key.empty() ? texts.allFiles : files);
+    m_heading->setAccessibleName(texts.title);
+    m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont headingFont = font;
+    headingFont.setBold(true);
+    m_heading->setFont(headingFont);
+
+    m_chart = new QChart;
+    m_chart->setTitle(texts.chartTitle);
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setAccessibleName(texts.chartTitle);
+    m_chartView->setMinimumHeight(220);
+
+    m_passList = new QTableView;
+    m_passList->setAccessibleName(WithoutAccessKey(texts.passes));
+    m_passList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_passList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_passList->verticalHeader()->hide();
+    m_hardestList = new QTableWidget(0, static_cast<int>(texts.hardColumns.size()));
+    m_hardestList->setAccessibleName(WithoutAccessKey(texts.hardest));
+    m_hardestList->setHorizontalHeaderLabels(texts.hardColumns);
+    m_hardestList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_hardestList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_hardestList->verticalHeader()->hide();
+
+    m_review = new QPushButton(texts.review);
+    m_review->setAccessibleName(WithoutAccessKey(texts.review));
+    m_review->setEnabled(doc.HasMissesToReview());
+    connect(m_review, &QPushButton::clicked, this, &cHistoryWindow::OnReview);
+    auto* close = new QPushButton(texts.close);
+    close->setAccessibleName(texts.close);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* passBox = new QWidget;
+    auto* passLayout = new QVBoxLayout(passBox);
+    passLayout->setContentsMargins(0, 0, 0, 0);
+    passLayout->addWidget(MakeHeading(texts.passes, m_passList));
+    passLayout->addWidget(m_passList);
+    auto* hardBox = new QWidget;
+    auto* hardLayout = new QVBoxLayout(hardBox);
+    hardLayout->setContentsMargins(0, 0, 0, 0);
+    hardLayout->addWidget(MakeHeading(texts.hardest, m_hardestList));
+    hardLayout->addWidget(m_hardestList);
+    auto* lists = new QSplitter(Qt::Horizontal);
+    lists->setAccessibleName(WithoutAccessKey(texts.passes) + QStringLiteral(", ") +
+                             WithoutAccessKey(texts.hardest));
+    lists->addWidget(passBox);
+    lists->addWidget(hardBox);
+    lists->setStretchFactor(0, 3);
+    lists->setStretchFactor(1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_review);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_chartView, 3);
+    layout->addWidget(lists, 2);
+    layout->addLayout(buttons);
+
+    // The column headers are controls of their own, named after their list.
+    for (QTableView* list : {m_passList, static_cast<QTableView*>(m_hardestList)}) {
+        list->setCornerButtonEnabled(false);
+        list->horizontalHeader()->setAccessibleName(list->accessibleName());
+    }
+    Fill(history, texts);
+    ApplyChartFont();
+    resize(900, 640);
+}
+
+void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
+    std::vector<sPassRecord> passes;
+    if (history != nullptr) {
+        passes = history->ReadPasses(m_key);
+    }
+    // One line per combination, over the full passes only: a review's time is of a few
+    // cards and would say nothing beside them. Passes come newest first.
+    std::map<std::u16string, sChartLine> lines;
+    int64_t first = 0, last = 0;
+    uint32_t slowest = 0;
+    for (auto pass = passes.rbegin(); pass != passes.rend(); ++pass) {
+        if (pass->review) {
+            continue;
+        }
+        auto found = lines.find(pass->key);
+        if (found == lines.end()) {
+            if (static_cast<int>(lines.size()) >= kMostChartedCombinations) {
+                continue;
+            }
+            auto* line = new QLineSeries;
+            line->setName(m_key.empty() ? QString::fromStdU16String(pass->files)
+                                        : texts.chartTitle);
+            found = lines.emplace(pass->key, sChartLine{line, nullptr}).first;
+        }
+        sChartLine& chartLine = found->second;
+        chartLine.line->append(static_cast<qreal>(pass->endedUtcMs), pass->timeMs / 1000.0);
+        if (chartLine.fastest == nullptr || pass->timeMs < chartLine.fastest->timeMs) {
+            chartLine.fastest = &*pass;
+        }
+        first = first == 0 ? pass->endedUtcMs : std::min(first, pass->endedUtcMs);
+        last = std::max(last, pass->endedUtcMs);
+        slowest = std::max(slowest, pass->timeMs);
+    }
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setTitleText(texts.dateAxis);
+    auto* times = new QValueAxis;
+    times->setTitleText(texts.timeAxis);
+    times->setLabelFormat(QStringLiteral("%.0f"));
+    m_chart->addAxis(dates, Qt::AlignBottom);
+    m_chart->addAxis(times, Qt::AlignLeft);
+    auto* fastest = new QScatterSeries;
+    fastest->setName(texts.fastest);
+    fastest->setMarkerSize(12);
+    for (auto& [key, chartLine] : lines) {
+        m_chart->addSeries(chartLine.line);
+        chartLine.line->attachAxis(dates);
+        chartLine.line->attachAxis(times);
+        fastest->append(static_cast<qreal>(chartLine.fastest->endedUtcMs),
+                        chartLine.fastest->timeMs / 1000.0);
+    }
+    m_chart->addSeries(fastest);
+    // Smooth lines while they are few enough to draw at once.
+    if (passes.size() < kMostSmoothPoints) {
+        m_chartView->setRenderHint(QPainter::Antialiasing);
+    }
+    fastest->attachAxis(dates);
+    fastest->attachAxis(times);
+    // A day either side, so a single pass is not drawn on the chart's edge.
+    const qint64 day = 24 * 3600 * 1000;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(first != 0 ? first - day : now - day),
+                    QDateTime::fromMSecsSinceEpoch(last != 0 ? last + day : now + day));
+    times->setRange(0, slowest > 0 ? slowest / 1000.0 * 1.1 : 60);
+    times->applyNiceNumbers();
+
+    m_passList->setModel(new cPassTableModel(std::move(passes), texts.passColumns, texts.fullPass,
+                                             texts.reviewPass, m_key.empty(), m_passList));
+    // The columns' widths from the first rows: every row has the same form, and
+    // measuring ten thousand of them would cost more than opening the window.
+    m_passList->horizontalHeader()->setResizeContentsPrecision(50);
+    m_passList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_passList->horizontalHeader()->setStretchLastSection(true);
+    FillHardest(history, texts);
+}
+
+void cHistoryWindow::FillHardest(cPassHistory* history, const sHistoryTexts&) {
+    if (history == nullptr) {
+        return;
+    }
+    const std::vector<sHardCard> cards = history->ReadHardestCards(m_key, kHardestCardCount);
+    m_hardestList->setRowCount(static_cast<int>(cards.size()));
+    for (int row = 0; row < static_cast<int>(cards.size()); ++row) {
+        const sHardCard& card = cards[static_cast<size_t>(row)];
+        const QString cells[] = {
+            QString::fromStdU16String(card.cue), QString::fromStdU16String(card.answer),
+            QString::number(card.passesMissed), QString::number(card.wrongAnswers)};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column >= 2) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            m_hardestList->setItem(row, column, item);
+        }
+    }
+    m_hardestList->resizeColumnsToContents();
+    m_hardestList->horizontalHeader()->setStretchLastSection(true);
+}
+
+void cHistoryWindow::ApplyChartFont() {
+    // The chart draws its own texts: it is given the window's font by hand.
+    const QFont base = font();
+    QFont title = base;
+    title.setBold(true);
+    m_chart->setTitleFont(title);
+    m_chart->legend()->setFont(base);
+    for (QAbstractAxis* axis : m_chart->axes()) {
+        axis->setLabelsFont(base);
+        axis->setTitleFont(base);
+    }
+}
+
+void cHistoryWindow::OnReview() {
+    if (m_doc.ReviewMissed()) {
+        close();  // back to the form, where the review runs
+    }
+}

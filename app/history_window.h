@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class cMainDoc;
+class cPassHistory;
+struct sHistoryTexts;
+
+// The History window: the passes of the loaded combination of files (of every
+// combination when none is loaded) as a chart of their times with the fastest marked, as
+// a list, and the cards missed most often; and the review of the last pass's misses.
+class cHistoryWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // The most cards the hardest-cards list shows.
+    static constexpr int kHardestCardCount = 20;
+
+    // history may be null: the window is empty then. font: the form's.
+    cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font, QWidget* parent);
+
+    QChart* GetChart() const { return m_chart; }
+    QTableView* GetPassList() const { return m_passList; }
+    QTableWidget* GetHardestList() const { return m_hardestList; }
+    QPushButton* GetReviewButton() const { return m_review; }
+
+private:
+    void Fill(cPassHistory* history, const sHistoryTexts& texts);
+    void FillHardest(cPassHistory* history, const sHistoryTexts& texts);
+    void ApplyChartFont();
+    void OnReview();
+
+    cMainDoc& m_doc;
+    std::u16string m_key;
+    QLabel* m_heading = nullptr;
+    QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    QTableView* m_passList = nullptr;
+    QTableWidget* m_hardestList = nullptr;
+    QPushButton* m_review = nullptr;
+};

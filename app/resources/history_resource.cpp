@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#include "app/resources/history_resource.h"
+
+namespace {
+
+sHistoryTexts EnglishTexts() {
+    return {
+        QStringLiteral("History"),
+        QStringLiteral("All combinations of files"),
+        QStringLiteral("Pass times"),
+        QStringLiteral("Date"),
+        QStringLiteral("Time (seconds)"),
+        QStringLiteral("Fastest"),
+        QStringLiteral("&Passes"),
+        {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Cards"),
+         QStringLiteral("Wrong"), QStringLiteral("Ignored"), QStringLiteral("Kind"),
+         QStringLiteral("Files")},
+        QStringLiteral("Full pass"),
+        QStringLiteral("Review"),
+        QStringLiteral("Hardest &cards"),
+        {QStringLiteral("Cue"), QStringLiteral("Answer"), QStringLiteral("Passes missed"),
+         QStringLiteral("Wrong answers")},
+        QStringLiteral("&Review missed cards"),
+        QStringLiteral("Close"),
+    };
+}
+
+sHistoryTexts JapaneseTexts() {
+    return {
+        QStringLiteral("履歴"),
+        QStringLiteral("すべてのファイルの組み合わせ"),
+        QStringLiteral("学習時間"),
+        QStringLiteral("日付"),
+        QStringLiteral("時間 (秒)"),
+        QStringLiteral("最速"),
+        QStringLiteral("学習の記録(&P)"),
+        {QStringLiteral("日付"), QStringLiteral("時間"), QStringLiteral("カード数"),
+         QStringLiteral("不正解"), QStringLiteral("非表示"), QStringLiteral("種類"),
+         QStringLiteral("ファイル")},
+        QStringLiteral("通常"),
+        QStringLiteral("復習"),
+        QStringLiteral("苦手なカード(&C)"),
+        {QStringLiteral("キュー"), QStringLiteral("答え"), QStringLiteral("間違えた回数"),
+         QStringLiteral("不正解の数")},
+        QStringLiteral("間違えたカードの復習(&R)"),
+        QStringLiteral("閉じる"),
+    };
+}
+
+}  // namespace
+
+sHistoryTexts GetHistoryTexts(bool japanese) {
+    return japanese ? JapaneseTexts() : EnglishTexts();
+}

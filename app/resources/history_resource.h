@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The texts of the History window in one language.
+struct sHistoryTexts {
+    QString title;       // window caption
+    QString allFiles;    // heading when no file is loaded
+    QString chartTitle;  // above the chart
+    QString dateAxis;    // the chart's axes
+    QString timeAxis;
+    QString fastest;          // the series that marks the fastest pass
+    QString passes;           // heading of the list of passes
+    QStringList passColumns;  // date, time, cards, wrong, ignored, kind, files
+    QString fullPass;         // the kinds of pass
+    QString reviewPass;
+    QString hardest;          // heading of the hardest cards
+    QStringList hardColumns;  // cue, answer, passes missed, wrong answers
+    QString review;           // the button that starts a review of the missed cards
+    QString close;
+};
+
+sHistoryTexts GetHistoryTexts(bool japanese);

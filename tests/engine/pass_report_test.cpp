@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#include <gtest/gtest.h>
+
+#include "platform/memory_pass_history.h"
+#include "tests/support/teacher_fixture.h"
+
+// What a finished pass reports to the history, and the review of its missed cards.
+class PassReportTest : public TeacherTest {
+protected:
+    void SetUp() override {
+        teacher.SetPassHistory(&history);
+        teacher.AddLoadedFile(u"/cards/Verbs.recallix");
+        AddCards({{u"A", u"a"}, {u"B", u"b"}, {u"C", u"c"}});
+    }
+    void AnswerWrong() { EXPECT_NE(teacher.Next(u"nonsense"), u""); }
+    // Answers every card left right, a second apart.
+    void AnswerAllRight() {
+        while (teacher.GetCuesLeft() > 0) {
+            AnswerRight();
+            ticks.Advance(1000);
+        }
+    }
+    std::u16string Cue() const { return teacher.GetCurrentCue(); }
+    uint32_t Fastest() const {
+        return profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0);
+    }
+    std::vector<std::u16string> ToDoCues() const {
+        std::vector<std::u16string> cues;
+        for (const cCueLineKey key : teacher.GetToDoKeys()) {
+            cues.push_back(teacher.FindCard(key)->GetCue());
+        }
+        std::sort(cues.begin(), cues.end());
+        return cues;
+    }
+
+    cMemoryPassHistory history;
+};
+
+TEST_F(PassReportTest, FullPassCountsWrongAnswersPerCardIgnoreAndPenalties) {
+    const std::u16string first = Cue();
+    AnswerWrong();
+    AnswerWrong();  // the same card, twice wrong
+    AnswerRight();  // starts the clock
+    ticks.Advance(2000);
+    const std::u16string ignored = Cue();
+    teacher.Ignore();  // one entry: 30 s
+    EXPECT_TRUE(history.GetPasses().empty());
+    AnswerAllRight();
+
+    ASSERT_EQ(history.GetPasses().size(), 1u);
+    const sPassRecord& pass = history.GetPasses()[0];
+    EXPECT_EQ(pass.key, u"verbs_recallix");
+    EXPECT_EQ(pass.files, u"Verbs.recallix");
+    EXPECT_FALSE(pass.review);
+    EXPECT_EQ(pass.cards, 3);
+    EXPECT_EQ(pass.wrongAnswers, 2);
+    EXPECT_EQ(pass.ignoredCards, 1);
+    EXPECT_EQ(pass.timeMs, teacher.GetElapsedMs());
+    EXPECT_GE(pass.timeMs, 2000u + teacher.kIgnorePenaltyMs);
+    EXPECT_EQ(pass.timeMs, Fastest());
+    std::vector<sMissedCard> missed = pass.missed;
+    std::sort(missed.begin(), missed.end(),
+              [](const sMissedCard& a, const sMissedCard& b) { return a.cue < b.cue; });
+    // Every card's answer is its cue in lower case.
+    const auto answer = [](const std::u16string& cue) { return std::u16string(1, cue[0] + 32); };
+    std::vector<sMissedCard> expected{{first, answer(first), 2, false},
+                                      {ignored, answer(ignored), 0, true}};
+    std::sort(expected.begin(), expected.end(),
+              [](const sMissedCard& a, const sMissedCard& b) { return a.cue < b.cue; });
+    EXPECT_EQ(missed, expected);
+    EXPECT_TRUE(teacher.HasMissesToReview());
+}
+
+TEST_F(PassReportTest, ReviewCoversTheMissedCardsAndNeverRecordsAFastestTime) {
+    EXPECT_FALSE(teacher.StartReview());  // nothing finished yet
+    std::vector<std::u16string> missed{Cue()};
+    AnswerWrong();
+    AnswerRight();
+    ticks.Advance(1000);
+    missed.push_back(Cue());
+    std::sort(missed.begin(), missed.end());
+    teacher.Ignore();
+    AnswerAllRight();
+    const uint32_t fullTime = Fastest();
+    ASSERT_NE(fullTime, 0u);
+
+    ASSERT_TRUE(teacher.StartReview());
+    EXPECT_TRUE(teacher.IsReviewPass());
+    EXPECT_EQ(ToDoCues(), missed);
+    EXPECT_EQ(teacher.GetElapsedMs(), 0u);
+    AnswerRight();
+    ticks.Advance(100);
+    AnswerRight();  // 100 ms: far faster than any full pass
+    EXPECT_EQ(Fastest(), fullTime);
+    ASSERT_EQ(history.GetPasses().size(), 2u);
+    EXPECT_TRUE(history.GetPasses()[1].review);
+    EXPECT_EQ(history.GetPasses()[1].timeMs, 100u);
+    EXPECT_EQ(history.GetPasses()[1].cards, 2);
+    EXPECT_FALSE(teacher.HasMissesToReview());  // that review had no misses
+
+    // Restart returns to full passes, whose times count again.
+    teacher.Restart();
+    EXPECT_FALSE(teacher.IsReviewPass());
+    EXPECT_EQ(teacher.GetCuesLeft(), 3);
+    AnswerRight();
+    ticks.Advance(100);
+    AnswerRight();
+    AnswerRight();
+    EXPECT_EQ(Fastest(), 100u);
+    EXPECT_FALSE(history.GetPasses()[2].review);
+}
+
+TEST_F(PassReportTest, ClearForgetsTheMissesAndARestartedPassStartsCountingAnew) {
+    AnswerWrong();
+    teacher.Restart();  // the misses of an unfinished pass are not carried over
+    AnswerAllRight();
+    EXPECT_EQ(history.GetPasses().back().wrongAnswers, 0);
+    EXPECT_FALSE(teacher.HasMissesToReview());
+
+    AnswerRight();  // finished: nothing happens
+    teacher.Restart();
+    teacher.Ignore();
+    AnswerAllRight();
+    EXPECT_TRUE(teacher.HasMissesToReview());
+    teacher.Clear();
+    EXPECT_FALSE(teacher.HasMissesToReview());
+    EXPECT_FALSE(teacher.StartReview());
+    EXPECT_EQ(history.GetPasses().size(), 2u);
+}
