@@ -12,7 +12,7 @@
 
 namespace {
 
-eUiText FailureOf(const std::u16string& path) {
+eUiText FailureOf(const std::u16string& path, bool notWellFormed) {
     std::string bytes;
     struct stat status {};
     if (!ToFileSystemPath(path, bytes)) {
@@ -31,11 +31,11 @@ eUiText FailureOf(const std::u16string& path) {
     if (::access(bytes.c_str(), R_OK) != 0) {
         return eUiText::FileUnreadable;
     }
-    return eUiText::FileReadError;
+    return notWellFormed ? eUiText::FileNotWellFormed : eUiText::FileReadError;
 }
 
 }  // namespace
 
-std::u16string DescribeCueFileFailure(const std::u16string& path) {
-    return LoadTranslatedUiString(FailureOf(path));
+std::u16string DescribeCueFileFailure(const std::u16string& path, bool notWellFormed) {
+    return LoadTranslatedUiString(FailureOf(path, notWellFormed));
 }

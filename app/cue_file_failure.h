@@ -6,5 +6,6 @@
 
 // Why a cue file could not be loaded, in the user's language, found by looking at the file
 // once the load has failed: missing, a folder, not a regular file, not readable, or (when
-// it looks fine) a read that failed part way.
-std::u16string DescribeCueFileFailure(const std::u16string& path);
+// it looks fine) a read that failed part way, or a vocabulary list that is not well-formed
+// when the teacher found it so.
+std::u16string DescribeCueFileFailure(const std::u16string& path, bool notWellFormed = false);

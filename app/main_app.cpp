@@ -11,6 +11,7 @@
 #include "app/main_doc.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
+#include "engine/teacher.h"
 #include "i18n/language_setting.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
@@ -119,7 +120,8 @@ bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
                          PrintablePath(file).toUtf8().constData());
             return false;  // the user stopped it: nothing to explain
         }
-        const QString reason = QString::fromStdU16String(DescribeCueFileFailure(path));
+        const QString reason = QString::fromStdU16String(
+            DescribeCueFileFailure(path, m_doc->GetTeacher().WasLastFileNotWellFormed()));
         std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
                      PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
         // Started from a file manager there is no terminal: the box is what the user sees.

@@ -9,6 +9,7 @@
 #include <vector>
 
 class cFilePicker;
+class cKvtmlReader;
 class cLanguageTable;
 class cPassHistory;
 class cProfile;
@@ -95,6 +96,8 @@ private:
     // Runs load with the progress of long loads shown and Esc able to stop them.
     bool WithLoadProgress(const std::function<bool()>& load);
 
+    // Before the teacher, which reads vocabulary documents through it until it goes.
+    std::unique_ptr<cKvtmlReader> m_vocabularyDocuments;
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;

@@ -20,10 +20,18 @@
 //     text practically never holds zero bytes, and a cue file's "=", spaces and line ends
 //     give such units in almost every UTF-16 line.
 //  4. Bytes that form well-formed UTF-8 with a multi-byte sequence are 8-bit.
-//  5. East Asian text without ASCII: every unit lies in the CJK, kana, Hangul or full-width
-//     blocks, the low bytes vary, and either the high bytes cluster (a few script blocks,
+//  5. East Asian text with at most one ASCII unit: every other unit lies in the CJK, kana,
+//     Hangul or full-width blocks, the low bytes vary, and either that ASCII unit is there
+//     (its zero byte is never in 8-bit text), or the high bytes cluster (a few script blocks,
 //     unlike the even spread of 8-bit text read in pairs) or the bytes are not mostly
 //     printable ASCII (which 8-bit text would be).
+//  6. Alphabetic text of any other script (Greek, Cyrillic, Hebrew, Arabic, the Indic
+//     scripts, Thai, Georgian ...): most units lie in U+0100 to U+1FFF and their high bytes
+//     take at most two values, one script block. Those high bytes are control bytes, which
+//     8-bit and UTF-8 text never hold, except tab, LF, VT, FF and CR: a block behind one of
+//     those (Devanagari, Bengali, Malayalam ...) counts only with more evidence against
+//     8-bit text that alternates letters and white space: a zero byte (an ASCII unit),
+//     another control byte, or a byte from 0x80 on between them.
 //  Anything else is 8-bit.
 
 namespace {
@@ -107,8 +115,11 @@ size_t CountPrintableAscii(std::span<const unsigned char> bytes) {
 
 bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
                             const std::vector<char16_t>& units) {
+    bool zeroByte = false;
     for (const char16_t u : units) {
-        if (!IsEastAsianUnit(u)) {
+        // One ASCII unit, a line end say, is a zero byte, which 8-bit text never holds.
+        zeroByte = zeroByte || u <= 0x7F;
+        if (!IsEastAsianUnit(u) && u > 0x7F) {
             return false;
         }
     }
@@ -119,7 +130,51 @@ bool LooksLikeEastAsianText(std::span<const unsigned char> bytes,
     }
     const bool clustered = 2 * highs <= lows;
     const bool mostlyAscii = 4 * CountPrintableAscii(bytes) >= 3 * bytes.size();
-    return clustered || !mostlyAscii;
+    return zeroByte || clustered || !mostlyAscii;
+}
+
+bool IsAlphabetUnit(char16_t u) {
+    return u >= 0x0100 && u <= 0x1FFF;
+}
+
+bool IsPunctuationUnit(char16_t u) {
+    return u >= 0x2000 && u <= 0x206F;
+}
+
+// A control byte that 8-bit text holds now and then: tab, LF, VT, FF, CR.
+bool IsWhiteSpaceByte(unsigned b) {
+    return b >= 0x09 && b <= 0x0D;
+}
+
+bool IsControlByteOutsideText(unsigned b) {
+    return b < 0x20 && !IsWhiteSpaceByte(b);
+}
+
+bool LooksLikeAlphabeticText(const std::vector<char16_t>& units) {
+    std::bitset<256> highs;
+    size_t letters = 0;
+    bool otherEvidence = false;
+    for (const char16_t u : units) {
+        if (IsAlphabetUnit(u)) {
+            ++letters;
+            highs.set(u >> 8);
+            const unsigned low = u & 0xFF;
+            otherEvidence = otherEvidence || IsControlByteOutsideText(low) || low >= 0x80;
+        } else if (u <= 0x00FF) {
+            otherEvidence = true;  // a zero high byte
+        } else if (!IsPunctuationUnit(u)) {
+            return false;
+        }
+    }
+    if (4 * letters < 3 * units.size() || highs.count() > 2 || CountDistinctBytes(units, 0) < 4) {
+        return false;
+    }
+    for (unsigned high = 0; high < 0x20; ++high) {
+        if (highs.test(high) && !IsWhiteSpaceByte(high)) {
+            return true;
+        }
+    }
+    return otherEvidence;
 }
 
 // The first kUnicodeSampleSize bytes as 8-bit text mode reads them.
@@ -153,6 +208,9 @@ bool IsUnicodeSample(std::span<const unsigned char> sample) {
     if (CountLatinUnits(units) >= 2) {
         return true;
     }
+    if (LooksLikeAlphabeticText(units)) {
+        return true;
+    }
     if (IsMultiByteUtf8(sample)) {
         return false;
     }
@@ -167,5 +225,12 @@ bool IsUnicodeFileStart(std::span<const unsigned char> head) {
         return true;
     }
     const std::vector<unsigned char> sample = TextModeSample(head);
-    return sample.size() == kUnicodeSampleSize && IsUnicodeSample(sample);
+    if (sample.size() == kUnicodeSampleSize && IsUnicodeSample(sample)) {
+        return true;
+    }
+    // Read as 8-bit text, UTF-16 loses its pairing wherever a unit holds the byte 0x1A
+    // (Cyrillic К, Devanagari च) or the bytes CR LF: the sample then ends early or slips by
+    // a byte. So the raw bytes get the same test; 8-bit text passes it on neither reading,
+    // since it holds no zero bytes and no runs of control bytes.
+    return head.size() >= kUnicodeSampleSize && IsUnicodeSample(head.first(kUnicodeSampleSize));
 }

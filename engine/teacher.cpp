@@ -10,13 +10,16 @@
 #include "accents/accents_help.h"
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/cue_record.h"
+#include "cuefiles/delimited_list_reader.h"
 #include "cuefiles/fastest_time_key.h"
+#include "cuefiles/list_format.h"
 #include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/pass_history.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
+#include "platform/vocabulary_document_reader.h"
 #include "text/white_space.h"
 
 namespace {
@@ -100,20 +103,89 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
     const int loadedFileCountBefore = GetLoadedFileCount();
     const int totalCuesBefore = GetTotalCues();
     bool loaded = false;
-    cCueFileReader reader;
-    if (reader.Open(path)) {
-        loaded = ReadCueFile(&reader, reversed);
-        if (loaded) {
-            AddLoadedFile(reversed ? path + u"-" : path);
+    m_lastFileNotWellFormed = false;
+    eListFormat format = DecideListFormat(path);
+    if (format == eListFormat::PlainText) {
+        cCueFileReader probe;
+        format = probe.Open(path) && IsTabList(probe) ? eListFormat::TabList : eListFormat::CueFile;
+    }
+    if (format == eListFormat::CueFile) {
+        cCueFileReader reader;
+        loaded = reader.Open(path) && ReadCueFile(&reader, reversed);
+    } else {
+        try {
+            PendingCards cards;
+            loaded = format == eListFormat::VocabularyDocument
+                         ? ReadVocabularyDocument(path, reversed, cards)
+                         : ReadListFile(path, format == eListFormat::CommaList, reversed, cards);
+            if (loaded) {
+                AddPendingCards(cards);
+            }
+            // Whoever finds the file readable knows from this that its form was at fault.
+            m_lastFileNotWellFormed = !loaded;
+        } catch (const std::bad_alloc&) {
+            loaded = false;
         }
+    }
+    if (loaded) {
+        AddLoadedFile(reversed ? path + u"-" : path);
     }
     CarryClockOver(loadedFileCountBefore, totalCuesBefore);
     return loaded;
 }
 
+namespace {
+
+// As with a cue-file line, a pair with an empty side is no card.
+void KeepCard(std::u16string& first, std::u16string& second, bool reversed,
+              std::vector<cCueLine>& cards) {
+    if (!first.empty() && !second.empty()) {
+        cards.emplace_back(std::move(reversed ? second : first),
+                           std::move(reversed ? first : second));
+    }
+}
+
+}  // namespace
+
+bool cTeacher::ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
+                            PendingCards& cards) {
+    cCueFileReader lines;
+    if (!lines.Open(path)) {
+        return false;
+    }
+    cDelimitedListReader list(lines, commaSeparated ? cDelimitedListReader::eDialect::Comma
+                                                    : cDelimitedListReader::eDialect::Tab);
+    std::u16string first;
+    std::u16string second;
+    while (list.ReadRecord(first, second)) {
+        KeepCard(first, second, reversed, cards);
+    }
+    return !list.IsMalformed() && !lines.HasReadError();
+}
+
+bool cTeacher::ReadVocabularyDocument(const std::u16string& path, bool reversed,
+                                      PendingCards& cards) {
+    if (m_documents == nullptr) {
+        return false;
+    }
+    return m_documents->ReadEntries(
+        path, [&cards, reversed](std::u16string& first, std::u16string& second) {
+            KeepCard(first, second, reversed, cards);
+        });
+}
+
+void cTeacher::AddPendingCards(PendingCards& cards) {
+    for (cCueLine& card : cards) {
+        AddCard(std::move(card));
+    }
+}
+
 bool cTeacher::Load(cFilePicker& picker) {
-    const std::u16string filter =
-        LoadTranslatedUiString(eUiText::FileTypeName) + u" (*.recallix)|*.recallix||";
+    const std::u16string filter = LoadTranslatedUiString(eUiText::FileTypeName) +
+                                  u" (*.recallix)|*.recallix|" +
+                                  LoadTranslatedUiString(eUiText::VocabularyListsName) +
+                                  u" (*.kvtml *.tsv *.csv *.txt)|*.kvtml;*.tsv;*.csv;*.txt|" +
+                                  LoadTranslatedUiString(eUiText::AllFilesName) + u" (*)|*||";
     std::vector<std::u16string> paths;
     if (!picker.PickFiles(LoadTranslatedUiString(eUiText::FileDialogTitle), filter, paths)) {
         return false;

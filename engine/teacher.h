@@ -20,6 +20,7 @@ class cLoadProgress;
 class cPassHistory;
 class cProfile;
 class cTickSource;
+class cVocabularyDocumentReader;
 
 // The study engine: the working set of cards, the pass over it, answer checking, the
 // pass clock and the fastest-time records. It never touches the user interface.
@@ -61,9 +62,16 @@ public:
     // the file was reached; false without a reader, on a read error, or when reading ran
     // out of memory (the cards read so far stay).
     bool ReadCueFile(cCueFileReader* reader, bool reversed);
-    // Loads one cue file into the working set and lists it (with "-" appended when
-    // reversed). The pass clock carries over after every attempt.
+    // Loads one file into the working set and lists it (with "-" appended when reversed).
+    // Cue files are read by ReadCueFile; tab- and comma-separated lists and vocabulary
+    // documents (by their extension) load all or nothing, their texts as written. The pass
+    // clock carries over after every attempt.
     bool LoadCueFile(const std::u16string& path, bool reversed);
+    // Whether the last file that LoadCueFile tried was a vocabulary list that failed to
+    // load: when the file can be read at all, it is not well-formed.
+    bool WasLastFileNotWellFormed() const { return m_lastFileNotWellFormed; }
+    // Where vocabulary documents are read; without one they fail to load. Not owned.
+    void SetVocabularyDocumentReader(cVocabularyDocumentReader* reader) { m_documents = reader; }
     // Lets the user pick cue files and loads them in order, stopping at the first that
     // fails; Shift held when the picker closes loads them reversed. False on cancel or
     // failure.
@@ -118,6 +126,13 @@ public:
     void RecordFastestTime();
 
 private:
+    // The cards of a list file, held back until the whole file has been read.
+    using PendingCards = std::vector<cCueLine>;
+    bool ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
+                      PendingCards& cards);
+    bool ReadVocabularyDocument(const std::u16string& path, bool reversed, PendingCards& cards);
+    void AddPendingCards(PendingCards& cards);
+
     // A started clock never holds tick 0, which means "not started".
     void SetPassStartTick(uint32_t tick);
     void ApplyIgnorePenalty(int removedEntries);
@@ -151,6 +166,8 @@ private:
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
     cLoadProgress* m_loadProgress = nullptr;
+    cVocabularyDocumentReader* m_documents = nullptr;
+    bool m_lastFileNotWellFormed = false;
 
     cPassHistory* m_history = nullptr;
     std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass

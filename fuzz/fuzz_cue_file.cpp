@@ -5,9 +5,6 @@
 // parts are checked against one another: what the reader and the teacher produce must be
 // what the decoder makes of the same bytes in one go.
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +22,7 @@
 #include "engine/teacher.h"
 #include "fuzz_check.h"
 #include "platform/memory_profile.h"
+#include "scratch_file.h"
 #include "tests/support/fake_tick_source.h"
 #include "text/text_marks.h"
 #include "text/unicode.h"
@@ -38,38 +36,6 @@ using Bytes = std::span<const unsigned char>;
 constexpr size_t kReaderChunk = 64 * 1024;
 constexpr uint32_t kFirstCardId = 100;
 constexpr size_t kStudySteps = 64;
-
-// A file that lives in memory but is opened by path like any other, so every run costs no
-// disk writes.
-class cScratchFile {
-public:
-    cScratchFile() {
-        m_fd = ::memfd_create("recallix-fuzz-cue-file", MFD_CLOEXEC);
-        if (m_fd < 0) {
-            std::perror("memfd_create");
-            std::abort();
-        }
-        for (const char c : "/proc/self/fd/" + std::to_string(m_fd)) {
-            m_path += static_cast<char16_t>(c);
-        }
-    }
-
-    const std::u16string& Write(Bytes bytes) {
-        FUZZ_CHECK(::ftruncate(m_fd, 0) == 0);
-        size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t count =
-                ::pwrite(m_fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-            FUZZ_CHECK(count > 0);
-            done += static_cast<size_t>(count);
-        }
-        return m_path;
-    }
-
-private:
-    int m_fd = -1;
-    std::u16string m_path;
-};
 
 uint32_t HashOf(Bytes bytes) {
     uint32_t hash = 2166136261u;

@@ -89,8 +89,35 @@ def language_setting_seeds():
     return {f"setting_{i:02}": utf16(text) for i, text in enumerate(texts)}
 
 
+def vocabulary_list_seeds():
+    entry = ('<entry id="{0}"><translation id="0"><text>{1}</text></translation>'
+             '<translation id="1"><text>{2}</text></translation></entry>\n')
+    document = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+                '<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">\n'
+                '<kvtml version="2.0"><identifiers><identifier id="0"><name>de</name>'
+                '</identifier></identifiers>\n<entries>\n'
+                + entry.format(0, "Hund", "dog")
+                + entry.format(1, "M&#228;dchen &amp; Junge", "<![CDATA[girl & <boy>]]>")
+                + entry.format(2, "", "no first")
+                + '</entries>\n<lessons><container><entry id="0"/></container></lessons>\n'
+                '</kvtml>\n')
+    return {
+        "anki_export": ("#separator:tab\n#html:true\n#tags column:3\n"
+                        "der Hund\tthe <b>dog</b><br>&nbsp;&amp;\tnoun\n"
+                        "\"two\nlines\"\t\"say \"\"hi\"\"\"\n").encode("utf-8"),
+        "tab_utf16_no_mark": utf16("собака\tdog\nкошка\tcat\nКнига\tbook\n"),
+        "csv_quoted": b'cue,answer\r\n"1,5", "one and a half" ,x\r\n"",empty\r\n',
+        "csv_open_quote": b'a,b\n"c,d\n',
+        "csv_text_after_quote": b'"a"b,c\n',
+        "kvtml_document": document.encode("utf-8"),
+        "kvtml_cut_short": document.encode("utf-8")[:200],
+        "kvtml_version_1": b"<kvtml><e><o>eins</o><t>one</t></e></kvtml>",
+    }
+
+
 def main():
     targets = {
+        "fuzz_vocabulary_list": vocabulary_list_seeds(),
         "fuzz_cue_file": cue_file_seeds(),
         "fuzz_answer_check": answer_check_seeds(),
         "fuzz_language_setting": language_setting_seeds(),

@@ -5,7 +5,7 @@
 #
 #   fuzz/run.sh TARGET SECONDS [BUILD_DIR]
 #
-# TARGET is fuzz_cue_file, fuzz_answer_check or fuzz_language_setting. The targets are
+# TARGET is fuzz_cue_file, fuzz_answer_check, fuzz_language_setting or fuzz_vocabulary_list. The targets are
 # built with clang and the sanitizers into BUILD_DIR (default build-fuzz) when missing.
 # New inputs go to a temporary folder, so the seed corpus in the repository never grows.
 # Crashing, hanging or leaking inputs are kept in BUILD_DIR/fuzz-findings/TARGET/; the
@@ -13,7 +13,7 @@
 set -eu
 
 usage() {
-    echo "usage: $0 fuzz_cue_file|fuzz_answer_check|fuzz_language_setting SECONDS [BUILD_DIR]" >&2
+    echo "usage: $0 fuzz_cue_file|fuzz_answer_check|fuzz_language_setting|fuzz_vocabulary_list SECONDS [BUILD_DIR]" >&2
     exit 2
 }
 
@@ -24,6 +24,7 @@ case $target in
     fuzz_cue_file) max_len=65536 ;;
     fuzz_answer_check) max_len=4096 ;;
     fuzz_language_setting) max_len=256 ;;
+    fuzz_vocabulary_list) max_len=16384 ;;
     *) usage ;;
 esac
 case $seconds in

@@ -101,6 +101,8 @@ TEST_F(StartWithFilesTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
     ExpectFailure(Path("folder.recallix"), eUiText::FileIsFolder);
     ASSERT_EQ(mkfifo(files.Path("pipe.recallix").c_str(), 0600), 0);
     ExpectFailure(Path("pipe.recallix"), eUiText::FileNotRegular);
+    files.Write("broken.kvtml", "<kvtml version=\"2.0\"><entries><entry>");
+    ExpectFailure(Path("broken.kvtml"), eUiText::FileNotWellFormed);
     if (geteuid() != 0) {  // the superuser reads any file
         files.Write("locked.recallix", "one = eins\n");
         chmod(files.Path("locked.recallix").c_str(), 0);

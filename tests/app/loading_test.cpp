@@ -174,3 +174,24 @@ TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
 }
 
 }  // namespace
+
+TEST_F(LoadingTest, VocabularyListsLoadBesideCueFilesAndABrokenOneLoadsNothing) {
+    LoadFile("animals.kvtml",
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><entries>"
+             "<entry id=\"0\"><translation id=\"0\"><text>the: Hund</text></translation>"
+             "<translation id=\"1\"><text>dog</text></translation></entry>"
+             "</entries></kvtml>\n");
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadSucceeded));
+    EXPECT_EQ(Cue(), "the: Hund");  // as written: no accent combinations outside cue files
+    LoadFile("colours.tsv", "#separator:tab\nrot\tred\ngr&uuml;n<br>\tgreen\n");
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    ASSERT_EQ(FileList()->count(), 2);
+    EXPECT_EQ(FileList()->item(0)->text(), "animals");
+
+    LoadFile("broken.kvtml", "<kvtml version=\"2.0\"><entries><entry>");
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(FileList()->count(), 2);
+    // The picker offered cue files first, then the lists, then everything.
+    EXPECT_EQ(QString::fromStdU16String(picker.lastFilter).split(u'|').size(), 6 + 2);
+}

@@ -52,6 +52,30 @@ TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
     }
 }
 
+TEST(CueEncodingTest, AlphabeticScriptsWithoutAsciiAreUnicode) {
+    for (const std::u16string text : {
+             u"КошкаСобакаКнигаДомикКот",  // К holds the byte 0x1A that ends 8-bit text
+             u"Ελληνικάλεξιλόγιοζώασπίτι",
+             u"עבריתמילוןכלבחתולביתספר",
+             u"العربيةقاموسكلبقطةبيت",
+             u"हिन्दीशब्दकोशकुत्ताबिल्ली",  // Devanagari's high byte is a tab
+             u"ภาษาไทยพจนานุกรมสุนัขแมว",
+             u"ქართულილექსიკონიძაღლი",
+         }) {
+        const std::string bytes = Utf16LeBytes(text);
+        EXPECT_TRUE(IsUnicodeFileStart(Bytes(bytes))) << testing::PrintToString(text);
+    }
+    // 8-bit text that alternates letters with tabs and line ends reads as pairs of a
+    // letter and a white-space byte, just as Devanagari or Malayalam would.
+    for (const std::string_view bytes : {
+             "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nn\no\np\nq\n",
+             "1\t2\n3\t4\n5\t6\n7\t8\n9\t0\n1\t2\n3\t4\n5\t6\n7\t8\n",
+             "a\rb\rc\rd\re\rf\rg\rh\ri\rj\rk\rl\rm\rn\ro\rp\rq\r",
+         }) {
+        EXPECT_FALSE(IsUnicodeFileStart(Bytes(bytes))) << testing::PrintToString(bytes);
+    }
+}
+
 TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
     const std::string unicode = Utf16LeBytes(u"Hund = dog\nKatze = cat\n", true);
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(unicode)));

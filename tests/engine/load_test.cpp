@@ -26,7 +26,11 @@ TEST_F(LoadTest, LoadFlowAsksWithTheFileTypeAndTitle) {
     picker.chosen = {animals};
     EXPECT_TRUE(teacher.Load(picker));
     EXPECT_EQ(picker.lastTitle, LoadTranslatedUiString(40007));
-    EXPECT_EQ(picker.lastFilter, LoadTranslatedUiString(40004) + u" (*.recallix)|*.recallix||");
+    // Cue files first, then the vocabulary lists, then every file.
+    EXPECT_EQ(picker.lastFilter, LoadTranslatedUiString(40004) + u" (*.recallix)|*.recallix|" +
+                                     LoadTranslatedUiString(40015) +
+                                     u" (*.kvtml *.tsv *.csv *.txt)|*.kvtml;*.tsv;*.csv;*.txt|" +
+                                     LoadTranslatedUiString(40016) + u" (*)|*||");
     // Cards are trimmed and their combinations substituted.
     EXPECT_EQ(teacher.FindCard(cCueLineKey(102))->GetCue(), u"Mädchen");
 }

@@ -23,13 +23,16 @@ TEST_F(LexitraTest, EveryIdHasATextThatCallersCanUseInTheLanguageOfTheLocale) {
     // Every locale other than Japanese reads English, British English included.
     for (const uint32_t locale : {1033u, 2057u, 1041u}) {
         ASSERT_TRUE(SetThreadLocale(locale));
-        for (uint32_t id : {40001, 40002, 40003, 40004, 40007, 40008, 40010, 40011, 40012, 40013}) {
+        for (uint32_t id :
+             {40001, 40002, 40003, 40004, 40007, 40008, 40010, 40011, 40012, 40013, 40015, 40016}) {
             EXPECT_FALSE(LoadTranslatedUiString(id).empty()) << "id " << id << " in " << locale;
             EXPECT_EQ(HasNonAscii(LoadTranslatedUiString(id)), locale == 1041 && id != 40003)
                 << "id " << id << " in " << locale;
         }
         // The file dialog filter splits at "|", the form splits the message at a line feed.
-        EXPECT_EQ(LoadTranslatedUiString(40004).find(u'|'), std::u16string::npos);
+        for (uint32_t id : {40004, 40015, 40016}) {
+            EXPECT_EQ(LoadTranslatedUiString(id).find(u'|'), std::u16string::npos);
+        }
         EXPECT_EQ(LoadTranslatedUiString(40010).find(u'\n'), std::u16string::npos);
         EXPECT_EQ(LoadTranslatedUiString(40003), u"https://www.vorlen.com/recallix/");
     }

@@ -37,6 +37,12 @@ TEST(FilterToNameFiltersTest, TurnsDescriptionPatternPairsIntoNameFilters) {
     EXPECT_EQ(cExploreFileDialog::FilterToNameFilters(u"Karten|*.recallix;*.txt||"),
               QStringList{QStringLiteral("Karten (*.recallix *.txt)")});
     EXPECT_TRUE(cExploreFileDialog::FilterToNameFilters(u"").isEmpty());
+    EXPECT_EQ(
+        cExploreFileDialog::FilterToNameFilters(
+            u"Cue files (*.recallix)|*.recallix|Lists (*.kvtml *.tsv)|*.kvtml;*.tsv|"
+            u"All files (*)|*||"),
+        (QStringList{QStringLiteral("Cue files (*.recallix)"),
+                     QStringLiteral("Lists (*.kvtml *.tsv)"), QStringLiteral("All files (*)")}));
 }
 
 TEST(ExploreFileDialogTest, CancelGivesNoPaths) {

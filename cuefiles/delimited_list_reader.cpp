@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#include "cuefiles/delimited_list_reader.h"
+
+#include <algorithm>
+
+#include "cuefiles/cue_file_reader.h"
+#include "cuefiles/html_text.h"
+#include "text/white_space.h"
+
+cDelimitedListReader::cDelimitedListReader(cCueFileReader& lines, eDialect dialect)
+    : m_lines(lines), m_dialect(dialect), m_separator(dialect == eDialect::Tab ? u'\t' : u',') {}
+
+bool cDelimitedListReader::ReadRecord(std::u16string& first, std::u16string& second) {
+    first.clear();
+    second.clear();
+    while (!m_malformed && m_lines.ReadTextLine(m_line)) {
+        const bool header = m_dialect == eDialect::Tab && !m_line.empty() && m_line[0] == u'#';
+        if (m_line.empty() || header) {
+            continue;
+        }
+        return ParseRecord(first, second);
+    }
+    return false;
+}
+
+bool cDelimitedListReader::ParseRecord(std::u16string& first, std::u16string& second) {
+    std::u16string field;
+    int index = 0;
+    size_t pos = 0;
+    for (;;) {
+        // Spaces before an opening quote are tolerated, as hand-written files have them.
+        size_t start = pos;
+        while (start < m_line.size() && m_line[start] == u' ') {
+            ++start;
+        }
+        field.clear();
+        if (start < m_line.size() && m_line[start] == u'"') {
+            pos = start + 1;
+            if (!ReadQuotedField(pos, field)) {
+                m_malformed = true;
+                return false;
+            }
+        } else {
+            const size_t end = std::min(m_line.find(m_separator, pos), m_line.size());
+            field.assign(m_line, pos, end - pos);
+            pos = end;
+        }
+        FinishField(index++, field, first, second);
+        if (pos >= m_line.size()) {
+            return true;
+        }
+        ++pos;  // past the separator
+    }
+}
+
+bool cDelimitedListReader::ReadQuotedField(size_t& pos, std::u16string& field) {
+    for (;;) {
+        const size_t quote = m_line.find(u'"', pos);
+        if (quote == std::u16string::npos) {
+            // The field goes on in the next line, with the line end as part of it.
+            field.append(m_line, pos);
+            field += u'\n';
+            if (!m_lines.ReadTextLine(m_line)) {
+                return false;
+            }
+            pos = 0;
+            continue;
+        }
+        field.append(m_line, pos, quote - pos);
+        pos = quote + 1;
+        if (pos < m_line.size() && m_line[pos] == u'"') {
+            field += u'"';
+            ++pos;
+            continue;
+        }
+        while (pos < m_line.size() && m_line[pos] == u' ') {
+            ++pos;
+        }
+        return pos == m_line.size() || m_line[pos] == m_separator;
+    }
+}
+
+void cDelimitedListReader::FinishField(int index, std::u16string& field, std::u16string& first,
+                                       std::u16string& second) const {
+    if (index > 1) {
+        return;
+    }
+    // The Answer box holds one line, so a line end inside a field must not stay in it.
+    for (char16_t& c : field) {
+        c = (c == u'\n' || c == u'\r') ? u' ' : c;
+    }
+    std::u16string& target = index == 0 ? first : second;
+    if (m_dialect == eDialect::Tab) {
+        target = HtmlToPlainText(field);
+    } else {
+        target.assign(TrimWhiteSpace(field));
+    }
+}
