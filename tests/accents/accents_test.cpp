@@ -27,6 +27,7 @@ TEST(SubstituteAccentsTest, CombinationsBecomeAccentedLettersInOneLeftToRightPas
     EXPECT_EQ(Substitute(u"S: C/ i: o/ u\\ I/"), u"S: C/ i: o/ u\\ I/");
     // Bars become slashes that form no combination in the same pass.
     EXPECT_EQ(Substitute(u"|er|sie| A|"), u"/er/sie/ A/");
+    EXPECT_EQ(Substitute(u"a:| A|"), u"ä/ A/");
     // Substituting again, as the answer box does, turns the pair into the letter.
     EXPECT_EQ(Substitute(Substitute(u"e|")), u"é");
 }

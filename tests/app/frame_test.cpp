@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include <climits>
-
 #include "app/view.h"
 #include "tests/support/qt/main_window_fixture.h"
 
@@ -43,12 +41,6 @@ TEST_F(FontChangeTest, TheMarkedFontAsksNothing) {
     EXPECT_FALSE(answerer.shown);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(profile.GetValueCount(), 0);
-}
-
-TEST_F(MainWindowTest, StoredFontsWithoutALayoutBuildNoForm) {
-    for (const int index : {3, -1, INT_MAX, INT_MIN}) {
-        EXPECT_EQ(cMainForm::Create(*doc, index), nullptr) << index;
-    }
 }
 
 TEST_F(MainWindowTest, ViewRemovedByAnotherDuringARefreshIsNotCalled) {

@@ -74,4 +74,33 @@ TEST(StartUpTest, StoredJapaneseAppliesBeforeTheWindowIsBuilt) {
     SetThreadLocale(kLocaleEnglishUs);
 }
 
+// Keeps the values it was given but stores nothing new, like a store that cannot be written.
+class cUnwritableProfile : public cMemoryProfile {
+public:
+    bool WriteProfileInt(std::u16string_view, std::u16string_view, uint32_t) override {
+        return false;
+    }
+};
+
+// Until start-up has succeeded the stored font is the normal one, so a font without a layout
+// stops one start, not every later one; a cue file that fails says nothing against the font.
+TEST(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
+    const auto start = [](int font, const QStringList& arguments, bool unwritable = false) {
+        auto profile = unwritable ? std::make_unique<cUnwritableProfile>()
+                                  : std::make_unique<cMemoryProfile>();
+        profile->cMemoryProfile::WriteProfileInt(u"", u"Font", static_cast<uint32_t>(font));
+        cMainApp app(std::move(profile));
+        // A cue file that cannot be loaded is reported in a box.
+        cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        const bool started = app.InitInstance(arguments);
+        EXPECT_EQ(answerer.shown, !arguments.isEmpty());
+        return std::pair(started, app.GetProfile().GetProfileInt(u"", u"Font", 99));
+    };
+    EXPECT_EQ(start(1, {}), std::pair(true, 1u));
+    EXPECT_EQ(start(3, {}), std::pair(false, 0u));
+    EXPECT_EQ(start(1, {QStringLiteral("/nonexistent/cards.recallix")}), std::pair(false, 1u));
+    // Where the reset cannot be stored, this run takes the first layout instead.
+    EXPECT_EQ(start(3, {}, true), std::pair(true, 3u));
+}
+
 }  // namespace

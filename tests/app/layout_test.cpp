@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
+#include <climits>
+
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
@@ -15,33 +17,6 @@ protected:
             << form->width() << " x " << form->height();
     }
 };
-
-TEST_F(LayoutTest, WiderWindowStretchesTheBoxesAndMovesTheRightHandButtons) {
-    const int clearX = Button(kIdClear)->x();
-    const int restartX = Button(kIdRestart)->x();
-    const int loadX = Button(kIdLoad)->x();
-    const QRect fastest = Edit(kIdFastest)->geometry();
-    ResizeForm(form->size() + QSize(200, 40));
-
-    const int w = form->width();
-    const int h = form->height();
-    const int bw = Button(kIdClose)->width();
-    const int bh = Button(kIdClose)->height();
-    for (int id : {kIdCue, kIdAnswer, kIdProgress, kIdFileList}) {
-        EXPECT_EQ(form->GetControl(id)->geometry().right(), w - 6) << id;
-    }
-    EXPECT_EQ(Button(kIdClose)->x(), w - bw - 5);
-    EXPECT_EQ(Button(kIdIgnore)->x(), w - 2 * bw - 10);
-    EXPECT_EQ(Button(kIdNext)->x(), w - 3 * bw - 15);
-    EXPECT_EQ(Button(kIdClear)->x(), clearX);
-    EXPECT_EQ(Button(kIdRestart)->x(), restartX);
-    EXPECT_EQ(Button(kIdLoad)->x(), loadX);
-    EXPECT_EQ(Edit(kIdFastest)->geometry(), fastest);
-    for (int id : kButtonIds) {
-        EXPECT_EQ(Button(id)->y(), h - bh - 5) << id;
-    }
-    EXPECT_EQ(FileList()->geometry().bottom() + 1, h - bh - 10);
-}
 
 TEST_F(LayoutTest, TooShortAWindowHidesTheButtonsUntilItGrowsAgain) {
     const QSize normal = form->size();
@@ -94,7 +69,10 @@ TEST_F(LayoutTest, EveryControlOfEveryLayoutHasAName) {
             EXPECT_FALSE(name.isEmpty()) << "control " << id << " in layout " << layout;
         }
     }
-    EXPECT_EQ(cMainForm::Create(*doc, 3), nullptr);
+    // Stored fonts without a layout build no form.
+    for (const int index : {3, -1, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(cMainForm::Create(*doc, index), nullptr) << index;
+    }
 }
 
 }  // namespace

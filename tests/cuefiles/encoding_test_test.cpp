@@ -47,6 +47,7 @@ TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
              std::string("犬 = dog\n猫 = cat\n鳥の\xE3"),
              std::string("日本語の単語帳、第三\xE7"),
              std::string(32, '\0'),
+             Utf16LeBytes(u"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15"),
          }) {
         EXPECT_FALSE(IsUnicodeSample(Bytes(bytes))) << testing::PrintToString(bytes);
     }
@@ -89,9 +90,8 @@ TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
         pairs += "\r\n";
     }
     EXPECT_FALSE(IsUnicodeFileStart(Bytes(pairs)));
-    // A byte 0x1A ends 8-bit text early.
-    std::string cut = unmarked;
-    cut[10] = '\x1A';
+    // A byte 0x1A ends 8-bit text early: unmarked text starting with U+4E1A is cut at once.
+    const std::string cut = Utf16LeBytes(u"\u4E1A日本語の勉強をしましょう。今日は");
     EXPECT_FALSE(IsUnicodeFileStart(Bytes(cut)));
     // The mark decides alone: a short marked file, or one holding U+4E1A, is still UTF-16.
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"a=b", true))));

@@ -48,8 +48,8 @@ TEST_F(FastestTimeTest, OnlyStrictlyFasterPassesAreStoredPerCombinationOfFiles) 
     for (const uint32_t ms : {9000, 12000, 9000}) {
         RunPass(ms);
         EXPECT_EQ(Stored(u"verbs_recallix"), 9000u);
+        EXPECT_EQ(teacher.GetFastestText(), u"00 : 09");
     }
-    EXPECT_EQ(teacher.GetFastestText(), u"00 : 09");
     files = {u"/cards/Verbs.recallix-"};
     RunPass(20000);
     EXPECT_EQ(Stored(u"verbs_recallix_"), 20000u);

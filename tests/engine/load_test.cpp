@@ -49,6 +49,7 @@ TEST_F(LoadTest, ShiftLoadsEveryFileReversed) {
     EXPECT_EQ(teacher.GetLoadedFile(0), animals + u"-");
     EXPECT_EQ(teacher.GetLoadedFile(1), numbers + u"-");
     EXPECT_EQ(teacher.GetCurrentCue(), u"dog");
+    EXPECT_EQ(teacher.FindCard(cCueLineKey(102))->GetAnswer(), u"Mädchen");
     EXPECT_EQ(teacher.GetFastestTimeKey(), u"animals_recallix____numbers_recallix_");
 }
 

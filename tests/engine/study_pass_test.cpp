@@ -66,4 +66,30 @@ TEST_F(StudyPassTest, RestartAndClearQueueEveryCardOnceAndStopTheClock) {
     AnswerRight();
     teacher.Clear();
     EXPECT_EQ(teacher.GetElapsedMs(), 0u);
+    EXPECT_EQ(teacher.GetTotalCues(), 0);
+    EXPECT_EQ(teacher.GetProgress(), 100);
+}
+
+// Teachers seeded from different ticks: the draw after a right answer and after Restart
+// must reach every remaining entry, while Ignore takes the entry at the end without one.
+TEST(RandomDrawTest, NextAndRestartDrawAnyEntryIgnoreTakesTheEnd) {
+    std::set<std::u16string> afterNext;
+    std::set<std::u16string> afterRestart;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        cMemoryProfile profile;
+        cFakeTickSource ticks(seed * 7919);
+        cTeacher teacher(profile, ticks);
+        for (const char16_t* cue : {u"A", u"B", u"C", u"D"}) {
+            teacher.AddCard(cCueLine(cue, cue));
+        }
+        teacher.Next(u"A");
+        afterNext.insert(teacher.GetCurrentCue());
+        const std::vector<cCueLineKey> keys = teacher.GetToDoKeys();
+        teacher.Ignore();
+        EXPECT_EQ(teacher.GetCurrentKey(), keys[keys.size() - 2]);
+        teacher.Restart();
+        afterRestart.insert(teacher.GetCurrentCue());
+    }
+    EXPECT_EQ(afterNext, (std::set<std::u16string>{u"B", u"C", u"D"}));
+    EXPECT_EQ(afterRestart, (std::set<std::u16string>{u"A", u"B", u"C", u"D"}));
 }

@@ -74,8 +74,11 @@ TEST_F(SettingsProfileTest, UnwritableStoreKeepsValuesForTheRun) {
     const QString path = blocker + QStringLiteral("/Recallix.conf");
 
     cSettingsProfile profile(path);
+    int notices = 0;
+    profile.SetStoreFailureNotice([&notices] { ++notices; });
     EXPECT_FALSE(profile.WriteProfileInt(u"FastestTimes", u"verbs_recallix", 9000));
     EXPECT_FALSE(profile.WriteProfileString(u"", u"Language", u"Language_1041"));
+    EXPECT_EQ(notices, 1);  // the user is told once
     EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0), 9000u);
     EXPECT_EQ(profile.GetProfileString(u"", u"Language", u""), u"Language_1041");
 

@@ -21,13 +21,6 @@ protected:
             teacher.AddCard(cCueLine(cue, answer));
         }
     }
-    // Adds count cards "cue<i>" = "answer<i>".
-    void AddNumberedCards(int count) {
-        for (int i = 0; i < count; ++i) {
-            const std::u16string number(u"0123456789"[i % 10], 1);
-            teacher.AddCard(cCueLine(u"cue" + number, u"answer" + number));
-        }
-    }
     // Answers the current card correctly.
     void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }
 
