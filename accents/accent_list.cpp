@@ -3,6 +3,8 @@
 #include "accents/accent_list.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 cAccentList::cAccentList() = default;
 cAccentList::~cAccentList() = default;
@@ -34,8 +36,10 @@ void cAccentList::Append(std::unique_ptr<cAccent> accent) {
     NoteUnit(combination[0], m_asciiFirsts, m_hasNonAsciiFirst);
     if (combination.size() == 1) {
         m_hasOneUnitCombination = true;
+        m_stopsDecide = false;
     } else {
         NoteUnit(combination[1], m_asciiSeconds, m_hasNonAsciiSecond);
+        NoteStop(combination[1]);
     }
     m_accents.push_back(std::move(accent));
 }
@@ -66,6 +70,65 @@ const cAccent* cAccentList::FindMatch(std::u16string_view rest) const {
         }
     }
     return nullptr;
+}
+
+void cAccentList::NoteStop(char16_t unit) {
+    const auto end = m_stops.begin() + static_cast<ptrdiff_t>(m_stopCount);
+    if (std::find(m_stops.begin(), end, unit) != end) {
+        return;
+    }
+    if (m_stopCount == m_stops.size() || unit >= 128) {
+        m_stopsDecide = false;
+        return;
+    }
+    // Unused places repeat the bar, so the scan can always compare with all four.
+    m_stops[m_stopCount++] = unit;
+}
+
+bool cAccentList::HasNoStop(std::u16string_view text) const {
+    if (!m_stopsDecide) {
+        return false;
+    }
+    const char16_t* units = text.data();
+    const size_t size = text.size();
+    // Four units at a time in one 64-bit word: a lane equal to a stop turns to zero
+    // after the exclusive or, and a zero lane sets its top bit in HasZeroLane.
+    constexpr uint64_t kLow = 0x0001000100010001ull;
+    constexpr uint64_t kHigh = 0x8000800080008000ull;
+    const auto hasZeroLane = [](uint64_t word) { return ((word - kLow) & ~word & kHigh) != 0; };
+    const auto [a, b, c, d] = m_stops;
+    size_t i = 0;
+    for (; i + 4 <= size; i += 4) {
+        uint64_t word;
+        std::memcpy(&word, units + i, sizeof word);
+        if (hasZeroLane(word ^ (a * kLow)) || hasZeroLane(word ^ (b * kLow)) ||
+            hasZeroLane(word ^ (c * kLow)) || hasZeroLane(word ^ (d * kLow))) {
+            return false;
+        }
+    }
+    for (; i < size; ++i) {
+        const char16_t unit = units[i];
+        if (unit == a || unit == b || unit == c || unit == d) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool cAccentList::ChangesText(std::u16string_view text) const {
+    if (HasNoStop(text)) {
+        return false;
+    }
+    if (text.find(u'|') != std::u16string_view::npos) {
+        return true;
+    }
+    for (size_t position = FindCandidate(text, 0); position < text.size();
+         position = FindCandidate(text, position + 1)) {
+        if (FindMatch(text.substr(position)) != nullptr) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::u16string cAccentList::SubstituteAccents(std::u16string_view text) const {

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <memory>
 #include <string>
@@ -28,6 +29,9 @@ public:
     // first accent in list order that matches at a position wins), and then every "|"
     // turned into "/".
     std::u16string SubstituteAccents(std::u16string_view text) const;
+    // False when SubstituteAccents would give text back unchanged: no bar and no
+    // combination in it. Lets a reader keep text where it is instead of copying it.
+    bool ChangesText(std::u16string_view text) const;
 
 private:
     // The first accent, in list order, whose combination starts rest; null when none.
@@ -36,7 +40,17 @@ private:
     // of its first two units; the text's size when there is none.
     size_t FindCandidate(std::u16string_view text, size_t from) const;
 
+    // True when no unit of text is one of m_stops; false also when the stops cannot
+    // decide (then the exact test runs).
+    bool HasNoStop(std::u16string_view text) const;
+    void NoteStop(char16_t unit);
+
     std::vector<std::unique_ptr<cAccent>> m_accents;
+    // The second units of all combinations and the bar, when they are few and ASCII: a
+    // text without any of them is left as it is, which a branch-free scan can tell.
+    std::array<char16_t, 4> m_stops{u'|', u'|', u'|', u'|'};
+    size_t m_stopCount = 1;
+    bool m_stopsDecide = true;
     // First and second units of all combinations, for a fast skip over ordinary text.
     std::bitset<128> m_asciiFirsts;
     std::bitset<128> m_asciiSeconds;

@@ -57,9 +57,6 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
 
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
     m_doc->SetPassHistory(m_history.get());
-    if (!OpenCueFiles(cueFiles)) {
-        return false;
-    }
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
     if (!m_frame) {
         std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
@@ -74,6 +71,12 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
         if (!m_frame) {
             return false;
         }
+    }
+    // The window is up before files named on the command line load, so a long load
+    // shows its progress there and can be stopped.
+    if (!OpenCueFiles(cueFiles)) {
+        m_frame.reset();
+        return false;
     }
     m_profile->SetStoreFailureNotice([this] {
         if (m_frame) {
@@ -110,12 +113,17 @@ bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
         if (m_doc->OnOpenDocument(path)) {
             continue;
         }
+        // The guard is for layouts; a cue file that fails says nothing against the font.
+        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
+        if (m_doc->WasLastLoadCancelled()) {
+            std::fprintf(stderr, "Recallix: loading the cue file %s was cancelled\n",
+                         PrintablePath(file).toUtf8().constData());
+            return false;  // the user stopped it: nothing to explain
+        }
         const QString reason = QString::fromStdU16String(
             DescribeCueFileFailure(path, m_doc->GetTeacher().WasLastFileNotWellFormed()));
         std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
                      PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
-        // The guard is for layouts; a cue file that fails says nothing against the font.
-        WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
         // Started from a file manager there is no terminal: the box is what the user sees.
         const QString text =
             QString::fromStdU16String(LoadTranslatedUiString(eUiText::CueFileNotLoaded)) + u'\n' +

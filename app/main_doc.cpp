@@ -7,6 +7,7 @@
 
 #include <QApplication>
 
+#include "app/load_progress_display.h"
 #include "app/message_box.h"
 #include "app/view.h"
 #include "engine/teacher.h"
@@ -124,7 +125,7 @@ bool cMainDoc::LoadFrom(cFilePicker& picker) {
     bool loaded = false;
     {
         cBusyOncePicked busyOncePicked(picker);
-        loaded = m_teacher->Load(busyOncePicked);
+        loaded = WithLoadProgress([&] { return m_teacher->Load(busyOncePicked); });
     }
     ReportLoad(loaded);
     UpdateAllViews(nullptr, cView::kHintEverything);
@@ -177,9 +178,26 @@ bool cMainDoc::OnOpenDocument(const std::u16string& path) {
     bool loaded = false;
     {
         const cWaitCursor waitCursor;
-        loaded = m_teacher->LoadCueFile(path, false);
+        loaded = WithLoadProgress([&] { return m_teacher->LoadCueFile(path, false); });
     }
     ReportLoad(loaded);
+    UpdateAllViews(nullptr, cView::kHintEverything);
+    return loaded;
+}
+
+bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {
+    cLoadProgressDisplay display([this](const std::u16string& text) { SetStatusText(text); },
+                                 m_loadQuietMs);
+    m_teacher->SetLoadProgress(&display);
+    bool loaded = false;
+    try {
+        loaded = load();
+    } catch (...) {
+        m_teacher->SetLoadProgress(nullptr);
+        throw;
+    }
+    m_teacher->SetLoadProgress(nullptr);
+    m_lastLoadCancelled = display.IsCancelled();
     return loaded;
 }
 

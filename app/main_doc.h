@@ -46,8 +46,8 @@ public:
     // none.
     bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
-    // Loads one cue file named from outside (the command line), never reversed. No
-    // refresh: the views are filled when they are first shown.
+    // Loads one cue file named from outside (the command line), never reversed, showing
+    // its progress in the window that is already there, then refreshes every view.
     bool OnOpenDocument(const std::u16string& path);
     // Shows text in the main window's status bar; dropped when there is no main window.
     void SetStatusText(const std::u16string& text);
@@ -56,6 +56,10 @@ public:
     // Where status texts go; null drops them.
     using StatusSink = std::function<void(const std::u16string& text)>;
     void SetStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
+    // True when the user stopped the last load (with Esc or by closing the window).
+    bool WasLastLoadCancelled() const { return m_lastLoadCancelled; }
+    // How long a load runs before it shows its progress and lets the window paint.
+    void SetLoadQuietMs(int ms) { m_loadQuietMs = ms; }
     // The picker Load asks for cue files; without one Load picks nothing.
     void SetFilePicker(cFilePicker* picker) { m_filePicker = picker; }
     // Where finished passes are kept and read back; null keeps none.
@@ -89,6 +93,8 @@ public:
 private:
     bool LoadFrom(cFilePicker& picker);
     void ReportLoad(bool loaded);
+    // Runs load with the progress of long loads shown and Esc able to stop them.
+    bool WithLoadProgress(const std::function<bool()>& load);
 
     // Before the teacher, which reads vocabulary documents through it until it goes.
     std::unique_ptr<cKvtmlReader> m_vocabularyDocuments;
@@ -98,4 +104,6 @@ private:
     cFilePicker* m_filePicker = nullptr;
     cPassHistory* m_history = nullptr;
     StatusSink m_statusSink;
+    int m_loadQuietMs = 200;
+    bool m_lastLoadCancelled = false;
 };

@@ -4,6 +4,7 @@
 
 #include "text/unicode.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +67,89 @@ void AppendEncoded(std::u16string_view text, eCueEncoding encoding, std::string&
     }
 }
 
+// A fixed sequence of pseudo-random numbers, so every run reads the same deck.
+class cDeckRandom {
+public:
+    uint32_t Below(uint32_t count) {
+        m_state = m_state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<uint32_t>(m_state >> 33) % count;
+    }
+
+private:
+    uint64_t m_state = 42;
+};
+
+// Letters by their rough frequency in German and English dictionary text.
+constexpr std::u16string_view kGermanLetters =
+    u"eeeeeeennnnnirrrrsssstttaaaaahhhddduuullcgmmobwfkzpvääöüßjy";
+constexpr std::u16string_view kEnglishLetters =
+    u"eeeeeeetttttaaaaoooooiiiinnnnsssshhhrrrdddllcuumwfgypbvk";
+
+std::u16string MakeWord(cDeckRandom& random, std::u16string_view letters, bool capital) {
+    // Word lengths of dictionary text: mostly 3 to 9 letters, now and then a long compound.
+    uint32_t length = 2 + random.Below(5) + random.Below(5);
+    if (random.Below(12) == 0) {
+        length += 6 + random.Below(10);
+    }
+    std::u16string word;
+    for (uint32_t i = 0; i < length; ++i) {
+        word += letters[random.Below(static_cast<uint32_t>(letters.size()))];
+    }
+    if (capital && word[0] >= u'a' && word[0] <= u'z') {
+        word[0] = static_cast<char16_t>(word[0] - u'a' + u'A');
+    }
+    return word;
+}
+
+// One side of a card: a few words, sometimes a list of senses or a grammatical note.
+std::u16string MakeSide(cDeckRandom& random, std::u16string_view letters, bool german) {
+    std::u16string side = MakeWord(random, letters, german && random.Below(2) == 0);
+    const uint32_t words = random.Below(3) + (random.Below(4) == 0 ? random.Below(5) : 0);
+    for (uint32_t i = 0; i < words; ++i) {
+        const uint32_t joint = random.Below(10);
+        side += joint == 0 ? u"; " : joint == 1 ? u", " : u" ";
+        side += MakeWord(random, letters, false);
+    }
+    if (random.Below(8) == 0) {
+        side += german ? u" {f}" : u" (coll.)";
+    }
+    return side;
+}
+
+std::u16string DictionaryLine(cDeckRandom& random) {
+    std::u16string line = MakeSide(random, kGermanLetters, true);
+    if (random.Below(200) == 0) {
+        line += u" a:";  // a combination left in the file, to be substituted
+    }
+    return line + u" = " + MakeSide(random, kEnglishLetters, false);
+}
+
+template <typename MakeLine>
+std::string WriteCueFile(const std::string& path, eCueEncoding encoding, int lines,
+                         MakeLine makeLine) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    const std::u16string lineEnd = encoding == eCueEncoding::Utf8 ? u"\n" : u"\r\n";
+    std::string buffer;
+    if (encoding == eCueEncoding::Utf16Le) {
+        buffer = "\xFF\xFE";
+    } else if (encoding == eCueEncoding::Utf16Be) {
+        buffer = "\xFE\xFF";
+    }
+    for (int i = 0; i < lines; ++i) {
+        AppendEncoded(makeLine(i), encoding, buffer);
+        AppendEncoded(lineEnd, encoding, buffer);
+        if (buffer.size() >= 1 << 20) {
+            file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    }
+    file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (!file.flush()) {
+        throw std::runtime_error("cannot write " + path);
+    }
+    return path;
+}
+
 }  // namespace
 
 std::string CreateSampleDirectory() {
@@ -80,25 +164,12 @@ std::string CreateSampleDirectory() {
 std::string WriteSampleCueFile(const std::string& dir, eCueEncoding encoding, int lines) {
     const std::string path =
         dir + "/sample-" + EncodingName(encoding) + "-" + std::to_string(lines) + ".recallix";
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    const std::u16string lineEnd = encoding == eCueEncoding::Utf8 ? u"\n" : u"\r\n";
-    std::string buffer;
-    if (encoding == eCueEncoding::Utf16Le) {
-        buffer = "\xFF\xFE";
-    } else if (encoding == eCueEncoding::Utf16Be) {
-        buffer = "\xFE\xFF";
-    }
-    for (int i = 0; i < lines; ++i) {
-        AppendEncoded(SampleLine(i), encoding, buffer);
-        AppendEncoded(lineEnd, encoding, buffer);
-        if (buffer.size() >= 1 << 20) {
-            file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-            buffer.clear();
-        }
-    }
-    file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    if (!file.flush()) {
-        throw std::runtime_error("cannot write " + path);
-    }
-    return path;
+    return WriteCueFile(path, encoding, lines, SampleLine);
+}
+
+std::string WriteDictionaryCueFile(const std::string& dir, eCueEncoding encoding, int lines) {
+    const std::string path =
+        dir + "/deck-" + EncodingName(encoding) + "-" + std::to_string(lines) + ".recallix";
+    cDeckRandom random;
+    return WriteCueFile(path, encoding, lines, [&random](int) { return DictionaryLine(random); });
 }

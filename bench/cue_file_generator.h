@@ -14,3 +14,9 @@ std::string CreateSampleDirectory();
 // accented letter) in the encoding into dir and returns its path. UTF-16 gets a byte-order
 // mark and CR LF line ends, Latin-1 CR LF, UTF-8 no mark and LF.
 std::string WriteSampleCueFile(const std::string& dir, eCueEncoding encoding, int lines);
+
+// Writes a cue file shaped like a real German-English dictionary deck (lines of about 40
+// characters, from a few to a few hundred, with German letters, spaces, commas,
+// semicolons and brackets, one line in about 200 with a combination to substitute), in
+// the same encodings and line ends. The same lines every run.
+std::string WriteDictionaryCueFile(const std::string& dir, eCueEncoding encoding, int lines);

@@ -62,6 +62,7 @@ void BM_RightAnswer(benchmark::State& state) {
 }
 BENCHMARK(BM_RightAnswer)
     ->Arg(10'000)
+    ->Arg(100'000)
     ->Arg(kCards)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(2000)

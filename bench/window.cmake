@@ -12,4 +12,7 @@ if(TARGET recallix_app)
   target_link_libraries(startup_recallix PRIVATE recallix_app recallix_warnings)
   add_executable(startup_minimal startup_minimal.cpp)
   target_link_libraries(startup_minimal PRIVATE recallix_warnings Qt6::Widgets)
+  # ... and against one whose window shows a line of text, which pays for the fonts too.
+  add_executable(startup_label startup_label.cpp)
+  target_link_libraries(startup_label PRIVATE recallix_warnings Qt6::Widgets)
 endif()

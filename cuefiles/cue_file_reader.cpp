@@ -35,6 +35,8 @@ struct cCueFileReader::State {
     std::vector<unsigned char> raw;
     std::u16string decoded;
     size_t decodedPos = 0;
+    uint64_t bytesRead = 0;
+    uint64_t fileSize = 0;
     bool sourceDone = false;
     bool atEnd = false;
     bool readError = false;
@@ -94,6 +96,7 @@ bool cCueFileReader::State::FillDecoded() {
             sourceDone = true;
             continue;
         }
+        bytesRead += static_cast<uint64_t>(count);
         decoder.Decode({raw.data(), static_cast<size_t>(count)}, decoded);
         sourceDone = decoder.HasReachedEndMark();
     }
@@ -111,6 +114,7 @@ bool cCueFileReader::Open(const std::u16string& path) {
         return false;
     }
     state.raw.resize(kChunkSize);
+    state.fileSize = state.file.GetSize();
     state.encoding = state.DecideEncoding();
     state.decoder.Reset(state.encoding);
     // When even the start could not be read, nothing sound can follow.
@@ -152,6 +156,14 @@ bool cCueFileReader::ReadTextLine(std::u16string& line) {
         }
         return true;
     }
+}
+
+uint64_t cCueFileReader::GetBytesRead() const {
+    return m_state->bytesRead;
+}
+
+uint64_t cCueFileReader::GetFileSize() const {
+    return m_state->fileSize;
 }
 
 bool cCueFileReader::IsAtEnd() const {

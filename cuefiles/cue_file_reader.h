@@ -34,6 +34,11 @@ public:
     // empty, when nothing was left to read.
     bool ReadTextLine(std::u16string& line);
 
+    // How far reading has got through the file, in bytes, and the file's size when it was
+    // opened: enough to show the progress of a long load.
+    uint64_t GetBytesRead() const;
+    uint64_t GetFileSize() const;
+
     // True once a read has reached the end of the data (or a read error stopped it).
     bool IsAtEnd() const;
     // True when reading stopped on a read error rather than at the end of the file.

@@ -5,9 +5,9 @@
 cCardStore::cCardStore() = default;
 cCardStore::~cCardStore() = default;
 
-void cCardStore::AddCard(cCueLine&& card) {
+void cCardStore::AddCard(std::u16string_view cue, std::u16string_view answer) {
     const cCueLineKey key(m_nextCardId);
-    m_cards.Add(key, std::move(card));
+    m_cards.Add(key, cue, answer);
     ++m_nextCardId;
     m_toDo.AddFront(key);
 }
@@ -34,13 +34,24 @@ void cCardStore::RequeueCurrent() {
 
 void cCardStore::RebuildToDo() {
     m_toDo.RemoveAll();
-    m_cards.ForEachInOrder([this](cCueLineKey key, const cCueLine&) { m_toDo.AddFront(key); });
+    m_cards.ForEachInOrder([this](cCueLineKey key) { m_toDo.AddFront(key); });
+}
+
+cCardStore::sMark cCardStore::GetMark() const {
+    return {m_cards.GetMark(), m_toDo.GetCount(), m_nextCardId};
+}
+
+void cCardStore::RollBack(const sMark& mark) {
+    // Cards since the mark were all queued at the front, after the entries already there.
+    m_toDo.RemoveFront(m_toDo.GetCount() - mark.toDoCount);
+    m_cards.RollBack(mark.cards);
+    m_nextCardId = mark.nextCardId;
 }
 
 void cCardStore::RebuildToDo(const std::vector<cCueLineKey>& keys) {
     m_toDo.RemoveAll();
     for (const cCueLineKey key : keys) {
-        if (m_cards.Find(key) != nullptr) {
+        if (m_cards.Contains(key)) {
             m_toDo.AddFront(key);
         }
     }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/card_map.h"
@@ -21,7 +23,8 @@ public:
     cCardStore& operator=(const cCardStore&) = delete;
 
     // Stores the card under the next id and queues it at the front of the to-do list.
-    void AddCard(cCueLine&& card);
+    void AddCard(const cCueLine& card) { AddCard(card.GetCue(), card.GetAnswer()); }
+    void AddCard(std::u16string_view cue, std::u16string_view answer);
     void AddLoadedFile(const std::u16string& path);
     int GetLoadedFileCount() const { return static_cast<int>(m_loadedFiles.size()); }
     std::u16string GetLoadedFile(int index) const;  // empty when out of range
@@ -30,7 +33,8 @@ public:
     int GetTotalCues() const { return m_cards.GetCount(); }
     int GetCuesLeft() const { return m_toDo.GetCount(); }
     cCueLineKey GetCurrentKey() const { return m_toDo.GetEnd(); }
-    const cCueLine* FindCard(cCueLineKey key) const { return m_cards.Find(key); }
+    // A copy of the card stored under key, or nothing.
+    std::optional<cCueLine> FindCard(cCueLineKey key) const { return m_cards.Find(key); }
 
     cCueLineKey RemoveCurrent() { return m_toDo.RemoveEnd(); }
     void MoveToEnd(int index) { m_toDo.MoveToEnd(index); }
@@ -45,6 +49,15 @@ public:
     void RebuildToDo(const std::vector<cCueLineKey>& keys);
     // Deletes every card and forgets the loaded files. Ids are not reused.
     void DeleteAllCards();
+    // How far the working set had got, and the way back to it: a cancelled load leaves
+    // nothing behind, not even the ids its cards took.
+    struct sMark {
+        cCardMap::sMark cards;
+        int toDoCount = 0;
+        uint32_t nextCardId = 0;
+    };
+    sMark GetMark() const;
+    void RollBack(const sMark& mark);
     // The to-do list from front to end (the end entry is current).
     std::vector<cCueLineKey> GetToDoKeys() const { return m_toDo.ToVector(); }
 

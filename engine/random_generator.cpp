@@ -12,9 +12,18 @@ uint32_t cRandomGenerator::Next() {
 }
 
 uint32_t cRandomGenerator::NextBelow(uint32_t count) {
-    uint32_t value = Next();
-    if (count > kMax + 1) {
-        value = value * (kMax + 1) + Next();  // 30 random bits
+    const bool wide = count > kMax + 1;
+    const uint32_t range = wide ? (kMax + 1) * (kMax + 1) : kMax + 1;  // 2^30 or 2^15
+    // Values from the incomplete last round of count are drawn again, or the entries at
+    // the front would be chosen more often than the others.
+    const uint32_t limit = range - range % count;
+    for (;;) {
+        uint32_t value = Next();
+        if (wide) {
+            value = value * (kMax + 1) + Next();  // 30 random bits
+        }
+        if (value < limit) {
+            return value % count;
+        }
     }
-    return value % count;
 }

@@ -15,8 +15,8 @@ public:
 
     uint32_t Next();  // 0 to kMax
 
-    // A value 0 to count - 1 for count >= 1. Counts beyond kMax + 1 combine two draws,
-    // so every entry of a long list can be chosen.
+    // A value 0 to count - 1 for count >= 1 (up to 2^30), each equally likely. Counts
+    // beyond kMax + 1 combine two draws, so every entry of a long list can be chosen.
     uint32_t NextBelow(uint32_t count);
 
 private:

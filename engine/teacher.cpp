@@ -13,6 +13,7 @@
 #include "cuefiles/delimited_list_reader.h"
 #include "cuefiles/fastest_time_key.h"
 #include "cuefiles/list_format.h"
+#include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/pass_history.h"
@@ -24,6 +25,8 @@
 namespace {
 
 constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
+// Often enough for a window to keep painting, rarely enough to cost nothing.
+constexpr uint32_t kRecordsPerProgressReport = 4096;
 
 }  // namespace
 
@@ -40,9 +43,9 @@ cTeacher::~cTeacher() = default;
 // ---------------------------------------------------------------------------------------
 // Card store
 
-const cCueLine& cTeacher::GetCurrentCard() const {
-    const cCueLine* card = FindCard(GetCurrentKey());
-    return card != nullptr ? *card : m_blankCard;
+cCueLine cTeacher::GetCurrentCard() const {
+    std::optional<cCueLine> card = FindCard(GetCurrentKey());
+    return card ? std::move(*card) : m_blankCard;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -52,20 +55,48 @@ bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
     if (reader == nullptr) {
         return false;
     }
+    const cCardStore::sMark before = m_store.GetMark();
     try {
         std::u16string line;
         std::u16string_view cue;
         std::u16string_view answer;
-        while (!reader->IsAtEnd()) {
+        for (uint32_t records = 1; !reader->IsAtEnd(); ++records) {
             if (ReadCuePair(*reader, reversed, line, cue, answer)) {
-                std::u16string substitutedAnswer = m_accents.SubstituteAccents(answer);
-                AddCard(cCueLine(m_accents.SubstituteAccents(cue), std::move(substitutedAnswer)));
+                AddRecord(cue, answer);
+            }
+            if (records % kRecordsPerProgressReport == 0 && !ReportProgress(*reader)) {
+                m_store.RollBack(before);
+                return false;
             }
         }
     } catch (const std::bad_alloc&) {
         return false;  // the cards read so far stay in the working set
     }
     return !reader->HasReadError();
+}
+
+void cTeacher::AddRecord(std::u16string_view cue, std::u16string_view answer) {
+    // cue and answer are views into one line.
+    // Almost no line holds a combination or a bar: such lines are stored as they are,
+    // after one look at the stretch of the line that holds both texts.
+    const char16_t* first = std::min(cue.data(), answer.data());
+    const char16_t* last = std::max(cue.data() + cue.size(), answer.data() + answer.size());
+    if (!m_accents.ChangesText(std::u16string_view(first, static_cast<size_t>(last - first)))) {
+        m_store.AddCard(cue, answer);
+        return;
+    }
+    const bool cueChanges = m_accents.ChangesText(cue);
+    const bool answerChanges = m_accents.ChangesText(answer);
+    const std::u16string substitutedCue = cueChanges ? m_accents.SubstituteAccents(cue) : u"";
+    const std::u16string substitutedAnswer =
+        answerChanges ? m_accents.SubstituteAccents(answer) : u"";
+    m_store.AddCard(cueChanges ? std::u16string_view(substitutedCue) : cue,
+                    answerChanges ? std::u16string_view(substitutedAnswer) : answer);
+}
+
+bool cTeacher::ReportProgress(const cCueFileReader& reader) const {
+    return m_loadProgress == nullptr ||
+           m_loadProgress->OnLoadProgress(reader.GetBytesRead(), reader.GetFileSize());
 }
 
 bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
@@ -194,7 +225,7 @@ void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
 // Study pass
 
 std::u16string cTeacher::Next(const std::u16string& typed) {
-    const cCueLine& card = GetCurrentCard();
+    const cCueLine card = GetCurrentCard();
     const bool cardIsCurrent = !card.GetAnswer().empty() || !card.GetCue().empty();
     if (cardIsCurrent && !IsCorrectAnswer(card, typed)) {
         std::u16string message = LoadTranslatedUiString(eUiText::WrongAnswer);
@@ -366,8 +397,8 @@ void cTeacher::ReportPass() {
     m_lastMissed.clear();
     for (const auto& [id, miss] : m_misses) {
         const cCueLineKey key(id);
-        const cCueLine* card = FindCard(key);
-        if (card == nullptr) {
+        const std::optional<cCueLine> card = FindCard(key);
+        if (!card) {
             continue;
         }
         m_lastMissed.push_back(key);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 
 class cCueFileReader;
 class cFilePicker;
+class cLoadProgress;
 class cPassHistory;
 class cProfile;
 class cTickSource;
@@ -34,16 +36,16 @@ public:
 
     // --- Card store (see cCardStore) ---
     // Stores the card under the next id and queues it at the front of the to-do list.
-    void AddCard(cCueLine&& card) { m_store.AddCard(std::move(card)); }
+    void AddCard(const cCueLine& card) { m_store.AddCard(card); }
     void AddLoadedFile(const std::u16string& path) { m_store.AddLoadedFile(path); }
     int GetLoadedFileCount() const { return m_store.GetLoadedFileCount(); }
     std::u16string GetLoadedFile(int index) const { return m_store.GetLoadedFile(index); }
     int GetTotalCues() const { return m_store.GetTotalCues(); }
     int GetCuesLeft() const { return m_store.GetCuesLeft(); }
     cCueLineKey GetCurrentKey() const { return m_store.GetCurrentKey(); }
-    const cCueLine* FindCard(cCueLineKey key) const { return m_store.FindCard(key); }
-    // The current card, or a blank card when there is none.
-    const cCueLine& GetCurrentCard() const;
+    std::optional<cCueLine> FindCard(cCueLineKey key) const { return m_store.FindCard(key); }
+    // A copy of the current card, or a blank card when there is none.
+    cCueLine GetCurrentCard() const;
     std::u16string GetCurrentCue() const { return GetCurrentCard().GetCue(); }
     cCueLineKey RemoveCurrent() { return m_store.RemoveCurrent(); }
     void MoveToEnd(int index) { m_store.MoveToEnd(index); }
@@ -74,6 +76,8 @@ public:
     // fails; Shift held when the picker closes loads them reversed. False on cancel or
     // failure.
     bool Load(cFilePicker& picker);
+    // Told how reading goes while a file loads, and able to stop it; null for none.
+    void SetLoadProgress(cLoadProgress* progress) { m_loadProgress = progress; }
 
     // --- Study pass ---
     // Checks the typed answer against the current card. Returns the wrong-answer message
@@ -136,6 +140,11 @@ private:
     // from the time reached (a finished one resumes from its frozen time); the first
     // file of a working set leaves the clock not started.
     void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
+    // Stores one record of a file, its texts substituted.
+    void AddRecord(std::u16string_view cue, std::u16string_view answer);
+    // False when the load is to stop.
+    bool ReportProgress(const cCueFileReader& reader) const;
+
     void StartNewPass();
     void ReportPass();
 
@@ -156,6 +165,7 @@ private:
     uint32_t m_frozenPassTime = 0;  // the time of a finished pass
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
+    cLoadProgress* m_loadProgress = nullptr;
     cVocabularyDocumentReader* m_documents = nullptr;
     bool m_lastFileNotWellFormed = false;
 

@@ -291,7 +291,7 @@ void CheckStudyPass(cTeacher& teacher, cFakeTickSource& ticks, const std::vector
         FUZZ_CHECK(!key.IsNull() && key.GetId() >= firstId);
         const size_t index = key.GetId() - firstId;
         FUZZ_CHECK(index < records.size());
-        const cCueLine& card = teacher.GetCurrentCard();
+        const cCueLine card = teacher.GetCurrentCard();
         FUZZ_CHECK(teacher.GetCurrentCue() == card.GetCue());
         ticks.Advance(700);
 
@@ -337,11 +337,11 @@ void CheckTeacher(const std::u16string& path, bool reversed, const std::vector<s
         FUZZ_CHECK(teacher.GetLoadedFileCount() == 1);
         FUZZ_CHECK(teacher.GetLoadedFile(0) == (reversed ? path + u"-" : path));
         FUZZ_CHECK(teacher.GetTotalCues() == static_cast<int>(records.size()));
-        FUZZ_CHECK(teacher.FindCard(cCueLineKey(firstId - 1)) == nullptr);
-        FUZZ_CHECK(teacher.FindCard(cCueLineKey(firstId + records.size())) == nullptr);
+        FUZZ_CHECK(!teacher.FindCard(cCueLineKey(firstId - 1)));
+        FUZZ_CHECK(!teacher.FindCard(cCueLineKey(firstId + records.size())));
         for (size_t i = 0; i < records.size(); ++i) {
-            const cCueLine* card = teacher.FindCard(cCueLineKey(firstId + i));
-            FUZZ_CHECK(card != nullptr);
+            const std::optional<cCueLine> card = teacher.FindCard(cCueLineKey(firstId + i));
+            FUZZ_CHECK(card.has_value());
             FUZZ_CHECK(card->GetCue() == teacher.SubstituteAccents(records[i].cue));
             FUZZ_CHECK(card->GetAnswer() == teacher.SubstituteAccents(records[i].answer));
         }

@@ -22,6 +22,7 @@ enum class eUiText : uint32_t {
     SettingsNotStored = 40014,    // status text when settings live for this run only
     VocabularyListsName = 40015,  // the vocabulary list types in the file dialog's filter (no "|")
     AllFilesName = 40016,         // "all files" in the file dialog's filter (no "|")
+    LoadProgress = 40017,         // status text while a long load runs; "%i" is the percentage
     CueFileNotLoaded = 40020,     // a cue file named at start cannot be loaded; its path follows
     FileMissing = 40021,          // why: there is no such file
     FileIsFolder = 40022,         // why: the name is a folder's

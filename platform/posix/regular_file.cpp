@@ -64,6 +64,14 @@ ptrdiff_t cRegularFile::Read(unsigned char* buffer, size_t size) {
     }
 }
 
+uint64_t cRegularFile::GetSize() const {
+    struct stat info {};
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || info.st_size < 0) {
+        return 0;
+    }
+    return static_cast<uint64_t>(info.st_size);
+}
+
 ptrdiff_t cRegularFile::ReadFullyAt(uint64_t offset, unsigned char* buffer, size_t size) const {
     if (m_fd < 0) {
         return -1;

@@ -29,6 +29,8 @@ public:
     // Reads until size bytes, the end of the file or an error, at offset and without
     // moving the current position. The byte count or -1 on a read error.
     ptrdiff_t ReadFullyAt(uint64_t offset, unsigned char* buffer, size_t size) const;
+    // The size of the open file in bytes now; 0 when nothing is open.
+    uint64_t GetSize() const;
 
 private:
     int m_fd = -1;

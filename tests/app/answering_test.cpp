@@ -111,6 +111,34 @@ TEST_F(NextTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
     EXPECT_EQ(Focused(), AnswerBox());
 }
 
+// The clock ticks ten times a second but the Time box shows whole seconds: a tick that
+// changes nothing on screen must paint nothing, or an idle window keeps the processor busy.
+TEST_F(NextTest, ClockTickThatChangesNothingPaintsNothing) {
+    struct cPaintCounter : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+        int paints = 0;
+    } counter;
+    AnswerRight();  // starts the clock
+    ticks.Advance(2000);
+    EXPECT_EQ(TimeAfterATick(), "00 : 02");
+    QApplication::processEvents();
+    AnswerBox()->clearFocus();  // no blinking text cursor
+    QApplication::processEvents();
+    qApp->installEventFilter(&counter);
+    ticks.Advance(400);
+    EXPECT_EQ(TimeAfterATick(), "00 : 02");
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    ticks.Advance(600);
+    EXPECT_EQ(TimeAfterATick(), "00 : 03");
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);  // the counter does see a change
+    qApp->removeEventFilter(&counter);
+}
+
 TEST_F(NextTest, FinishedPassFreezesTheTimeAndLocksTheAnswerBox) {
     AnswerRight();  // the first right answer starts the clock
     ticks.Advance(30000);

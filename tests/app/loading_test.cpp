@@ -139,6 +139,40 @@ TEST_F(WorkingSetTest, AccentsHelpListsTheCombinations) {
     EXPECT_EQ(Focused(), AnswerBox());
 }
 
+// A load that runs long shows how far it has got and gives the window its turns, in which
+// no command gets through; Esc there stops it and nothing of that file stays.
+TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
+    LoadGerman();
+    std::string text;
+    for (int i = 0; i < 30000; ++i) {
+        text += "Wort" + std::to_string(i) + " = word" + std::to_string(i) + "\n";
+    }
+    doc->SetLoadQuietMs(0);
+    QStringList shown;
+    QTimer watcher;  // runs only while the load lets the window have its turns
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        shown << frame->GetStatusText();
+        QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
+        QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
+    });
+    watcher.start(0);
+    LoadFile("big.recallix", text);
+    watcher.stop();
+    ASSERT_FALSE(shown.isEmpty());
+    const QStringList around = Translated(eUiText::LoadProgress).split("%i");
+    EXPECT_TRUE(shown.first().startsWith(around.first())) << shown.first().toStdString();
+    EXPECT_TRUE(shown.first().endsWith(around.last())) << shown.first().toStdString();
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(FileList()->count(), 1);
+    EXPECT_EQ(Cue(), "one");
+
+    // Left alone, the same load runs to its end.
+    LoadFile("big.recallix", text);
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadSucceeded));
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "30003");
+}
+
 }  // namespace
 
 TEST_F(LoadingTest, VocabularyListsLoadBesideCueFilesAndABrokenOneLoadsNothing) {

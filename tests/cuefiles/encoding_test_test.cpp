@@ -90,8 +90,8 @@ TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
         pairs += "\r\n";
     }
     EXPECT_FALSE(IsUnicodeFileStart(Bytes(pairs)));
-    // A byte 0x1A ends 8-bit text early, so unmarked text starting with U+4E1A is cut at
-    // once; its raw bytes still show it is UTF-16.
+    // A byte 0x1A would end 8-bit text at once, but the raw bytes of unmarked text
+    // starting with U+4E1A still read as UTF-16.
     const std::string cut = Utf16LeBytes(u"\u4E1A日本語の勉強をしましょう。今日は");
     EXPECT_TRUE(IsUnicodeFileStart(Bytes(cut)));
     // 8-bit text stops at 0x1A even where what follows would pair up as UTF-16.

@@ -41,7 +41,7 @@ protected:
     Pairs Cards() const {
         Pairs cards;
         for (int i = 0; i < teacher.GetTotalCues(); ++i) {
-            const cCueLine* card = teacher.FindCard(cCueLineKey(100 + i));
+            const std::optional<cCueLine> card = teacher.FindCard(cCueLineKey(100 + i));
             cards.emplace_back(card->GetCue(), card->GetAnswer());
         }
         return cards;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
+#include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/teacher_fixture.h"
@@ -94,4 +95,53 @@ TEST_F(LoadTest, HugeLinesAndLoneSurrogatesLoad) {
     EXPECT_TRUE(teacher.LoadCueFile(
         dir.Write("lone.recallix", Utf16LeBytes(u"a\xD800 = b\xDC00\nc = d\n", true)), false));
     EXPECT_EQ(teacher.GetTotalCues(), 3);
+}
+
+namespace {
+
+// Lets a load go on for a number of reports, then stops it.
+class cStopAfter : public cLoadProgress {
+public:
+    explicit cStopAfter(int reports) : m_reportsLeft(reports) {}
+    bool OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) override {
+        EXPECT_LE(bytesRead, fileSize);
+        lastRead = bytesRead;
+        return m_reportsLeft-- > 0;
+    }
+    uint64_t lastRead = 0;
+
+private:
+    int m_reportsLeft;
+};
+
+}  // namespace
+
+TEST_F(LoadTest, StoppedLoadLeavesNothingOfItsFileAndOthersAsTheyWere) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) {
+        text += "Wort" + std::to_string(i) + " = word" + std::to_string(i) + "\n";
+    }
+    const std::u16string big = dir.Write("big.recallix", text);
+    ASSERT_TRUE(teacher.LoadCueFile(animals, false));
+    AnswerRight();  // a running pass, ids 100 to 102 used
+    const std::vector<uint32_t> before = ToDoIds();
+
+    cStopAfter stop(2);
+    teacher.SetLoadProgress(&stop);
+    picker.chosen = {big, numbers};
+    EXPECT_FALSE(teacher.Load(picker));
+    EXPECT_GT(stop.lastRead, 0u);
+    EXPECT_EQ(teacher.GetTotalCues(), 3);
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 1);
+    EXPECT_EQ(ToDoIds(), before);
+
+    // The stopped file took no ids: the next cards number on as if it had never been tried.
+    cStopAfter never(1000);
+    teacher.SetLoadProgress(&never);
+    ASSERT_TRUE(teacher.LoadCueFile(big, false));
+    EXPECT_EQ(teacher.GetTotalCues(), 20003);
+    EXPECT_EQ(teacher.FindCard(cCueLineKey(103))->GetCue(), u"Wort0");
+    EXPECT_EQ(teacher.FindCard(cCueLineKey(20102))->GetAnswer(), u"word19999");
+    EXPECT_FALSE(teacher.FindCard(cCueLineKey(20103)));
+    teacher.SetLoadProgress(nullptr);
 }

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+#include <gtest/gtest.h>
+
+#include "tests/support/teacher_fixture.h"
+
+using CardStoreTest = TeacherTest;
+
+TEST_F(CardStoreTest, LaterCardsQueueInFrontAndIdsKeepCountingAfterClear) {
+    AddCards({{u"A", u"a"}, {u"B", u"b"}, {u"C", u"c"}});
+    EXPECT_EQ(ToDoIds(), (std::vector<uint32_t>{102, 101, 100}));
+    EXPECT_EQ(teacher.GetCurrentCue(), u"A");  // the first card of the file is current
+    AddCards({{u"D", u"d"}});                  // a later file never displaces it
+    EXPECT_EQ(ToDoIds(), (std::vector<uint32_t>{103, 102, 101, 100}));
+    teacher.Clear();
+    AddCards({{u"X", u"x"}});
+    EXPECT_EQ(teacher.GetCurrentKey(), cCueLineKey(104));
+    EXPECT_FALSE(teacher.FindCard(cCueLineKey(103)));
+}
+
+// Texts are kept back to back in blocks; cards near and across block ends, and cards
+// larger than a block, come back whole.
+TEST_F(CardStoreTest, TextsComeBackWholeAcrossBlocksOfAnySize) {
+    std::vector<std::pair<std::u16string, std::u16string>> cards;
+    for (int i = 0; i < 400; ++i) {
+        const size_t size = i % 50 == 7 ? cCardMap::kBlockUnits + 3 : 3000 + size_t(i);
+        cards.emplace_back(std::u16string(size, char16_t(u'a' + i % 26)),
+                           std::u16string(1 + i % 5, char16_t(u'A' + i % 26)) + u"!");
+    }
+    AddCards(cards);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const std::optional<cCueLine> card = teacher.FindCard(cCueLineKey(100 + uint32_t(i)));
+        ASSERT_TRUE(card);
+        ASSERT_EQ(card->GetCue(), cards[i].first) << i;
+        ASSERT_EQ(card->GetAnswer(), cards[i].second) << i;
+    }
+}
