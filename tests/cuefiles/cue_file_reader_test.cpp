@@ -11,36 +11,6 @@
 #include "cuefiles/cue_file_reader.h"
 #include "tests/support/temp_dir.h"
 
-namespace {
-
-using Lines = std::vector<std::u16string>;
-
-constexpr size_t kChunk = 64 * 1024;
-
-// Every line up to the end, checking that nothing comes after it.
-Lines ReadFile(const std::u16string& path, eCueEncoding expected) {
-    cCueFileReader reader;
-    EXPECT_TRUE(reader.Open(path));
-    EXPECT_EQ(reader.GetEncoding(), expected);
-    Lines lines;
-    std::u16string line;
-    while (!reader.IsAtEnd()) {
-        if (reader.ReadTextLine(line)) {
-            lines.push_back(line);
-        }
-    }
-    EXPECT_FALSE(reader.ReadTextLine(line));
-    EXPECT_TRUE(line.empty());
-    EXPECT_FALSE(reader.HasReadError());
-    return lines;
-}
-
-std::u16string Widen(std::string_view bytes) {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    return std::u16string(data, data + bytes.size());
-}
-
-}  // namespace
 
 TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     const cTempDir dir;
