@@ -11,7 +11,6 @@
 #include "cuefiles/cue_file_reader.h"
 #include "tests/support/temp_dir.h"
 
-
 TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     const cTempDir dir;
     ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
