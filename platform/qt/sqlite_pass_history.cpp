@@ -2,6 +2,8 @@
 // Copyright (C) 2026 the Recallix developers
 #include "platform/qt/sqlite_pass_history.h"
 
+#include "platform/qt/settings_lock.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -115,6 +117,12 @@ bool cSqlitePassHistory::Open() {
     }
     m_tried = true;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // Copies starting at once take turns to open, the way they take turns to write the
+    // settings: one may be creating the file, writing its header or switching it to WAL
+    // while another would otherwise read a half-made file as damaged, or find it busy.
+    // Without a turn within the bound, SQLite's own locking still guards the data.
+    cSettingsLock turn(m_path);
+    turn.Acquire();
     // A file that is no database at all is set aside before SQLite opens it: SQLite
     // would delete the journal beside it, which may be all that is left of the passes.
     bool damaged = !HasDatabaseHeader();
