@@ -274,12 +274,7 @@ void cSettingsProfile::KeepInMemory(const QString& key, const QVariant& value) {
 }
 
 void cSettingsProfile::ReportStoreFailure() {
-    if (!m_failed) {
-        m_failed = true;
-        if (m_notice) {
-            m_notice();
-        }
-    }
+    m_failureNotice.Give();
 }
 
 uint32_t cSettingsProfile::GetProfileInt(std::u16string_view section, std::u16string_view entry,
@@ -343,11 +338,5 @@ bool cSettingsProfile::UpdateProfileInt(std::u16string_view section, std::u16str
 }
 
 void cSettingsProfile::SetStoreFailureNotice(std::function<void()> notice) {
-    if (m_failed) {
-        if (notice) {
-            notice();
-        }
-        return;
-    }
-    m_notice = std::move(notice);
+    m_failureNotice.SetListener(std::move(notice));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "platform/once_notice.h"
 #include "platform/profile.h"
 
 class QSettings;
@@ -74,6 +75,5 @@ private:
     std::unique_ptr<cSettingsLock> m_lock;
     std::map<QString, QVariant> m_kept;  // values the file does not hold
     std::vector<sPendingUpdate> m_pending;
-    std::function<void()> m_notice;
-    bool m_failed = false;
+    cOnceNotice m_failureNotice;
 };

@@ -93,19 +93,11 @@ QSqlDatabase cSqlitePassHistory::Database() const {
 }
 
 void cSqlitePassHistory::SetUnavailableNotice(std::function<void()> notice) {
-    m_notice = std::move(notice);
-    if (m_failed && m_notice) {
-        m_notice();
-    }
+    m_unavailableNotice.SetListener(std::move(notice));
 }
 
 void cSqlitePassHistory::Fail() {
-    if (!m_failed) {
-        m_failed = true;
-        if (m_notice) {
-            m_notice();
-        }
-    }
+    m_unavailableNotice.Give();
 }
 
 // ---------------------------------------------------------------------------------------

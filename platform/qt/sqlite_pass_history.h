@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "platform/once_notice.h"
 #include "platform/pass_history.h"
 
 class QSqlDatabase;
@@ -57,7 +58,6 @@ private:
     QString m_setAsidePath;
     bool m_tried = false;
     bool m_open = false;
-    bool m_failed = false;
-    std::function<void()> m_notice;
+    cOnceNotice m_unavailableNotice;
     std::function<void()> m_setAsideNotice;
 };
