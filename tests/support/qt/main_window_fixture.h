@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -78,14 +77,21 @@ public:
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetThreadLocale(kLocaleEnglishUs);
         AnswerUnexpectedMessageBoxes();
         doc = std::make_unique<cMainDoc>(profile, ticks);
-        frame = cMainFrame::Create(*doc, profile, runState);  // as start-up does
+        Rebuild(kLocaleEnglishUs);
+    }
+
+    // Builds the window (again) as start-up does in that language, and activates it.
+    void Rebuild(uint32_t locale) {
+        frame.reset();
+        SetThreadLocale(locale);
+        frame = cMainFrame::Create(*doc, profile, runState);
         ASSERT_NE(frame, nullptr);
         form = frame->GetForm();
-        frame->activateWindow();
         doc->SetFilePicker(&picker);
+        QApplication::setActiveWindow(frame.get());  // shortcuts reach only the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }
 
     void TearDown() override {
@@ -102,14 +108,9 @@ protected:
     QLineEdit* AnswerBox() const { return Edit(kIdAnswer); }
     QString Cue() const { return Edit(kIdCue)->text(); }
     QString CuesLeft() const { return Edit(kIdCuesLeft)->text(); }
-    int Progress() const { return Get<QProgressBar>(kIdProgress)->value(); }
     QListWidget* FileList() const { return Get<QListWidget>(kIdFileList); }
     // Where the keyboard focus is in the window (holds also while it is not the active one).
     QWidget* Focused() const { return frame->focusWidget(); }
-    void MoveFocusAway() {
-        Button(kIdLoad)->setFocus();
-        ASSERT_EQ(Focused(), Button(kIdLoad));
-    }
 
     // The form's clock timer, which rewrites the Time box every 100 ms.
     QTimer* ClockTimer() const { return form->findChild<QTimer*>(QStringLiteral("ClockTimer")); }
