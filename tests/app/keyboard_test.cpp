@@ -79,6 +79,7 @@ TEST_F(KeyboardTest, StandardShortcutsLeaveTypingAlone) {
     EXPECT_EQ(AnswerBox()->text(), "ä");
     {
         cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        Button(kIdLoad)->setFocus();
         Press(Qt::Key_F1);
         ASSERT_TRUE(answerer.shown);
         EXPECT_TRUE(answerer.text.startsWith(Translated(eUiText::AccentsHelp)));
