@@ -86,16 +86,6 @@ protected:
     bool started = false;
 };
 
-TEST_F(StartUpTest, EveryFileLoadsInOrder) {
-    files.Write("b.recallix", "one = eins\n");
-    files.Write("a.recallix", "two = zwei\nthree = drei\n");
-    Start({Path("b.recallix"), Path("a.recallix")});
-    ASSERT_TRUE(started);
-    EXPECT_EQ(app->GetDocument()->GetLoadedFileCount(), 2);
-    EXPECT_EQ(app->GetDocument()->GetCurrentCue(), u"one");  // the first file's first card
-    EXPECT_EQ(app->GetDocument()->GetTotalCues(), 3);
-}
-
 // A file that cannot be loaded ends the start with a box naming it (printable) and the reason.
 TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
     files.Write("good.recallix", "one = eins\n");
