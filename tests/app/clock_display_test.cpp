@@ -31,12 +31,12 @@ TEST_F(ClockDisplayTest, WakesAtEachChangeOfTheShownTimeAndOnlyThen) {
         const char* shown;
         int nextWakeMs;
     } wakes[] = {
-        {1, "00 : 00", 999},      // the clock's first visible change
-        {999, "00 : 01", 1000},   // then every whole second
-        {1000, "00 : 02", 1000},  //
-        {1250, "00 : 03", 750},   // a late wake-up keeps to the boundaries
-        {300, "00 : 03", 450},    // an early one changes nothing and waits for the rest
-        {56450, "01 : 00", 1000}, // minutes
+        {1, "00 : 00", 999},       // the clock's first visible change
+        {999, "00 : 01", 1000},    // then every whole second
+        {1000, "00 : 02", 1000},   //
+        {1250, "00 : 03", 750},    // a late wake-up keeps to the boundaries
+        {300, "00 : 03", 450},     // an early one changes nothing and waits for the rest
+        {56450, "01 : 00", 1000},  // minutes
     };
     for (const auto& wake : wakes) {
         SCOPED_TRACE(wake.shown);
