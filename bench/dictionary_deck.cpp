@@ -111,7 +111,8 @@ std::vector<DeckCard> ReadInstalledDictionary() {
             line.compare(0, 2, "00") == 0) {  // the database's own entries
             continue;
         }
-        const uint64_t offset = DecodeIndexNumber(std::string_view(line).substr(tab1 + 1, tab2 - tab1 - 1));
+        const uint64_t offset =
+            DecodeIndexNumber(std::string_view(line).substr(tab1 + 1, tab2 - tab1 - 1));
         const uint64_t length = DecodeIndexNumber(std::string_view(line).substr(tab2 + 1));
         if (offset > data.size() || length > data.size() - offset) {
             continue;
@@ -125,4 +126,3 @@ std::vector<DeckCard> ReadInstalledDictionary() {
     }
     return cards;
 }
-
