@@ -247,7 +247,7 @@ void cMainForm::ConnectControls() {
     m_timer.setObjectName(QStringLiteral("ClockTimer"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &cMainForm::ShowPassTime);
+    connect(&m_timer, &QTimer::timeout, this, &cMainForm::OnTimer);
 }
 
 QWidget* cMainForm::GetControl(int id) const {
@@ -276,7 +276,7 @@ void cMainForm::OnUpdate(cView*, long hint) {
     m_fastest->setText(ToQString(m_doc.GetFastestText()));
     // An answer, Ignore's penalty, a load or Restart may have changed the pass time or
     // started or stopped its clock.
-    ShowPassTime();
+    OnTimer();
     UpdateAnswerState();
     FocusAnswer();
 }
@@ -291,7 +291,7 @@ void cMainForm::FillFileList() {
     }
 }
 
-void cMainForm::ShowPassTime() {
+void cMainForm::OnTimer() {
     const cTeacher& teacher = m_doc.GetTeacher();
     // One reading for both the text and the next wake-up, so no boundary falls between.
     const uint32_t elapsedMs = teacher.GetElapsedMs();

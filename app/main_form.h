@@ -65,7 +65,7 @@ private:
     void OnNext(Qt::KeyboardModifiers modifiers);
     void OnAnswerChanged();
     // Shows the pass time and, while it runs, wakes again when the shown text next changes.
-    void ShowPassTime();
+    void OnTimer();
     void ShowWrongAnswer(const std::u16string& message);
     void FillFileList();
     // Sets the Answer box's text as the program (not the user) does.

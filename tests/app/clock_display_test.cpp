@@ -2,6 +2,10 @@
 // Copyright (C) 2026 the Recallix developers
 // The Time box's clock wakes only when the shown "MM : SS" can change, and shows every
 // change the document makes at once.
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QTest>
+
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
@@ -86,6 +90,28 @@ TEST_F(ClockDisplayTest, SleepsWhileTheClockStandsAndWakesWithTheNextPass) {
     frame->FindAction(kIdClear)->trigger();
     EXPECT_EQ(Time(), "");
     EXPECT_EQ(NextWakeMs(), -1);
+}
+
+// Without input for a while the caret stops blinking (it stays drawn), so an idle window
+// stops repainting; any input makes it blink again, and closing leaves the desktop's setting.
+TEST_F(ClockDisplayTest, CaretRestsWhileNobodyTypesAndBlinksAgainOnInput) {
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int blinkMs = hints->cursorFlashTime();
+    ASSERT_NE(blinkMs, 0);
+    auto* rest = frame->findChild<QTimer*>(QStringLiteral("CaretRestTimer"));
+    ASSERT_NE(rest, nullptr);
+    EXPECT_TRUE(rest->isActive());
+
+    QMetaObject::invokeMethod(rest, "timeout");
+    EXPECT_EQ(hints->cursorFlashTime(), 0);
+    QTest::keyClick(AnswerBox(), Qt::Key_V);
+    EXPECT_EQ(hints->cursorFlashTime(), blinkMs);
+    EXPECT_EQ(AnswerBox()->text(), "v");  // the input itself goes through
+    EXPECT_TRUE(rest->isActive());
+
+    QMetaObject::invokeMethod(rest, "timeout");
+    frame.reset();
+    EXPECT_EQ(hints->cursorFlashTime(), blinkMs);
 }
 
 }  // namespace
