@@ -6,9 +6,9 @@
 //                               finishes a pass over race<r>.recallix; the pass times of
 //                               the N instances are 5000, 5010, ... in an order that turns
 //                               with r. Prints the longest record write in ms.
-//   lock PATH                   holds the settings lock (QSettings' own) and says "locked"
-//   turn PATH                   holds the writers' turn (the update lock) and says "locked"
-//   append PATH MS              appends cards to a cue file for MS ms
+//   lock PATH                   holds the settings lock (QSettings' own) for 10 s and says
+//                               "locked"
+//   turn PATH                   the same with the writers' turn (the update lock)
 //   passes PATH COUNT           finishes COUNT passes (0: forever) into the pass history
 //                               at PATH, each with its three cards missed once; says
 //                               "ready" after the first
@@ -16,7 +16,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <set>
 #include <string>
 #include <thread>
@@ -65,34 +64,15 @@ int Race(const QString& path, int instance, int count, int rounds, long long at,
     return 0;
 }
 
-int HoldLock(const QString& path) {
+int Hold(const QString& path, bool turn) {
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.lock()) {
+    cSettingsLock writersTurn(path);
+    if (!(turn ? writersTurn.Acquire() : lock.lock())) {
         return 1;
     }
     std::printf("locked\n");
     std::fflush(stdout);
-    std::this_thread::sleep_for(seconds(60));
-    return 0;
-}
-
-int HoldTurn(const QString& path) {
-    cSettingsLock lock(path);
-    if (!lock.Acquire()) {
-        return 1;
-    }
-    std::printf("locked\n");
-    std::fflush(stdout);
-    std::this_thread::sleep_for(seconds(60));
-    return 0;
-}
-
-int AppendCards(const char* path, long ms) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    const auto end = steady_clock::now() + milliseconds(ms);
-    for (long i = 0; steady_clock::now() < end; ++i) {
-        out << "appended cue " << i << " = appended answer " << i << '\n' << std::flush;
-    }
+    std::this_thread::sleep_for(seconds(10));
     return 0;
 }
 
@@ -138,14 +118,8 @@ int main(int argc, char** argv) {
         return Race(path, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                     std::atoll(argv[6]), std::atoi(argv[7]));
     }
-    if (mode == "lock") {
-        return HoldLock(path);
-    }
-    if (mode == "turn") {
-        return HoldTurn(path);
-    }
-    if (mode == "append" && argc == 4) {
-        return AppendCards(argv[2], std::atol(argv[3]));
+    if (mode == "lock" || mode == "turn") {
+        return Hold(path, mode == "turn");
     }
     if (mode == "passes" && argc == 4) {
         return FinishPasses(path, std::atol(argv[3]));

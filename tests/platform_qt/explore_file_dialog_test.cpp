@@ -45,13 +45,6 @@ TEST(FilterToNameFiltersTest, TurnsDescriptionPatternPairsIntoNameFilters) {
                      QStringLiteral("Lists (*.kvtml *.tsv)"), QStringLiteral("All files (*)")}));
 }
 
-TEST(ExploreFileDialogTest, CancelGivesNoPaths) {
-    cScriptedFileDialog picker([](QFileDialog& dialog) { dialog.reject(); });
-    std::vector<std::u16string> paths{u"left over"};
-    EXPECT_FALSE(picker.PickFiles(u"Load", kFilter, paths));
-    EXPECT_TRUE(paths.empty());
-}
-
 TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
     QTemporaryDir dir;
     for (const char* name : {"verbs.recallix", "nouns.recallix", "phrases.recallix"}) {
