@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -67,9 +68,9 @@ TEST_F(OtherInstancesTest, ManyInstancesFinishingAtOnceKeepTheFastestTimeInEvery
         const QString at = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
         std::vector<std::unique_ptr<QProcess>> instances;
         for (int i = 0; i < count; ++i) {
-            instances.push_back(StartHelper({"race", Path(), QString::number(i),
-                                             QString::number(count), QString::number(kRounds),
-                                             at, QString::number(6 * count)}));
+            instances.push_back(
+                StartHelper({"race", Path(), QString::number(i), QString::number(count),
+                             QString::number(kRounds), at, QString::number(6 * count)}));
         }
         long longestWriteMs = 0;
         for (auto& instance : instances) {
@@ -103,12 +104,20 @@ TEST_F(OtherInstancesTest, HungLockHolderDelaysAWriteByTheBoundOnly) {
 }
 
 TEST_F(OtherInstancesTest, LocksLeftBehindInAnyShapeAreStaleAtOnce) {
+    // A lock file as QSettings writes it, naming a process of this machine that has ended.
     const auto writeDeadPid = [](const QString& lock) {
         QProcess done;
         done.start(QStringLiteral("true"));
         ASSERT_TRUE(done.waitForFinished());
-        ASSERT_TRUE(WriteBytes(lock, QByteArray::number(done.processId()) + "\nrecallix\n" +
-                                         QSysInfo::machineHostName().toUtf8() + "\n"));
+        {
+            QLockFile ours(lock);
+            ASSERT_TRUE(ours.tryLock());
+            QByteArray text = ReadBytes(lock);
+            ours.unlock();
+            ASSERT_TRUE(WriteBytes(
+                lock, text.replace(QByteArray::number(QCoreApplication::applicationPid()),
+                                   QByteArray::number(done.processId()))));
+        }
     };
     const struct {
         const char* shape;

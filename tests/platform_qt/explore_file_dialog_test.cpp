@@ -64,6 +64,7 @@ TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
         cScriptedFileDialog picker([&](QFileDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Load cue files");
             EXPECT_EQ(dialog.nameFilters(), QStringList{"Cue files (*.recallix)"});
+            EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
             dialog.setDirectory(dir.path());
             auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(nameEdit, nullptr);

@@ -63,8 +63,8 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
         history.RecordPass(Pass(u"verbs", 1000, {{u"Hund", u"dog", 2, false}}));
         history.RecordPass(Pass(u"nouns", 2000, {{u"Hund", u"dog", 1, false}}));
         history.RecordPass(
-            Pass(u"verbs", 3000, {{u"Katze", u"cat", 0, true}, {u"Hund", u"dog", 1, false}}));
-        history.RecordPass(Pass(u"verbs", 4000, {{u"Maus", u"mouse", 4, false}}));
+            Pass(u"verbs", 3000, {{u"Katze", u"cat", 0, true}, {u"Hund", u"dog", 2, false}}));
+        history.RecordPass(Pass(u"verbs", 4000, {{u"Maus", u"mouse", 5, false}}));
         history.RecordPass(Pass(u"other", 0));  // no stamp of its own: the present time
     }
     cSqlitePassHistory history(Path());
@@ -72,7 +72,7 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
     ASSERT_EQ(verbs.size(), 3u);  // newest first
     EXPECT_EQ(verbs[0].endedUtcMs, 4000);
     EXPECT_EQ(verbs[1].files, u"verbs.recallix");
-    EXPECT_EQ(std::pair(verbs[1].wrongAnswers, verbs[1].ignoredCards), std::pair(1, 1));
+    EXPECT_EQ(std::pair(verbs[1].wrongAnswers, verbs[1].ignoredCards), std::pair(2, 1));
     const std::vector<sPassRecord> all = history.ReadPasses(u"");
     ASSERT_EQ(all.size(), 5u);
     EXPECT_GT(all[0].endedUtcMs, 1700000000000);  // 2023 or later
@@ -81,23 +81,23 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
     const std::vector<sHardCard> hardest = history.ReadHardestCards(u"verbs", 2);
     ASSERT_EQ(hardest.size(), 2u);
     EXPECT_EQ(hardest[0].cue, u"Hund");
-    EXPECT_EQ(std::pair(hardest[0].passesMissed, hardest[0].wrongAnswers), std::pair(2, 3));
+    EXPECT_EQ(std::pair(hardest[0].passesMissed, hardest[0].wrongAnswers), std::pair(2, 4));
     EXPECT_EQ(hardest[1].cue, u"Maus");
     EXPECT_EQ(history.ReadHardestCards(u"", 1).at(0).passesMissed, 3);
     EXPECT_EQ(unavailable, 0);
 }
 
 TEST_F(PassHistoryTest, BringsAFileOfTheFirstVersionUpToDateKeepingItsPasses) {
-    RawSql(Path(), {"CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
-                    " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
-                    " cards INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-                    " ignored INTEGER NOT NULL, review INTEGER NOT NULL)",
-                    "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
-                    " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
-                    " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)",
-                    "INSERT INTO pass VALUES(1, 500, 'verbs', 'v.recallix', 42000, 3, 1, 0, 0)",
-                    "INSERT INTO missed_card VALUES(1, 'Hund', 'dog', 1, 0)",
-                    "PRAGMA user_version=1"});
+    RawSql(Path(),
+           {"CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
+            " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
+            " cards INTEGER NOT NULL, wrong INTEGER NOT NULL,"
+            " ignored INTEGER NOT NULL, review INTEGER NOT NULL)",
+            "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
+            " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
+            " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)",
+            "INSERT INTO pass VALUES(1, 500, 'verbs', 'v.recallix', 42000, 3, 1, 0, 0)",
+            "INSERT INTO missed_card VALUES(1, 'Hund', 'dog', 1, 0)", "PRAGMA user_version=1"});
     cSqlitePassHistory(Path()).RecordPass(Pass(u"verbs", 600));
     cSqlitePassHistory history(Path());  // a second start finds the file up to date
     const std::vector<sPassRecord> passes = history.ReadPasses(u"verbs");
