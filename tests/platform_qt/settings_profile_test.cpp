@@ -59,6 +59,9 @@ TEST_F(SettingsProfileTest, UnusableValuesReadAsTheDefaultAndOddNamesAreRefused)
     EXPECT_FALSE(profile.WriteProfileInt(u"FastestTimes", u"a/b", 1234));
     EXPECT_FALSE(profile.WriteProfileString(u"Fastest\\Times", u"a", u"x"));
     EXPECT_EQ(cSettingsProfile(SettingsPath()).GetProfileInt(u"FastestTimes", u"a/b", 0), 0u);
+    // A file too large to be settings is not read at all.
+    ASSERT_TRUE(QFile::resize(SettingsPath(), cSettingsProfile::kMaxFileSize + 1));
+    EXPECT_EQ(cSettingsProfile(SettingsPath()).GetProfileInt(u"", u"Spaced", 0), 0u);
 }
 
 TEST_F(SettingsProfileTest, UnwritableStoreKeepsValuesForTheRun) {
