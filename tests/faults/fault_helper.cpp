@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 // Another instance of the program, for the fault tests:
-//   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i (COUNT 0: forever)
-//   race PATH I N ROUNDS AT STEP  instance I of N: in round r, at epoch ms AT + r * STEP,
-//                               finishes a pass over race<r>.recallix; the pass times of
-//                               the N instances are 5000, 5010, ... in an order that turns
-//                               with r. Prints the longest record write in ms.
+//   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i
 //   lock PATH                   holds the settings lock (QSettings' own) for 10 s and says
 //                               "locked"
 //   turn PATH                   the same with the writers' turn (the update lock)
 //   passes PATH COUNT           finishes COUNT passes (0: forever) into the pass history
 //                               at PATH, each with its three cards missed once; says
 //                               "ready" after the first
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -37,31 +32,11 @@ using namespace std::chrono;
 int WriteRecords(const QString& path, const QString& prefix, long count) {
     cSettingsProfile profile(path);
     bool allWritten = true;
-    for (long i = 0; count == 0 || i < count; ++i) {
+    for (long i = 0; i < count; ++i) {
         const std::u16string key = (prefix + QStringLiteral("_%1").arg(i)).toStdU16String();
         allWritten = profile.WriteProfileInt(u"FastestTimes", key, 1000 + i) && allWritten;
     }
     return allWritten ? 0 : 1;
-}
-
-int Race(const QString& path, int instance, int count, int rounds, long long at, int step) {
-    cSettingsProfile profile(path);
-    cFakeTickSource ticks;
-    long long longestMs = 0;
-    for (int round = 0; round < rounds; ++round) {
-        cTeacher teacher(profile, ticks);
-        teacher.AddLoadedFile(
-            (QStringLiteral("/cues/race%1.recallix").arg(round)).toStdU16String());
-        teacher.StartClock();
-        ticks.Advance(5000 + 10 * static_cast<uint32_t>((instance + round) % count));
-        std::this_thread::sleep_until(system_clock::time_point(milliseconds(at + round * step)));
-        const auto start = steady_clock::now();
-        teacher.FinishPass();
-        longestMs = std::max<long long>(
-            longestMs, duration_cast<milliseconds>(steady_clock::now() - start).count());
-    }
-    std::printf("%lld\n", longestMs);
-    return 0;
 }
 
 int Hold(const QString& path, bool turn) {
@@ -113,10 +88,6 @@ int main(int argc, char** argv) {
     const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (mode == "records" && argc == 5) {
         return WriteRecords(path, QString::fromLocal8Bit(argv[3]), std::atol(argv[4]));
-    }
-    if (mode == "race" && argc == 8) {
-        return Race(path, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                    std::atoll(argv[6]), std::atoi(argv[7]));
     }
     if (mode == "lock" || mode == "turn") {
         return Hold(path, mode == "turn");

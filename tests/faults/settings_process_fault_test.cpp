@@ -4,14 +4,11 @@
 // with a lock held, or leaving their lock behind.
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -56,32 +53,6 @@ TEST_F(OtherInstancesTest, InstancesWritingAtOnceKeepEachOthersRecords) {
     for (int i = 0; i < kRecords; ++i) {
         EXPECT_EQ(StoredTime(QStringLiteral("one_%1").arg(i)), 1000u + i);
         EXPECT_EQ(StoredTime(QStringLiteral("two_%1").arg(i)), 1000u + i);
-    }
-}
-
-TEST_F(OtherInstancesTest, ManyInstancesFinishingAtOnceKeepTheFastestTimeInEveryRound) {
-    constexpr int kRounds = 100;
-    for (const int count : {16, 32}) {
-        SCOPED_TRACE(count);
-        // Rounds far enough apart for the slowest build to finish one before the next.
-        const QString at = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
-        std::vector<std::unique_ptr<QProcess>> instances;
-        for (int i = 0; i < count; ++i) {
-            instances.push_back(
-                StartHelper({"race", Path(), QString::number(i), QString::number(count),
-                             QString::number(kRounds), at, QString::number(6 * count)}));
-        }
-        long longestWriteMs = 0;
-        for (auto& instance : instances) {
-            ExpectFinishedWell(*instance);
-            longestWriteMs =
-                std::max(longestWriteMs, instance->readAllStandardOutput().trimmed().toLong());
-        }
-        for (int round = 0; round < kRounds; ++round) {
-            EXPECT_EQ(StoredTime(QStringLiteral("race%1_recallix").arg(round)), 5000u);
-        }
-        EXPECT_LE(longestWriteMs, 2500);
-        QFile::remove(Path());
     }
 }
 
