@@ -37,7 +37,8 @@ TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     cCueFileReader reader;
     for (const char* name : {"\xF0\x9F\x98\x80 \xC3\xA4", "\xFF\xFE"}) {
         std::ofstream(dir.Path(name)) << "a = b\n";
-        EXPECT_TRUE(reader.Open(FromFileSystemPath(dir.Path(name).string()))) << name;
+        EXPECT_TRUE(reader.Open(FromFileSystemPath(dir.Path(name).string())))
+            << testing::PrintToString(std::string(name));
     }
     // A failed open leaves nothing of the file before.
     EXPECT_FALSE(reader.Open(dir.U16("missing")));
