@@ -22,11 +22,11 @@
 #include "app/resources/font_substitutes.h"
 #include "app/resources/form_template.h"
 #include "app/resources/resource_language.h"
+#include "engine/teacher.h"
 #include "text/file_title.h"
 
 namespace {
 
-constexpr int kTimerPeriodMs = 100;
 constexpr int kMargin = 5;       // pixels between the buttons and around the window's edge
 constexpr int kMarginUnits = 5;  // the same margin in a layout's dialog units
 constexpr char16_t kCaretMarker = u'\r';
@@ -111,6 +111,13 @@ QWidget* CreateItemWidget(const sFormItem& item, QWidget* parent) {
         }
     }
     return nullptr;
+}
+
+// The milliseconds from a pass time of elapsedMs until the Time box's text changes: at
+// the next whole second, or, from 0 (shown empty), one millisecond later ("00 : 00").
+int MsUntilShownTimeChanges(uint32_t elapsedMs) {
+    constexpr uint32_t kSecondMs = 1000;
+    return elapsedMs == 0 ? 1 : static_cast<int>(kSecondMs - elapsedMs % kSecondMs);
 }
 
 // A drag (entering, moving or dropping) that carries files rather than text.
@@ -235,7 +242,11 @@ void cMainForm::ConnectControls() {
     connect(m_answer, &QLineEdit::textChanged, this, &cMainForm::OnAnswerChanged);
     // Keys reach the form's own handling before the menu bar's shortcuts.
     QCoreApplication::instance()->installEventFilter(this);
+    // The clock wakes only when the shown time can change, and then on time: a coarse
+    // timer may fire tens of milliseconds late.
     m_timer.setObjectName(QStringLiteral("ClockTimer"));
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &cMainForm::OnTimer);
 }
 
@@ -249,7 +260,6 @@ QWidget* cMainForm::GetControl(int id) const {
 
 void cMainForm::OnInitialUpdate() {
     OnUpdate(nullptr, kHintEverything);
-    m_timer.start(kTimerPeriodMs);
 }
 
 void cMainForm::OnUpdate(cView*, long hint) {
@@ -264,6 +274,9 @@ void cMainForm::OnUpdate(cView*, long hint) {
         FillFileList();
     }
     m_fastest->setText(ToQString(m_doc.GetFastestText()));
+    // An answer, Ignore's penalty, a load or Restart may have changed the pass time or
+    // started or stopped its clock.
+    OnTimer();
     UpdateAnswerState();
     FocusAnswer();
 }
@@ -279,9 +292,17 @@ void cMainForm::FillFileList() {
 }
 
 void cMainForm::OnTimer() {
-    const QString elapsed = ToQString(m_doc.GetElapsedText());
-    if (m_time->text() != elapsed) {
-        m_time->setText(elapsed);
+    const cTeacher& teacher = m_doc.GetTeacher();
+    // One reading for both the text and the next wake-up, so no boundary falls between.
+    const uint32_t elapsedMs = teacher.GetElapsedMs();
+    const QString shown = ToQString(cTeacher::FormatTime(elapsedMs));
+    if (m_time->text() != shown) {
+        m_time->setText(shown);  // a text that stays the same would still repaint
+    }
+    if (teacher.IsClockRunning()) {
+        m_timer.start(MsUntilShownTimeChanges(elapsedMs));
+    } else {
+        m_timer.stop();  // nothing changes until the document says so
     }
 }
 

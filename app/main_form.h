@@ -64,6 +64,7 @@ private:
     void OnEnter(QWidget* control, Qt::KeyboardModifiers modifiers);
     void OnNext(Qt::KeyboardModifiers modifiers);
     void OnAnswerChanged();
+    // Shows the pass time and, while it runs, wakes again when the shown text next changes.
     void OnTimer();
     void ShowWrongAnswer(const std::u16string& message);
     void FillFileList();
@@ -74,7 +75,7 @@ private:
     cMainDoc& m_doc;
     QSize m_templateSize;
     std::map<int, QWidget*> m_controls;
-    QTimer m_timer{this};  // the Time box's clock, "ClockTimer"
+    QTimer m_timer{this};  // the Time box's clock, "ClockTimer": single-shot, re-armed
     bool m_settingAnswerText = false;
 
     QListWidget* m_fileList = nullptr;

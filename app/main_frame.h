@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/caret_blink_rest.h"
 #include "app/run_state.h"
 #include "platform/qt/explore_file_dialog.h"
 
@@ -94,4 +95,5 @@ private:
     QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
     std::map<int, QAction*> m_actions;
     QPointer<cHistoryWindow> m_historyWindow;
+    cCaretBlinkRest m_caretBlinkRest{this};
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-// Reading cue files in each encoding, both 1,000,000 short cards and a deck shaped like a
-// real dictionary (517,524 cards of about 40 characters): decoding into lines (the
+// Reading cue files in each encoding, both 1,000,000 short cards and a real dictionary deck:
+// Debian's German-English dictionary (dict-freedict-deu-eng) where it is installed, else a
+// generated deck shaped like it (517,524 cards of about 40 characters). Decoding into lines (the
 // baseline), splitting the lines into cue and answer, and loading the file into the
 // working set with everything that involves; and the memory the loaded set takes.
 #include <benchmark/benchmark.h>
@@ -10,9 +11,11 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "cue_file_generator.h"
 #include "cuefiles/cue_file_reader.h"
+#include "dictionary_deck.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
@@ -22,8 +25,17 @@ namespace {
 
 enum class eInput { Short, Deck };
 
+// The installed dictionary's cards, read once; empty when it is not installed.
+const std::vector<DeckCard>& DictionaryCards() {
+    static const std::vector<DeckCard> cards = ReadInstalledDictionary();
+    return cards;
+}
+
 int LineCount(eInput input) {
-    return input == eInput::Short ? 1'000'000 : 517'524;
+    if (input == eInput::Short) {
+        return 1'000'000;
+    }
+    return DictionaryCards().empty() ? 517'524 : static_cast<int>(DictionaryCards().size());
 }
 
 // The sample files, written once on first use and removed at exit.
@@ -40,9 +52,10 @@ public:
         auto found = m_paths.find(key);
         if (found == m_paths.end()) {
             const int lines = LineCount(input);
-            const std::string path = input == eInput::Short
-                                         ? WriteSampleCueFile(m_dir, encoding, lines)
-                                         : WriteDictionaryCueFile(m_dir, encoding, lines);
+            const std::string path =
+                input == eInput::Short      ? WriteSampleCueFile(m_dir, encoding, lines)
+                : DictionaryCards().empty() ? WriteDictionaryCueFile(m_dir, encoding, lines)
+                                            : WriteDeckCueFile(m_dir, encoding, DictionaryCards());
             found = m_paths.emplace(key, std::filesystem::path(path).u16string()).first;
         }
         return found->second;
@@ -123,6 +136,9 @@ void BM_LoadedSetMemory(benchmark::State& state, eInput input) {
         state.counters["added_MiB"] = steady;
         state.counters["peak_added_MiB"] = peak;
         state.counters["text_utf16_MiB"] = textBytes / (1024 * 1024);
+        state.counters["cards"] = LineCount(input);
+        // Which deck this run read: the installed dictionary (1) or the generated one (0).
+        state.counters["deck_from_dictionary"] = DictionaryCards().empty() ? 0 : 1;
         state.ResumeTiming();
     }
 }

@@ -173,3 +173,13 @@ std::string WriteDictionaryCueFile(const std::string& dir, eCueEncoding encoding
     cDeckRandom random;
     return WriteCueFile(path, encoding, lines, [&random](int) { return DictionaryLine(random); });
 }
+
+std::string WriteDeckCueFile(const std::string& dir, eCueEncoding encoding,
+                             const std::vector<DeckCard>& cards) {
+    const std::string path = dir + "/dictionary-" + EncodingName(encoding) + "-" +
+                             std::to_string(cards.size()) + ".recallix";
+    return WriteCueFile(path, encoding, static_cast<int>(cards.size()), [&cards](int i) {
+        const DeckCard& card = cards[static_cast<size_t>(i)];
+        return card.first + u" = " + card.second;
+    });
+}

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cuefiles/cue_file_reader.h"
 
@@ -20,3 +22,11 @@ std::string WriteSampleCueFile(const std::string& dir, eCueEncoding encoding, in
 // semicolons and brackets, one line in about 200 with a combination to substitute), in
 // the same encodings and line ends. The same lines every run.
 std::string WriteDictionaryCueFile(const std::string& dir, eCueEncoding encoding, int lines);
+
+// A card of a deck: cue and answer.
+using DeckCard = std::pair<std::u16string, std::u16string>;
+
+// Writes the cards as a cue file ("cue = answer") in the encoding into dir, with the mark
+// and line ends WriteSampleCueFile uses, and returns its path.
+std::string WriteDeckCueFile(const std::string& dir, eCueEncoding encoding,
+                             const std::vector<DeckCard>& cards);

@@ -77,15 +77,25 @@ BENCHMARK(BM_AnswerAndRefresh)
     ->ReportAggregatesOnly(true);
 
 // Runs the event loop for a while and reports the processor time taken, in per cent of
-// one core.
-void MeasureIdle(benchmark::State& state) {
+// one core. A learner who leaves the window has stopped typing: the measurement starts
+// once the text cursor has stopped blinking, unless asked to measure from the start.
+enum class eIdleFrom { CaretAtRest, LastInput };
+
+void RunEventLoopFor(int ms) {
+    QTimer::singleShot(ms, QApplication::instance(), &QApplication::quit);
+    QApplication::exec();
+}
+
+void MeasureIdle(benchmark::State& state, eIdleFrom from = eIdleFrom::CaretAtRest) {
     constexpr int kIdleMs = 5000;
     for (auto _ : state) {
+        if (from == eIdleFrom::CaretAtRest) {
+            RunEventLoopFor(cCaretBlinkRest::kRestAfterMs + 500);
+        }
         const double cpuBefore = ProcessCpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        QTimer::singleShot(kIdleMs, QApplication::instance(), &QApplication::quit);
-        QApplication::exec();
+        RunEventLoopFor(kIdleMs);
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / (double(wall.elapsed()) / 1000);
     }
@@ -97,6 +107,22 @@ void BM_IdleWithRunningClock(benchmark::State& state) {
     MeasureIdle(state);
 }
 BENCHMARK(BM_IdleWithRunningClock)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The first seconds after the last key press, while the text cursor still blinks.
+void BM_IdleWithRunningClockCaretBlinking(benchmark::State& state) {
+    cBenchWindow window(100);
+    window.AnswerRight();
+    MeasureIdle(state, eIdleFrom::LastInput);
+}
+BENCHMARK(BM_IdleWithRunningClockCaretBlinking)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The same window before the first answer: the clock stands. The difference to the first
+// row is what the running clock costs.
+void BM_IdleWithStoppedClock(benchmark::State& state) {
+    cBenchWindow window(100);
+    MeasureIdle(state);
+}
+BENCHMARK(BM_IdleWithStoppedClock)->Unit(benchmark::kSecond)->Iterations(1);
 
 // The baseline: an empty window of the toolkit, idle.
 void BM_IdleEmptyWindow(benchmark::State& state) {

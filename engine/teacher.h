@@ -110,6 +110,8 @@ public:
     uint32_t GetElapsedMs() const;
     void FinishPass();
     bool IsPassFinished() const { return m_passFinished; }
+    // True while the pass time counts on: started and not yet finished.
+    bool IsClockRunning() const { return m_passStartTick != 0 && !m_passFinished; }
     static std::u16string FormatTime(uint32_t ms);
     std::u16string GetElapsedText() const;
     std::u16string GetFastestText() const;
