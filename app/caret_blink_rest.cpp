@@ -34,15 +34,15 @@ cCaretBlinkRest::~cCaretBlinkRest() {
 
 bool cCaretBlinkRest::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::Wheel:
-    case QEvent::InputMethod:
-    case QEvent::TouchBegin:
-        Wake();
-        break;
-    default:
-        break;
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::InputMethod:
+        case QEvent::TouchBegin:
+            Wake();
+            break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -43,16 +43,6 @@ protected:
 
 }  // namespace
 
-TEST(ListFormatTest, TheExtensionDecides) {
-    EXPECT_EQ(DecideListFormat(u"/a/b.kvtml"), eListFormat::VocabularyDocument);
-    EXPECT_EQ(DecideListFormat(u"/a/b.TSV"), eListFormat::TabList);
-    EXPECT_EQ(DecideListFormat(u"/a/b.txt"), eListFormat::PlainText);
-    EXPECT_EQ(DecideListFormat(u"/a/b.Csv"), eListFormat::CommaList);
-    for (const std::u16string path : {u"/a/b.recallix", u"/a.csv/b", u"/a/csv", u"/a/b.csv-"}) {
-        EXPECT_EQ(DecideListFormat(path), eListFormat::CueFile) << testing::PrintToString(path);
-    }
-}
-
 TEST_F(DelimitedListTest, PlainTextIsATabListByItsFirstLine) {
     for (const auto& [bytes, tabs] : std::vector<std::pair<std::string_view, bool>>{
              {"\n\nHund\tdog\n", true},
@@ -102,13 +92,6 @@ TEST_F(DelimitedListTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
                                       {u"1,5", u"one and a half"},
                                       {u"", u"empty cue"},
                                       {u"a&amp;b", u"<br>"}}));
-}
-
-TEST_F(DelimitedListTest, BrokenQuotingIsMalformed) {
-    for (const std::string_view bytes : {"a\t\"b\nc\td\n", "\"a\"b\tc\n", "x\ty\n\"open"}) {
-        EXPECT_TRUE(Read(eDialect::Tab, bytes).malformed) << testing::PrintToString(bytes);
-    }
-    EXPECT_TRUE(Read(eDialect::Comma, "a,\"b\" c\n").malformed);
 }
 
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {

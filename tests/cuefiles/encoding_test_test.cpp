@@ -27,8 +27,9 @@ std::string Utf16BeBytes(std::u16string_view text) {
 
 TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
     for (const std::string& bytes : {
-             Utf16LeBytes(u"Hund = dog\nKatze = ca", true),  // the mark decides
-             Utf16LeBytes(u"Hund = dog\nKatze = "),          // ASCII stored in 16 bits
+             Utf16LeBytes(u"Hund = dog\nKatze = ca", true),     // the mark decides
+             Utf16LeBytes(u"Hund = dog\nKatze = "),             // ASCII stored in 16 bits
+             Utf16LeBytes(u"États-Unis = USA\nFrançais = fr"),  // and Latin-1
              Utf16LeBytes(u"犬 = dog\n猫 = cat\n鳥 = b"),
              Utf16LeBytes(u"日本語の勉強をしましょう。今日は"),  // East Asian text without a mark
              Utf16LeBytes(u"あいうえおかきくけこさしすせそた"),
@@ -46,6 +47,7 @@ TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
              std::string("Mädchen = girl\nStraße = street\nB"),
              std::string("犬 = dog\n猫 = cat\n鳥の\xE3"),
              std::string("日本語の単語帳、第三\xE7"),
+             std::string("Афганистан\nАлбан\xD0"),  // its byte pairs look East Asian
              std::string(32, '\0'),
              Utf16LeBytes(u"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15"),
          }) {

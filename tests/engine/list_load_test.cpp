@@ -100,6 +100,7 @@ TEST_F(ListLoadTest, AFailedListIsToldApartFromAFailedCueFile) {
     EXPECT_TRUE(teacher.WasLastFileNotWellFormed());
     EXPECT_FALSE(teacher.LoadCueFile(dir.U16("missing.recallix"), false));
     EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
-    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), false));
+    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), true));
     EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
+    EXPECT_EQ(teacher.GetCurrentCue(), u"b");  // reversed
 }

@@ -11,7 +11,6 @@
 
 #include "engine/random_generator.h"
 #include "engine/to_do_list.h"
-#include "tests/support/teacher_fixture.h"
 
 namespace {
 
@@ -101,54 +100,6 @@ TEST(RandomDrawTest, EveryEntryIsEquallyLikelyInShortAndLongLists) {
     EXPECT_LT(ChiSquare(20000, 200000), 90);
     EXPECT_LT(ChiSquare(1000000, 200000), 90);
     EXPECT_LT(ChiSquare(1u << 30, 200000), 90);
-}
-
-TEST(RandomDrawTest, ReachesTheLastEntryOfAMillion) {
-    cRandomGenerator random(3);
-    uint32_t highest = 0;
-    for (int i = 0; i < 200000; ++i) {
-        highest = std::max(highest, random.NextBelow(1000000));
-    }
-    EXPECT_GT(highest, 999000u);
-}
-
-// A pass over the teacher, step by step beside a model that does what the list did
-// when it was one double-ended queue, with draws from a generator seeded alike.
-using PassOrderTest = TeacherTest;
-
-TEST_F(PassOrderTest, LongPassKeepsTheOrderOfAPlainQueue) {
-    constexpr uint32_t kCards = 3000;
-    for (uint32_t i = 0; i < kCards; ++i) {
-        teacher.AddCard(cCueLine(u"cue", u"answer"));
-    }
-    std::deque<uint32_t> model;
-    for (uint32_t id = 100; id < 100 + kCards; ++id) {
-        model.push_front(id);
-    }
-    cRandomGenerator random(ticks.GetTickCount());
-    ASSERT_EQ(teacher.GetToDoKeys(), Keys(model));
-    for (int step = 0; !model.empty(); ++step) {
-        if (step % 7 == 3) {
-            teacher.Next(u"wrong");
-            model.push_front(model.back());
-            model.push_front(model.back());
-        } else {
-            teacher.Next(u"answer");
-            model.pop_back();
-            if (!model.empty()) {
-                const auto at =
-                    model.begin() + random.NextBelow(static_cast<uint32_t>(model.size()));
-                const uint32_t id = *at;
-                model.erase(at);
-                model.push_back(id);
-            }
-        }
-        ASSERT_EQ(teacher.GetCurrentKey().GetId(), model.empty() ? 0u : model.back());
-        if (step % 500 == 0) {
-            ASSERT_EQ(teacher.GetToDoKeys(), Keys(model));
-        }
-    }
-    EXPECT_TRUE(teacher.IsPassFinished());
 }
 
 }  // namespace

@@ -1,22 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 // Another instance of the program, for the fault tests:
-//   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i (COUNT 0: forever)
-//   race PATH I N ROUNDS AT STEP  instance I of N: in round r, at epoch ms AT + r * STEP,
-//                               finishes a pass over race<r>.recallix; the pass times of
-//                               the N instances are 5000, 5010, ... in an order that turns
-//                               with r. Prints the longest record write in ms.
-//   lock PATH                   holds the settings lock (QSettings' own) and says "locked"
-//   turn PATH                   holds the writers' turn (the update lock) and says "locked"
-//   append PATH MS              appends cards to a cue file for MS ms
+//   records PATH PREFIX COUNT   writes FastestTimes/PREFIX_<i> = 1000 + i
+//   lock PATH                   holds the settings lock (QSettings' own) for 10 s and says
+//                               "locked"
+//   turn PATH                   the same with the writers' turn (the update lock)
 //   passes PATH COUNT           finishes COUNT passes (0: forever) into the pass history
 //                               at PATH, each with its three cards missed once; says
 //                               "ready" after the first
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <set>
 #include <string>
 #include <thread>
@@ -38,61 +32,22 @@ using namespace std::chrono;
 int WriteRecords(const QString& path, const QString& prefix, long count) {
     cSettingsProfile profile(path);
     bool allWritten = true;
-    for (long i = 0; count == 0 || i < count; ++i) {
+    for (long i = 0; i < count; ++i) {
         const std::u16string key = (prefix + QStringLiteral("_%1").arg(i)).toStdU16String();
         allWritten = profile.WriteProfileInt(u"FastestTimes", key, 1000 + i) && allWritten;
     }
     return allWritten ? 0 : 1;
 }
 
-int Race(const QString& path, int instance, int count, int rounds, long long at, int step) {
-    cSettingsProfile profile(path);
-    cFakeTickSource ticks;
-    long long longestMs = 0;
-    for (int round = 0; round < rounds; ++round) {
-        cTeacher teacher(profile, ticks);
-        teacher.AddLoadedFile(
-            (QStringLiteral("/cues/race%1.recallix").arg(round)).toStdU16String());
-        teacher.StartClock();
-        ticks.Advance(5000 + 10 * static_cast<uint32_t>((instance + round) % count));
-        std::this_thread::sleep_until(system_clock::time_point(milliseconds(at + round * step)));
-        const auto start = steady_clock::now();
-        teacher.FinishPass();
-        longestMs = std::max<long long>(
-            longestMs, duration_cast<milliseconds>(steady_clock::now() - start).count());
-    }
-    std::printf("%lld\n", longestMs);
-    return 0;
-}
-
-int HoldLock(const QString& path) {
+int Hold(const QString& path, bool turn) {
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.lock()) {
+    cSettingsLock writersTurn(path);
+    if (!(turn ? writersTurn.Acquire() : lock.lock())) {
         return 1;
     }
     std::printf("locked\n");
     std::fflush(stdout);
-    std::this_thread::sleep_for(seconds(60));
-    return 0;
-}
-
-int HoldTurn(const QString& path) {
-    cSettingsLock lock(path);
-    if (!lock.Acquire()) {
-        return 1;
-    }
-    std::printf("locked\n");
-    std::fflush(stdout);
-    std::this_thread::sleep_for(seconds(60));
-    return 0;
-}
-
-int AppendCards(const char* path, long ms) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    const auto end = steady_clock::now() + milliseconds(ms);
-    for (long i = 0; steady_clock::now() < end; ++i) {
-        out << "appended cue " << i << " = appended answer " << i << '\n' << std::flush;
-    }
+    std::this_thread::sleep_for(seconds(10));
     return 0;
 }
 
@@ -134,18 +89,8 @@ int main(int argc, char** argv) {
     if (mode == "records" && argc == 5) {
         return WriteRecords(path, QString::fromLocal8Bit(argv[3]), std::atol(argv[4]));
     }
-    if (mode == "race" && argc == 8) {
-        return Race(path, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                    std::atoll(argv[6]), std::atoi(argv[7]));
-    }
-    if (mode == "lock") {
-        return HoldLock(path);
-    }
-    if (mode == "turn") {
-        return HoldTurn(path);
-    }
-    if (mode == "append" && argc == 4) {
-        return AppendCards(argv[2], std::atol(argv[3]));
+    if (mode == "lock" || mode == "turn") {
+        return Hold(path, mode == "turn");
     }
     if (mode == "passes" && argc == 4) {
         return FinishPasses(path, std::atol(argv[3]));

@@ -18,14 +18,3 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
-
-// Every line is one of those the program writes: empty, a group header or key=value.
-inline bool IsWellFormedIni(const QByteArray& text) {
-    for (const QByteArray& line : text.split('\n')) {
-        const bool header = line.startsWith('[') && line.endsWith(']');
-        if (!line.isEmpty() && !header && line.indexOf('=') <= 0) {
-            return false;
-        }
-    }
-    return true;
-}

@@ -25,11 +25,4 @@ TEST(QtDesktopTest, StartsTheProgramWithEachArgumentIntact) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
 }
 
-TEST(QtDesktopTest, RefusesWhatCannotStart) {
-    cQtDesktop desktop;
-    EXPECT_FALSE(desktop.StartDetached({}));
-    EXPECT_FALSE(desktop.StartDetached({u"", u"x"}));
-    EXPECT_FALSE(desktop.StartDetached({u"/nonexistent/recallix-no-such-program"}));
-}
-
 }  // namespace
