@@ -234,8 +234,16 @@ bool cMainDoc::IsAnswerReady(const std::u16string& text) const {
     return m_teacher->IsAnswerReady(text);
 }
 
-std::u16string cMainDoc::GetElapsedText() const {
-    return m_teacher->GetElapsedText();
+cMainDoc::sPassTime cMainDoc::GetPassTime() const {
+    const uint32_t elapsedMs = m_teacher->GetElapsedMs();
+    if (!m_teacher->IsClockRunning()) {
+        return {cTeacher::FormatTime(elapsedMs), -1};
+    }
+    // At the next whole second, or, from 0 (shown empty), one millisecond later ("00 : 00").
+    constexpr uint32_t kSecondMs = 1000;
+    const int msUntilChange =
+        elapsedMs == 0 ? 1 : static_cast<int>(kSecondMs - elapsedMs % kSecondMs);
+    return {cTeacher::FormatTime(elapsedMs), msUntilChange};
 }
 std::u16string cMainDoc::GetFastestText() const {
     return m_teacher->GetFastestText();

@@ -74,7 +74,13 @@ public:
     int GetLoadedFileCount() const;
     std::u16string GetLoadedFile(int index) const;
     bool IsAnswerReady(const std::u16string& text) const;
-    std::u16string GetElapsedText() const;
+    // The pass time as the Time box shows it, from one reading of the clock, and the
+    // milliseconds until that text changes; -1 while the clock stands.
+    struct sPassTime {
+        std::u16string text;
+        int msUntilChange;
+    };
+    sPassTime GetPassTime() const;
     std::u16string GetFastestText() const;
     std::u16string SubstituteAccents(const std::u16string& text) const;
     bool HasMissesToReview() const;

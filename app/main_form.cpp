@@ -22,7 +22,6 @@
 #include "app/resources/font_substitutes.h"
 #include "app/resources/form_template.h"
 #include "app/resources/resource_language.h"
-#include "engine/teacher.h"
 #include "text/file_title.h"
 
 namespace {
@@ -111,13 +110,6 @@ QWidget* CreateItemWidget(const sFormItem& item, QWidget* parent) {
         }
     }
     return nullptr;
-}
-
-// The milliseconds from a pass time of elapsedMs until the Time box's text changes: at
-// the next whole second, or, from 0 (shown empty), one millisecond later ("00 : 00").
-int MsUntilShownTimeChanges(uint32_t elapsedMs) {
-    constexpr uint32_t kSecondMs = 1000;
-    return elapsedMs == 0 ? 1 : static_cast<int>(kSecondMs - elapsedMs % kSecondMs);
 }
 
 // A drag (entering, moving or dropping) that carries files rather than text.
@@ -292,15 +284,14 @@ void cMainForm::FillFileList() {
 }
 
 void cMainForm::OnTimer() {
-    const cTeacher& teacher = m_doc.GetTeacher();
     // One reading for both the text and the next wake-up, so no boundary falls between.
-    const uint32_t elapsedMs = teacher.GetElapsedMs();
-    const QString shown = ToQString(cTeacher::FormatTime(elapsedMs));
+    const cMainDoc::sPassTime passTime = m_doc.GetPassTime();
+    const QString shown = ToQString(passTime.text);
     if (m_time->text() != shown) {
         m_time->setText(shown);  // a text that stays the same would still repaint
     }
-    if (teacher.IsClockRunning()) {
-        m_timer.start(MsUntilShownTimeChanges(elapsedMs));
+    if (passTime.msUntilChange >= 0) {
+        m_timer.start(passTime.msUntilChange);
     } else {
         m_timer.stop();  // nothing changes until the document says so
     }
