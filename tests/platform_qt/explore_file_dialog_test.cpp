@@ -36,13 +36,6 @@ TEST(FilterToNameFiltersTest, TurnsDescriptionPatternPairsIntoNameFilters) {
     // Qt takes the patterns from the parentheses, so they must be there.
     EXPECT_EQ(cExploreFileDialog::FilterToNameFilters(u"Karten|*.recallix;*.txt||"),
               QStringList{QStringLiteral("Karten (*.recallix *.txt)")});
-    EXPECT_TRUE(cExploreFileDialog::FilterToNameFilters(u"").isEmpty());
-    EXPECT_EQ(
-        cExploreFileDialog::FilterToNameFilters(
-            u"Cue files (*.recallix)|*.recallix|Lists (*.kvtml *.tsv)|*.kvtml;*.tsv|"
-            u"All files (*)|*||"),
-        (QStringList{QStringLiteral("Cue files (*.recallix)"),
-                     QStringLiteral("Lists (*.kvtml *.tsv)"), QStringLiteral("All files (*)")}));
 }
 
 TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
@@ -62,8 +55,6 @@ TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
              {R"("phrases.recallix" "verbs.recallix" "nouns.recallix")",
               {path("phrases.recallix"), path("verbs.recallix"), path("nouns.recallix")}}}) {
         cScriptedFileDialog picker([&](QFileDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "Load cue files");
-            EXPECT_EQ(dialog.nameFilters(), QStringList{"Cue files (*.recallix)"});
             EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
             dialog.setDirectory(dir.path());
             auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

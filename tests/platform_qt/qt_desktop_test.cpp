@@ -13,7 +13,6 @@ namespace {
 
 TEST(QtDesktopTest, StartsTheProgramWithEachArgumentIntact) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     // Shell syntax in an argument stays text: touch makes one file of exactly this name.
     const QString name = QStringLiteral("a b\"; touch pwned; $(id) \u00e9");
     const QString path = dir.filePath(name);
