@@ -15,9 +15,6 @@ namespace {
 class HistoryInstancesTest : public ::testing::Test {
 protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
-    std::unique_ptr<QProcess> StartWriter(int passes) const {
-        return StartHelper({QStringLiteral("passes"), Path(), QString::number(passes)});
-    }
 
     // Every pass in the file, after checking that each has all three of its missed cards:
     // no pass is ever half written.
@@ -39,8 +36,8 @@ protected:
 
 TEST_F(HistoryInstancesTest, TwoInstancesFinishingPassesAtOnceLoseNone) {
     constexpr int kPassesEach = 400;
-    auto first = StartWriter(kPassesEach);
-    auto second = StartWriter(kPassesEach);
+    auto first = StartHelper({"passes", Path(), QString::number(kPassesEach)});
+    auto second = StartHelper({"passes", Path(), QString::number(kPassesEach)});
     for (QProcess* writer : {first.get(), second.get()}) {
         ASSERT_TRUE(writer->waitForFinished(120000));
         EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().constData();
@@ -52,7 +49,7 @@ TEST_F(HistoryInstancesTest, InstanceKilledWhileWritingLosesAtMostThatPass) {
     int before = 0;
     for (const int killAfterMs : {0, 30, 120}) {
         SCOPED_TRACE(killAfterMs);
-        auto writer = StartWriter(0);
+        auto writer = StartHelper({"passes", Path(), "0"});
         ASSERT_TRUE(writer->waitForReadyRead(30000));  // "ready": one pass is in
         QThread::msleep(killAfterMs);
         writer->kill();  // SIGKILL, in whatever it was doing
@@ -62,7 +59,7 @@ TEST_F(HistoryInstancesTest, InstanceKilledWhileWritingLosesAtMostThatPass) {
         before = after;
     }
     // And the file takes new passes as before.
-    auto writer = StartWriter(3);
+    auto writer = StartHelper({"passes", Path(), "3"});
     ASSERT_TRUE(writer->waitForFinished(30000));
     EXPECT_EQ(CompletePasses(), before + 3);
 }

@@ -17,10 +17,6 @@ protected:
     uint32_t StoredTime(const char16_t* key) const {
         return cSettingsProfile(Path()).GetProfileInt(u"FastestTimes", key, 0);
     }
-    // A new record, as a run of the program makes it.
-    void WriteNewRecord() const {
-        cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
-    }
 
     QTemporaryDir m_dir;
 };
@@ -39,12 +35,12 @@ TEST_F(BrokenSettingsTest, NewRecordKeepsTheStoredOnesWhateverTheDamage) {
     for (const auto& file : files) {
         SCOPED_TRACE(file.damage);
         ASSERT_TRUE(WriteBytes(Path(), file.text));
-        WriteNewRecord();
+        cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
         EXPECT_EQ(ReadBytes(Path()), file.text);  // left for the user to repair
     }
     // An intact file takes the new record, byte-order mark or not.
     ASSERT_TRUE(WriteBytes(Path(), "\xEF\xBB\xBF" + records));
-    WriteNewRecord();
+    cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
     EXPECT_EQ(StoredTime(u"c"), 3000u);
 }
 
@@ -55,7 +51,7 @@ TEST_F(BrokenSettingsTest, RecordSpelledTwiceKeepsTheValueReadAfterAWrite) {
           QByteArray("[General]\nFastestTimes\\a=9000\n[FastestTimes]\na=5000\n")}) {
         ASSERT_TRUE(WriteBytes(Path(), text));
         const uint32_t shown = StoredTime(u"a");
-        WriteNewRecord();
+        cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
         EXPECT_EQ(StoredTime(u"a"), shown) << ReadBytes(Path()).constData();
     }
 }

@@ -31,8 +31,6 @@ protected:
 const std::u16string kFilter = u"Cue files (*.recallix)|*.recallix||";
 
 TEST(FilterToNameFiltersTest, TurnsDescriptionPatternPairsIntoNameFilters) {
-    EXPECT_EQ(cExploreFileDialog::FilterToNameFilters(kFilter),
-              QStringList{QStringLiteral("Cue files (*.recallix)")});
     // Qt takes the patterns from the parentheses, so they must be there.
     EXPECT_EQ(cExploreFileDialog::FilterToNameFilters(u"Karten|*.recallix;*.txt||"),
               QStringList{QStringLiteral("Karten (*.recallix *.txt)")});

@@ -4,30 +4,23 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "platform/qt/settings_lock.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 class SettingsProfileTest : public ::testing::Test {
 protected:
-    QString SettingsPath() const { return m_dir.filePath(QStringLiteral("Recallix.conf")); }
+    QString SettingsPath() const { return QString::fromStdU16String(m_dir.U16("Recallix.conf")); }
 
-    // Writes the file as another program (or a hand edit) would.
-    void WriteFileText(const char* text) const {
-        QFile file(SettingsPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-    }
-
-    QTemporaryDir m_dir;
+    cTempDir m_dir;
 };
 
 TEST_F(SettingsProfileTest, UnusableValuesReadAsTheDefaultAndOddNamesAreRefused) {
-    WriteFileText("Language=a, b\nFont= 12 \n[FastestTimes]\ntoo_big=4294967296\n");
+    m_dir.Write("Recallix.conf", "Language=a, b\nFont= 12 \n[FastestTimes]\ntoo_big=4294967296\n");
     cSettingsProfile profile(SettingsPath());
     EXPECT_EQ(profile.GetProfileString(u"", u"Language", u"none"), u"none");
     EXPECT_EQ(profile.GetProfileInt(u"", u"Font", 0), 12u);
@@ -42,8 +35,7 @@ TEST_F(SettingsProfileTest, UnusableValuesReadAsTheDefaultAndOddNamesAreRefused)
 TEST_F(SettingsProfileTest, UnwritableStoreKeepsValuesForTheRun) {
     // A regular file where the settings folder should be: nobody, root included, can
     // create the settings file.
-    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    const QString blocker = QString::fromStdU16String(m_dir.Write("blocker", ""));
     cSettingsProfile profile(blocker + QStringLiteral("/Recallix.conf"));
     int notices = 0;
     profile.SetStoreFailureNotice([&notices] { ++notices; });
@@ -64,7 +56,7 @@ TEST_F(SettingsProfileTest, RecordHeldBackByABusyTurnIsStoredLaterUnlessAFasterO
     // The held-back record goes to the file with the next write, or when the run ends.
     for (const bool nextWrite : {true, false}) {
         SCOPED_TRACE(nextWrite);
-        WriteFileText("[FastestTimes]\nverbs=5000\n");
+        m_dir.Write("Recallix.conf", "[FastestTimes]\nverbs=5000\n");
         {
             cSettingsProfile profile(SettingsPath());
             {
@@ -73,7 +65,8 @@ TEST_F(SettingsProfileTest, RecordHeldBackByABusyTurnIsStoredLaterUnlessAFasterO
                 EXPECT_FALSE(profile.UpdateProfileInt(u"FastestTimes", u"verbs", record));
                 EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"verbs", 0), 4000u);
                 if (nextWrite) {
-                    WriteFileText("[FastestTimes]\nverbs=3000\n");  // the other one's record
+                    m_dir.Write("Recallix.conf",
+                                "[FastestTimes]\nverbs=3000\n");  // another instance's record
                 }
             }
             if (nextWrite) {
