@@ -3,14 +3,34 @@
 #include "app/pass_chart.h"
 
 #include <dlfcn.h>
+#include <limits.h>
+
+#include <string>
 
 namespace {
 
+// The folder of the program's own libraries, installed or in the build tree: the one the
+// translation library, which the program links, was loaded from. Empty when unknown.
+std::string PrivateLibraryFolder() {
+    void* lexitra = dlopen(RECALLIX_LEXITRA_FILE, RTLD_LAZY | RTLD_NOLOAD);
+    if (lexitra == nullptr) {
+        return {};
+    }
+    char origin[PATH_MAX] = {};
+    const bool known = dlinfo(lexitra, RTLD_DI_ORIGIN, origin) == 0;
+    dlclose(lexitra);
+    return known ? std::string(origin) : std::string();
+}
+
 tCreatePassChartView LoadChartModule() {
-    // dlopen from the program itself, not through QLibrary: a bare name is then looked for
-    // along the program's own run path, which leads to its private libraries both where it
-    // is installed and in the build tree. The module stays loaded until the program ends.
-    void* module = dlopen(RECALLIX_CHART_MODULE, RTLD_NOW | RTLD_LOCAL);
+    // By its full path: a bare name would be looked for along the run path of whoever
+    // calls dlopen, which is not the program when a sanitizer or a preloaded library
+    // stands in between. The module stays loaded until the program ends.
+    const std::string folder = PrivateLibraryFolder();
+    if (folder.empty()) {
+        return nullptr;
+    }
+    void* module = dlopen((folder + "/" RECALLIX_CHART_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr) {
         return nullptr;
     }

@@ -27,7 +27,7 @@ void ApplyFont(QChart& chart, const QFont& font) {
 }  // namespace
 
 extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* description,
-                                                               QWidget* parent) {
+                                                              QWidget* parent) {
     auto* chart = new QChart;
     chart->setTitle(description->title);
     auto* dates = new QDateTimeAxis;
