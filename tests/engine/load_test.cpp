@@ -2,21 +2,62 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
+#include "platform/vocabulary_document_reader.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/teacher_fixture.h"
 #include "tests/support/temp_dir.h"
 
+namespace {
+
+// Documents by path; a path without an entry is unreadable, and a document marked broken
+// hands over its entries and then reports the fault, as a parser finding it late would.
+class cFakeDocuments : public cVocabularyDocumentReader {
+public:
+    bool ReadEntries(const std::u16string& path, const EntryHandler& onEntry) override {
+        const auto it = documents.find(path);
+        if (it == documents.end()) {
+            return false;
+        }
+        for (auto [first, second] : it->second.first) {
+            onEntry(first, second);
+        }
+        return !it->second.second;
+    }
+    std::map<std::u16string, std::pair<CardTexts, bool>> documents;
+};
+
+// Lets a load go on for a number of reports, then stops it.
+class cStopAfter : public cLoadProgress {
+public:
+    explicit cStopAfter(int reports) : m_reportsLeft(reports) {}
+    bool OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) override {
+        EXPECT_LE(bytesRead, fileSize);
+        lastRead = bytesRead;
+        return m_reportsLeft-- > 0;
+    }
+    uint64_t lastRead = 0;
+
+private:
+    int m_reportsLeft;
+};
+
+}  // namespace
+
 class LoadTest : public TeacherTest {
 protected:
     void SetUp() override {
+        teacher.SetVocabularyDocumentReader(&documents);
         animals = dir.Write("animals.recallix",
                             "Animals\n Hund = dog\nK\xC3\xA4tzchen = kitten\n\nMa:dchen = girl\n");
         numbers = dir.Write("numbers.recallix", "eins = one\r\nzwei = two\r\n");
     }
 
     cTempDir dir;
+    cFakeDocuments documents;
     cFakeFilePicker picker;
     std::u16string animals;
     std::u16string numbers;
@@ -82,25 +123,6 @@ TEST_F(LoadTest, AttemptThatChangesNothingLeavesThePassAlone) {
     EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
 }
 
-namespace {
-
-// Lets a load go on for a number of reports, then stops it.
-class cStopAfter : public cLoadProgress {
-public:
-    explicit cStopAfter(int reports) : m_reportsLeft(reports) {}
-    bool OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) override {
-        EXPECT_LE(bytesRead, fileSize);
-        lastRead = bytesRead;
-        return m_reportsLeft-- > 0;
-    }
-    uint64_t lastRead = 0;
-
-private:
-    int m_reportsLeft;
-};
-
-}  // namespace
-
 TEST_F(LoadTest, StoppedLoadLeavesNothingOfItsFileAndOthersAsTheyWere) {
     std::string text;
     for (int i = 0; i < 20000; ++i) {
@@ -129,4 +151,57 @@ TEST_F(LoadTest, StoppedLoadLeavesNothingOfItsFileAndOthersAsTheyWere) {
     EXPECT_EQ(teacher.FindCard(cCueLineKey(20102))->GetAnswer(), u"word19999");
     EXPECT_FALSE(teacher.FindCard(cCueLineKey(20103)));
     teacher.SetLoadProgress(nullptr);
+}
+
+TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
+    // No combination or bar turns into anything outside cue files: these hold real letters.
+    const std::u16string tab = dir.Write("Words.TSV", "the:\tder\nHund\ter|sie\n");
+    const std::u16string text = dir.Write("anki.txt", "#separator:tab\n#html:true\ne/\tx\n");
+    const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
+    const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
+    const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
+    const std::u16string document = dir.U16("words.kvtml");
+    documents.documents[document] = {{{u"a:", u"b|c"}, {u"only one", u""}}, false};
+    for (const std::u16string& path : {tab, text, comma, cue, cueText, document}) {
+        EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
+    }
+    EXPECT_EQ(Cards(), (CardTexts{{u"the:", u"der"},
+                                  {u"Hund", u"er|sie"},
+                                  {u"e/", u"x"},
+                                  {u"a, b", u"c:"},
+                                  {u"thë", u"der"},
+                                  {u"thë", u"der"},
+                                  {u"a:", u"b|c"}}));
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 6);
+    EXPECT_EQ(teacher.GetFastestTimeKey(),
+              u"words_tsv___anki_txt___words_csv___words_recallix___old_txt___words_kvtml");
+}
+
+TEST_F(LoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
+    AddCards({{u"kept", u"card"}});
+    const std::u16string good = dir.Write("good.tsv", "eins\tone\n");
+    const std::u16string openQuote = dir.Write("open.csv", "a,b\nc,\"d\ne,f\n");
+    const std::u16string textAfterQuote = dir.Write("after.tsv", "a\tb\n\"c\"x\td\n");
+    const std::u16string broken = dir.U16("broken.kvtml");
+    documents.documents[broken] = {{{u"Hund", u"dog"}}, true};
+    for (const std::u16string& path : {openQuote, textAfterQuote, broken, dir.U16("gone.kvtml")}) {
+        picker.chosen = {good, path, good};
+        EXPECT_FALSE(teacher.Load(picker)) << testing::PrintToString(path);
+    }
+    // Each command loaded the good file before the bad one, and nothing of the bad one.
+    EXPECT_EQ(teacher.GetTotalCues(), 1 + 4);
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 4);
+    for (const auto& [cue, answer] : Cards()) {
+        EXPECT_TRUE(cue == u"kept" || cue == u"eins") << testing::PrintToString(cue);
+    }
+}
+
+TEST_F(LoadTest, AFailedListIsToldApartFromAFailedCueFile) {
+    EXPECT_FALSE(teacher.LoadCueFile(dir.Write("open.csv", "\"a,b\n"), false));
+    EXPECT_TRUE(teacher.WasLastFileNotWellFormed());
+    EXPECT_FALSE(teacher.LoadCueFile(dir.U16("missing.recallix"), false));
+    EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
+    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), true));
+    EXPECT_FALSE(teacher.WasLastFileNotWellFormed());
+    EXPECT_EQ(teacher.GetCurrentCue(), u"b");  // reversed
 }
