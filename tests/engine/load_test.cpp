@@ -59,7 +59,8 @@ protected:
 
 TEST_F(LoadTest, CueFilesAreReadAsUtf8WhenTheyAreAndShiftLoadsThemReversed) {
     ASSERT_TRUE(teacher.LoadCueFile(animals, false));
-    EXPECT_EQ(Cards(), (CardTexts{{u"Hund", u"dog"}, {u"Kätzchen", u"kitten"}, {u"Mädchen", u"girl"}}));
+    EXPECT_EQ(Cards(),
+              (CardTexts{{u"Hund", u"dog"}, {u"Kätzchen", u"kitten"}, {u"Mädchen", u"girl"}}));
     teacher.Clear();
     picker.chosen = {animals, numbers};
     picker.shift = true;
