@@ -37,7 +37,7 @@ TEST_F(DesktopEntryTest, LocatesDesktopFilesOnlyInTheApplicationsFolders) {
     Write("local/applications/kde/net-web.desktop", "");
     EXPECT_EQ(LocateDesktopFile(m_dirs, "kde-net-web.desktop"),
               Path("local/applications/kde/net-web.desktop"));
-    Write("usr/evil.desktop", "");
+    Write("local/evil.desktop", "");
     EXPECT_EQ(LocateDesktopFile(m_dirs, "..-evil.desktop"), std::nullopt);
 }
 
