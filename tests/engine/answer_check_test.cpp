@@ -12,7 +12,8 @@ protected:
 };
 
 TEST_F(AnswerCheckTest, ExactAfterTrimmingWithOneToleratedCharacterAfterIt) {
-    for (const char16_t* typed : {u"dog", u"  dog\t", u"\u3000dog\u00A0", u"dog.", u"dog!"}) {
+    for (const char16_t* typed : {u"dog", u"  dog\t", u"\u3000dog\u00A0", u"dog\\", u"dog'",
+                                  u"dog]", u"dog/", u"dog.", u"dog!"}) {
         EXPECT_TRUE(Check(u"dog", typed)) << testing::PrintToString(std::u16string(typed));
     }
     // The rest is not trimmed again, and only one character is tolerated.
