@@ -2,25 +2,20 @@
 // Copyright (C) 2026 the Recallix developers
 #include "app/history_window.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScatterSeries>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <map>
 
 #include "app/main_doc.h"
+#include "app/pass_chart.h"
 #include "app/pass_table_model.h"
 #include "app/resources/history_resource.h"
 #include "app/resources/resource_language.h"
@@ -44,11 +39,6 @@ QLabel* MakeHeading(const QString& text, QWidget* buddy) {
     return label;
 }
 
-struct sChartLine {
-    QLineSeries* line = nullptr;
-    const sPassRecord* fastest = nullptr;
-};
-
 }  // namespace
 
 cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font,
@@ -68,12 +58,6 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
     QFont headingFont = font;
     headingFont.setBold(true);
     m_heading->setFont(headingFont);
-
-    m_chart = new QChart;
-    m_chart->setTitle(texts.chartTitle);
-    m_chartView = new QChartView(m_chart);
-    m_chartView->setAccessibleName(texts.chartTitle);
-    m_chartView->setMinimumHeight(220);
 
     m_passList = new QTableView;
     m_passList->setAccessibleName(WithoutAccessKey(texts.passes));
@@ -118,6 +102,11 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
     buttons->addWidget(m_review);
     buttons->addStretch();
     buttons->addWidget(close);
+    std::vector<sPassRecord> passes;
+    if (history != nullptr) {
+        passes = history->ReadPasses(m_key);
+    }
+    m_chartView = MakeChartView(passes, texts);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_chartView, 3);
@@ -129,77 +118,70 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
         list->setCornerButtonEnabled(false);
         list->horizontalHeader()->setAccessibleName(list->accessibleName());
     }
-    Fill(history, texts);
-    ApplyChartFont();
+    FillPassList(std::move(passes), texts);
+    FillHardest(history);
     resize(900, 640);
 }
 
-void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
-    std::vector<sPassRecord> passes;
-    if (history != nullptr) {
-        passes = history->ReadPasses(m_key);
-    }
+QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
+                                       const sHistoryTexts& texts) {
+    sPassChart chart;
+    chart.title = texts.chartTitle;
+    chart.dateAxis = texts.dateAxis;
+    chart.timeAxis = texts.timeAxis;
+    chart.fastestName = texts.fastest;
+    chart.font = font();
     // One line per combination, over the full passes only: a review's time is of a few
     // cards and would say nothing beside them. Passes come newest first.
-    std::map<std::u16string, sChartLine> lines;
+    std::map<std::u16string, size_t> lineOfKey;
     int64_t first = 0, last = 0;
     uint32_t slowest = 0;
     for (auto pass = passes.rbegin(); pass != passes.rend(); ++pass) {
         if (pass->review) {
             continue;
         }
-        auto found = lines.find(pass->key);
-        if (found == lines.end()) {
-            if (static_cast<int>(lines.size()) >= kMostChartedCombinations) {
+        auto found = lineOfKey.find(pass->key);
+        if (found == lineOfKey.end()) {
+            if (static_cast<int>(lineOfKey.size()) >= kMostChartedCombinations) {
                 continue;
             }
-            auto* line = new QLineSeries;
-            line->setName(m_key.empty() ? QString::fromStdU16String(pass->files)
-                                        : texts.chartTitle);
-            found = lines.emplace(pass->key, sChartLine{line, nullptr}).first;
+            const QString name =
+                m_key.empty() ? QString::fromStdU16String(pass->files) : texts.chartTitle;
+            chart.lines.push_back({name, {}, {}});
+            found = lineOfKey.emplace(pass->key, chart.lines.size() - 1).first;
         }
-        sChartLine& chartLine = found->second;
-        chartLine.line->append(static_cast<qreal>(pass->endedUtcMs), pass->timeMs / 1000.0);
-        if (chartLine.fastest == nullptr || pass->timeMs < chartLine.fastest->timeMs) {
-            chartLine.fastest = &*pass;
+        sPassChartLine& line = chart.lines[found->second];
+        const QPointF point(static_cast<qreal>(pass->endedUtcMs), pass->timeMs / 1000.0);
+        if (line.passes.empty() || point.y() < line.fastest.y()) {
+            line.fastest = point;
         }
+        line.passes.append(point);
         first = first == 0 ? pass->endedUtcMs : std::min(first, pass->endedUtcMs);
         last = std::max(last, pass->endedUtcMs);
         slowest = std::max(slowest, pass->timeMs);
     }
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
-    dates->setTitleText(texts.dateAxis);
-    auto* times = new QValueAxis;
-    times->setTitleText(texts.timeAxis);
-    times->setLabelFormat(QStringLiteral("%.0f"));
-    m_chart->addAxis(dates, Qt::AlignBottom);
-    m_chart->addAxis(times, Qt::AlignLeft);
-    auto* fastest = new QScatterSeries;
-    fastest->setName(texts.fastest);
-    fastest->setMarkerSize(12);
-    for (auto& [key, chartLine] : lines) {
-        m_chart->addSeries(chartLine.line);
-        chartLine.line->attachAxis(dates);
-        chartLine.line->attachAxis(times);
-        fastest->append(static_cast<qreal>(chartLine.fastest->endedUtcMs),
-                        chartLine.fastest->timeMs / 1000.0);
-    }
-    m_chart->addSeries(fastest);
-    // Smooth lines while they are few enough to draw at once.
-    if (passes.size() < kMostSmoothPoints) {
-        m_chartView->setRenderHint(QPainter::Antialiasing);
-    }
-    fastest->attachAxis(dates);
-    fastest->attachAxis(times);
     // A day either side, so a single pass is not drawn on the chart's edge.
     const qint64 day = 24 * 3600 * 1000;
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(first != 0 ? first - day : now - day),
-                    QDateTime::fromMSecsSinceEpoch(last != 0 ? last + day : now + day));
-    times->setRange(0, slowest > 0 ? slowest / 1000.0 * 1.1 : 60);
-    times->applyNiceNumbers();
+    chart.fromMs = first != 0 ? first - day : now - day;
+    chart.toMs = last != 0 ? last + day : now + day;
+    chart.topSeconds = slowest > 0 ? slowest / 1000.0 * 1.1 : 60;
+    chart.smooth = passes.size() < kMostSmoothPoints;
 
+    QWidget* view = CreatePassChartView(chart, this);
+    if (view == nullptr) {
+        // Only a damaged installation lacks the chart module; the lists still work.
+        auto* missing = new QLabel(texts.chartUnavailable, this);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setWordWrap(true);
+        view = missing;
+    }
+    view->setAccessibleName(texts.chartTitle);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+void cHistoryWindow::FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts) {
     m_passList->setModel(new cPassTableModel(std::move(passes), texts.passColumns, texts.fullPass,
                                              texts.reviewPass, m_key.empty(), m_passList));
     // The columns' widths from the first rows: every row has the same form, and
@@ -207,10 +189,9 @@ void cHistoryWindow::Fill(cPassHistory* history, const sHistoryTexts& texts) {
     m_passList->horizontalHeader()->setResizeContentsPrecision(50);
     m_passList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_passList->horizontalHeader()->setStretchLastSection(true);
-    FillHardest(history, texts);
 }
 
-void cHistoryWindow::FillHardest(cPassHistory* history, const sHistoryTexts&) {
+void cHistoryWindow::FillHardest(cPassHistory* history) {
     if (history == nullptr) {
         return;
     }
@@ -231,19 +212,6 @@ void cHistoryWindow::FillHardest(cPassHistory* history, const sHistoryTexts&) {
     }
     m_hardestList->resizeColumnsToContents();
     m_hardestList->horizontalHeader()->setStretchLastSection(true);
-}
-
-void cHistoryWindow::ApplyChartFont() {
-    // The chart draws its own texts: it is given the window's font by hand.
-    const QFont base = font();
-    QFont title = base;
-    title.setBold(true);
-    m_chart->setTitleFont(title);
-    m_chart->legend()->setFont(base);
-    for (QAbstractAxis* axis : m_chart->axes()) {
-        axis->setLabelsFont(base);
-        axis->setTitleFont(base);
-    }
 }
 
 void cHistoryWindow::OnReview() {

@@ -4,9 +4,8 @@
 
 #include <QDialog>
 #include <string>
+#include <vector>
 
-class QChart;
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -14,6 +13,7 @@ class QTableWidget;
 class cMainDoc;
 class cPassHistory;
 struct sHistoryTexts;
+struct sPassRecord;
 
 // The History window: the passes of the loaded combination of files (of every
 // combination when none is loaded) as a chart of their times with the fastest marked, as
@@ -28,22 +28,22 @@ public:
     // history may be null: the window is empty then. font: the form's.
     cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont& font, QWidget* parent);
 
-    QChart* GetChart() const { return m_chart; }
+    // The chart of pass times, or a note in its place when the chart cannot be shown.
+    QWidget* GetChartView() const { return m_chartView; }
     QTableView* GetPassList() const { return m_passList; }
     QTableWidget* GetHardestList() const { return m_hardestList; }
     QPushButton* GetReviewButton() const { return m_review; }
 
 private:
-    void Fill(cPassHistory* history, const sHistoryTexts& texts);
-    void FillHardest(cPassHistory* history, const sHistoryTexts& texts);
-    void ApplyChartFont();
+    QWidget* MakeChartView(const std::vector<sPassRecord>& passes, const sHistoryTexts& texts);
+    void FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts);
+    void FillHardest(cPassHistory* history);
     void OnReview();
 
     cMainDoc& m_doc;
     std::u16string m_key;
     QLabel* m_heading = nullptr;
-    QChart* m_chart = nullptr;
-    QChartView* m_chartView = nullptr;
+    QWidget* m_chartView = nullptr;
     QTableView* m_passList = nullptr;
     QTableWidget* m_hardestList = nullptr;
     QPushButton* m_review = nullptr;

@@ -9,7 +9,6 @@ recallix_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev  # zlib: the benchmarks read dictd files
   fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth x11-utils
-  iso-codes  # translated texts in many scripts, for the encoding test
 )
 
 # What scripts/check-package needs beyond the build: CPack's tools and Debian's and the

@@ -9,6 +9,8 @@ sHistoryTexts EnglishTexts() {
         QStringLiteral("History"),
         QStringLiteral("All combinations of files"),
         QStringLiteral("Pass times"),
+        QStringLiteral("The chart cannot be shown: a part of Recallix is missing. Installing "
+                       "Recallix again mends this."),
         QStringLiteral("Date"),
         QStringLiteral("Time (seconds)"),
         QStringLiteral("Fastest"),
@@ -31,6 +33,8 @@ sHistoryTexts JapaneseTexts() {
         QStringLiteral("履歴"),
         QStringLiteral("すべてのファイルの組み合わせ"),
         QStringLiteral("学習時間"),
+        QStringLiteral("グラフを表示できません。Recallix の一部が見つかりません。Recallix を"
+                       "もう一度インストールすると直ります。"),
         QStringLiteral("日付"),
         QStringLiteral("時間 (秒)"),
         QStringLiteral("最速"),

@@ -7,10 +7,11 @@
 
 // The texts of the History window in one language.
 struct sHistoryTexts {
-    QString title;       // window caption
-    QString allFiles;    // heading when no file is loaded
-    QString chartTitle;  // above the chart
-    QString dateAxis;    // the chart's axes
+    QString title;             // window caption
+    QString allFiles;          // heading when no file is loaded
+    QString chartTitle;        // above the chart
+    QString chartUnavailable;  // in the chart's place when it cannot be drawn
+    QString dateAxis;          // the chart's axes
     QString timeAxis;
     QString fastest;          // the series that marks the fastest pass
     QString passes;           // heading of the list of passes

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 #include <QChart>
+#include <QChartView>
 #include <QMenuBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -41,10 +42,13 @@ protected:
         frame->OnCommand(kIdHistory);
         return frame->GetHistoryWindow();
     }
+    static QChart* Chart(cHistoryWindow* window) {
+        return qobject_cast<QChartView*>(window->GetChartView())->chart();
+    }
     // The points of the chart's series: with one combination its line, then the marks of
     // the fastest passes.
     static QList<QPointF> Points(cHistoryWindow* window, int series) {
-        return qobject_cast<QXYSeries*>(window->GetChart()->series().at(series))->points();
+        return qobject_cast<QXYSeries*>(Chart(window)->series().at(series))->points();
     }
     QAction* ReviewCommand() {
         emit frame->menuBar()->actions().first()->menu()->aboutToShow();
@@ -69,7 +73,7 @@ TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
     EXPECT_EQ(line[0], QPointF(stored[1].endedUtcMs, 160));
     EXPECT_EQ(line[1].y(), 80);
     EXPECT_EQ(Points(window, 1), QList<QPointF>({line[1]}));
-    const auto* times = qobject_cast<QValueAxis*>(window->GetChart()->axes(Qt::Vertical).first());
+    const auto* times = qobject_cast<QValueAxis*>(Chart(window)->axes(Qt::Vertical).first());
     EXPECT_GE(times->max(), 160);
 
     QAbstractItemModel* passes = window->GetPassList()->model();

@@ -21,7 +21,6 @@ Pair Split(std::u16string_view line, bool reversed = false) {
 }  // namespace
 
 TEST(CueRecordTest, SplitsAtTheFirstEqualsSign) {
-    EXPECT_EQ(Split(u"Hund = dog"), Pair(u"Hund", u"dog"));
     EXPECT_EQ(Split(u"1 + 1 = 2 = two"), Pair(u"1 + 1", u"2 = two"));
     EXPECT_EQ(Split(u"1 + 1 = 2 = two", true), Pair(u"2 = two", u"1 + 1"));
     EXPECT_EQ(Split(u"\t\u3000cue\r =\v answer \r\u00A0"), Pair(u"cue", u"answer"));

@@ -47,18 +47,17 @@ TEST_F(OutOfMemoryTest, ReadingStopsKeepsTheCardsReadSoFarAndListsNoFile) {
                 " = an answer long enough to need memory " + std::to_string(i) + "\n";
     }
     const cTempDir dir;
-    dir.Write("big.recallix", text);
-    ASSERT_TRUE(teacher.LoadCueFile(dir.U16("big.recallix"), false));  // a first, whole load
+    const std::u16string big = dir.Write("big.recallix", text);
     // Cards take few allocations of their own, so the failure is moved on until it
     // strikes part way through the file.
     bool failedPartWay = false;
     for (long allocations = 0; allocations < 1000 && !failedPartWay; ++allocations) {
         teacher.Clear();
-        ASSERT_TRUE(teacher.LoadCueFile(dir.U16("big.recallix"), false));
+        ASSERT_TRUE(teacher.LoadCueFile(big, false));
         g_allocationsUntilFailure = allocations;
         bool loaded = false;
         try {
-            loaded = teacher.LoadCueFile(dir.U16("big.recallix"), false);
+            loaded = teacher.LoadCueFile(big, false);
         } catch (const std::bad_alloc&) {
             // Opening the file ran out of memory: nothing was read.
         }
@@ -69,9 +68,5 @@ TEST_F(OutOfMemoryTest, ReadingStopsKeepsTheCardsReadSoFarAndListsNoFile) {
             EXPECT_LT(teacher.GetTotalCues(), 400);
         }
     }
-    ASSERT_TRUE(failedPartWay);
-    while (teacher.GetCuesLeft() > 0) {
-        AnswerRight();
-    }
-    EXPECT_TRUE(teacher.IsPassFinished());
+    EXPECT_TRUE(failedPartWay);
 }

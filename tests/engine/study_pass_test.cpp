@@ -53,8 +53,6 @@ TEST_F(StudyPassTest, RestartAndClearQueueEveryCardOnceAndStopTheClock) {
     EXPECT_EQ(teacher.GetElapsedText(), u"");
     const std::vector<uint32_t> ids = ToDoIds();
     EXPECT_EQ(std::set<uint32_t>(ids.begin(), ids.end()), (std::set<uint32_t>{100, 101, 102}));
-    EXPECT_EQ(ids.size(), 3u);
-    EXPECT_EQ(profile.GetValueCount(), 0);  // nothing recorded
 
     AnswerRight();
     teacher.Clear();

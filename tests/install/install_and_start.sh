@@ -34,7 +34,10 @@ zcat "$prefix/share/man/man1/recallix.1.gz" 2>/dev/null | grep -q '^\.TH RECALLI
   fail "the manual page is not a compressed recallix(1)"
 zcat "$prefix/share/doc/recallix/changelog.gz" 2>/dev/null | head -1 |
   grep -q '^recallix ([0-9.]*) ' || fail "the changelog is not a compressed Debian changelog"
-[ -n "$(find "$prefix" -name 'liblexitra.so*' -print -quit)" ] || fail "missing the translation library"
+lexitra=$(find "$prefix" -name 'liblexitra.so*' -print -quit)
+[ -n "$lexitra" ] || fail "missing the translation library"
+# The program looks for its chart module along the run path that finds its libraries.
+[ -f "$(dirname "$lexitra")/librecallix-chart.so" ] || fail "the chart module is not beside the libraries"
 grep -q '^MimeType=application/x-recallix;' "$prefix/share/applications/$id.desktop" ||
   fail "the desktop entry does not open cue files"
 grep -q 'glob pattern="\*.recallix"' "$prefix/share/mime/packages/recallix.xml" ||

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,13 +12,25 @@
 #include "platform/memory_profile.h"
 #include "tests/support/fake_tick_source.h"
 
+// Cue and answer of each card.
+using CardTexts = std::vector<std::pair<std::u16string, std::u16string>>;
+
 // A teacher on a fake clock and an in-memory profile.
 class TeacherTest : public ::testing::Test {
 protected:
-    void AddCards(const std::vector<std::pair<std::u16string, std::u16string>>& cards) {
+    void AddCards(const CardTexts& cards) {
         for (const auto& [cue, answer] : cards) {
             teacher.AddCard(cCueLine(cue, answer));
         }
+    }
+    // Every card of the working set, in the order of its ids.
+    CardTexts Cards() const {
+        CardTexts cards;
+        for (int i = 0; i < teacher.GetTotalCues(); ++i) {
+            const cCueLine card = teacher.FindCard(cCueLineKey(100 + i)).value();
+            cards.emplace_back(card.GetCue(), card.GetAnswer());
+        }
+        return cards;
     }
     // Answers the current card correctly.
     void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Recallix developers
+// The chart module: draws the History window's chart of pass times.
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include "app/pass_chart.h"
+
+namespace {
+
+void ApplyFont(QChart& chart, const QFont& font) {
+    QFont title = font;
+    title.setBold(true);
+    chart.setTitleFont(title);
+    chart.legend()->setFont(font);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(font);
+        axis->setTitleFont(font);
+    }
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* description,
+                                                              QWidget* parent) {
+    auto* chart = new QChart;
+    chart->setTitle(description->title);
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setTitleText(description->dateAxis);
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(description->fromMs),
+                    QDateTime::fromMSecsSinceEpoch(description->toMs));
+    auto* times = new QValueAxis;
+    times->setTitleText(description->timeAxis);
+    times->setLabelFormat(QStringLiteral("%.0f"));
+    times->setRange(0, description->topSeconds);
+    times->applyNiceNumbers();
+    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(times, Qt::AlignLeft);
+
+    auto* fastest = new QScatterSeries;
+    fastest->setName(description->fastestName);
+    fastest->setMarkerSize(12);
+    for (const sPassChartLine& line : description->lines) {
+        auto* series = new QLineSeries;
+        series->setName(line.name);
+        series->append(line.passes);
+        chart->addSeries(series);
+        series->attachAxis(dates);
+        series->attachAxis(times);
+        fastest->append(line.fastest);
+    }
+    chart->addSeries(fastest);
+    fastest->attachAxis(dates);
+    fastest->attachAxis(times);
+    ApplyFont(*chart, description->font);
+
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing, description->smooth);
+    return view;
+}
