@@ -105,6 +105,7 @@ TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
     EXPECT_TRUE(shown.first().startsWith(Translated(eUiText::LoadProgress).section("%i", 0, 0)))
         << shown.first().toStdString();
     EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_EQ(Cue(), "one");
 }
 
 using WorkingSetTest = MainWindowTest;
