@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 
 #include "tests/support/qt/main_window_fixture.h"
@@ -21,6 +22,12 @@ TEST_F(AnsweringTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
     QTest::keyClicks(AnswerBox(), "u:");
     EXPECT_EQ(AnswerBox()->text(), "Müller");
     EXPECT_EQ(AnswerBox()->cursorPosition(), 2);
+
+    // Line breaks of a pasted line are dropped, and combinations then form as usual.
+    AnswerBox()->clear();
+    QApplication::clipboard()->setText("Gru:s:e\r\n");
+    AnswerBox()->paste();
+    EXPECT_EQ(AnswerBox()->text(), "Grüße");
 }
 
 // A screen reader cannot see the Cue box behind the message: it hears the correct answer

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QMenuBar>
@@ -78,7 +79,14 @@ TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
     EXPECT_EQ(hardest->item(0, 0)->text(), "two");
 
     EXPECT_EQ(window->font(), form->font());
-    EXPECT_FALSE(window->GetPassList()->accessibleName().isEmpty());
+    // Every control that Tab reaches has a name for screen readers.
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr) {
+            EXPECT_FALSE(
+                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->metaObject()->className();
+        }
+    }
 }
 
 TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {

@@ -12,15 +12,25 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, FormAccessKeysWinOverTheMenuBar) {
-    picker.chosen = {files.Write("german.recallix", "one = eins\ntwo = zwei\n")};
-    Press(Qt::Key_L, Qt::AltModifier);  // Load, not the Language menu
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "2");
+TEST_F(KeyboardTest, FormAccessKeysWinOverTheMenuBarInBothLanguages) {
+    for (const uint32_t locale : {kLocaleEnglishUs, kLocaleJapanese}) {
+        Rebuild(locale);
+        doc->Clear();
+        picker.chosen = {files.Write("german.recallix", "one = eins\ntwo = zwei\n")};
+        Press(Qt::Key_L, Qt::AltModifier);  // Load, not the Language menu
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << locale;
+        EXPECT_EQ(Edit(kIdTotalCues)->text(), "2") << locale;
 
-    Press(Qt::Key_N, Qt::AltModifier);  // Next is disabled: nothing, and nothing typed
-    EXPECT_EQ(CuesLeft(), "2");
-
+        Press(Qt::Key_N, Qt::AltModifier);  // Next is disabled: nothing, and nothing typed
+        EXPECT_EQ(CuesLeft(), "2") << locale;
+        QTest::keyClicks(AnswerBox(), RightAnswer());
+        Press(Qt::Key_N, Qt::AltModifier);
+        EXPECT_EQ(CuesLeft(), "1") << locale;
+        Press(Qt::Key_I, Qt::AltModifier);
+        EXPECT_EQ(CuesLeft(), "0") << locale;
+        Press(Qt::Key_R, Qt::AltModifier);
+        EXPECT_EQ(CuesLeft(), "2") << locale;
+    }
     // Clear and Close share C: each press only moves the focus between them.
     for (int press = 0; press < 2; ++press) {
         Press(Qt::Key_C, Qt::AltModifier);
@@ -53,13 +63,21 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonElseNext) {
     EXPECT_EQ(CuesLeft(), "1");
 }
 
-TEST_F(KeyboardTest, AccentsHelpGivesTheFocusBackToTheAnswerBox) {
-    LoadGerman();
-    cMessageBoxAnswerer answerer(QMessageBox::Ok);
-    Button(kIdLoad)->setFocus();
-    Press(Qt::Key_F1);
-    ASSERT_TRUE(answerer.shown);
-    EXPECT_EQ(Focused(), AnswerBox());
+TEST_F(KeyboardTest, StandardShortcutsLoadHelpAndQuit) {
+    picker.chosen = {files.Write("german.recallix", "Ma:dchen = girl\n")};
+    Press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "1");
+    {
+        cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        Button(kIdLoad)->setFocus();
+        Press(Qt::Key_F1);
+        ASSERT_TRUE(answerer.shown);
+    }
+    EXPECT_EQ(Focused(), AnswerBox());  // the accents help gives the focus back
+    Rebuild(kLocaleEnglishUs);          // a window that is active again
+    Press(Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(KeyboardTest, TabVisitsEveryItemInTheLayoutsOrder) {
