@@ -123,8 +123,8 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
     resize(900, 640);
 }
 
-QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
-                                       const sHistoryTexts& texts) {
+sPassChart cHistoryWindow::DescribeChart(const std::vector<sPassRecord>& passes,
+                                         const sHistoryTexts& texts) const {
     sPassChart chart;
     chart.title = texts.chartTitle;
     chart.dateAxis = texts.dateAxis;
@@ -167,8 +167,12 @@ QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
     chart.toMs = last != 0 ? last + day : now + day;
     chart.topSeconds = slowest > 0 ? slowest / 1000.0 * 1.1 : 60;
     chart.smooth = passes.size() < kMostSmoothPoints;
+    return chart;
+}
 
-    QWidget* view = CreatePassChartView(chart, this);
+QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
+                                       const sHistoryTexts& texts) {
+    QWidget* view = CreatePassChartView(DescribeChart(passes, texts), this);
     if (view == nullptr) {
         // Only a damaged installation lacks the chart module; the lists still work.
         auto* missing = new QLabel(texts.chartUnavailable, this);

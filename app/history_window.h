@@ -14,6 +14,7 @@ class cMainDoc;
 class cPassHistory;
 struct sHistoryTexts;
 struct sPassRecord;
+struct sPassChart;
 
 // The History window: the passes of the loaded combination of files (of every
 // combination when none is loaded) as a chart of their times with the fastest marked, as
@@ -35,7 +36,10 @@ public:
     QPushButton* GetReviewButton() const { return m_review; }
 
 private:
+    // The chart, drawn by the chart module, or a note in its place.
     QWidget* MakeChartView(const std::vector<sPassRecord>& passes, const sHistoryTexts& texts);
+    sPassChart DescribeChart(const std::vector<sPassRecord>& passes,
+                             const sHistoryTexts& texts) const;
     void FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts);
     void FillHardest(cPassHistory* history);
     void OnReview();
