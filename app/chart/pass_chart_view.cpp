@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <type_traits>
 
 #include "app/pass_chart.h"
 
@@ -64,3 +65,6 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
     view->setRenderHint(QPainter::Antialiasing, description->smooth);
     return view;
 }
+
+// The program looks the entry point up by kCreatePassChartViewSymbol and calls it as this type.
+static_assert(std::is_same_v<decltype(&RecallixCreatePassChartView), tCreatePassChartView>);
