@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/cue_file_failure.h"
+#include "app/deferred_icon_style.h"
 #include "app/font_setting.h"
 #include "app/main_doc.h"
 #include "app/main_frame.h"
@@ -55,6 +56,7 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
     // cannot be built does not stop the next start too.
     const bool guardStored = WriteFontSetting(*m_profile, 0);
 
+    cDeferredIconStyle::Install();
     m_doc = std::make_unique<cMainDoc>(*m_profile, m_ticks);
     m_doc->SetPassHistory(m_history.get());
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);

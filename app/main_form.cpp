@@ -155,8 +155,7 @@ cMainForm::~cMainForm() {
 }
 
 void cMainForm::CreateControls(const sFormTemplate& layout) {
-    InstallFontSubstitutes();
-    QFont font(layout.fontFamily, layout.pointSize);
+    const QFont font = MakeFormFont(layout.fontFamily, layout.pointSize);
     setFont(font);
     const cDialogUnits units(font);
     // Some layouts are narrower than their items reach; the form takes whichever is wider,

@@ -2,19 +2,39 @@
 // Copyright (C) 2026 the Recallix developers
 #include "app/resources/font_substitutes.h"
 
-#include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
-void InstallFontSubstitutes() {
-    static const bool installed = [] {
-        // The dialog face and Tahoma are narrow sans faces; Verdana is a wide one, which
-        // DejaVu Sans was drawn after.
-        const QStringList narrow = {QStringLiteral("DejaVu Sans Condensed"),
-                                    QStringLiteral("Liberation Sans")};
-        QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg"), narrow);
-        QFont::insertSubstitutions(QStringLiteral("Tahoma"), narrow);
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-        return true;
-    }();
-    (void)installed;
+namespace {
+
+QStringList StandInsFor(const QString& family) {
+    // The dialog face and Tahoma are narrow sans faces; Verdana is a wide one, which
+    // DejaVu Sans was drawn after.
+    if (family == u"MS Shell Dlg" || family == u"Tahoma") {
+        return {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")};
+    }
+    if (family == u"Verdana") {
+        return {QStringLiteral("DejaVu Sans")};
+    }
+    return {};
+}
+
+}  // namespace
+
+QFont MakeFormFont(const QString& family, int pointSize) {
+    QFont font(family, pointSize);
+    // Only installed faces are named. Given a face it does not have, the font matcher
+    // searches for look-alikes of it before it tries the next name, and at start-up
+    // that search costs more than building the whole form.
+    const QStringList installed = QFontDatabase::families();
+    QStringList families;
+    for (const QString& candidate : QStringList{family} + StandInsFor(family)) {
+        if (installed.contains(candidate, Qt::CaseInsensitive)) {
+            families << candidate;
+        }
+    }
+    if (!families.isEmpty()) {
+        font.setFamilies(families);
+    }
+    return font;
 }

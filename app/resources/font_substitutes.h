@@ -2,8 +2,11 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
-// The form layouts name fonts that Linux systems seldom have. Each gets a free substitute
-// of the same proportions (the narrow dialog face stays narrow, the wide one wide), so
-// the layouts keep their shape and the widest of them still fits a 1280-pixel screen.
-// The named font itself is used where it is installed. Safe to call more than once.
-void InstallFontSubstitutes();
+#include <QFont>
+#include <QString>
+
+// The font of a form layout. The layouts name fonts that Linux systems seldom have; each
+// has free stand-ins of the same proportions (the narrow dialog face stays narrow, the wide
+// one wide), so the layouts keep their shape and the widest of them still fits a
+// 1280-pixel screen. The named font itself is used where it is installed.
+QFont MakeFormFont(const QString& family, int pointSize);

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusTipEvent>
+#include <QToolButton>
 
+#include "app/deferred_icon_style.h"
+#include "app/resources/font_substitutes.h"
 #include "app/view.h"
 #include "tests/support/qt/main_window_fixture.h"
 
@@ -99,6 +104,51 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindowOnceItsHandlerHasReturned) {
 TEST_F(MainWindowTest, WindowIconComesInTheThemeSizes) {
     for (const int size : {16, 32, 48, 256}) {
         EXPECT_EQ(frame->windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
+    }
+}
+
+// The icon drawn into an image, as a button paints it.
+QImage Painted(const QIcon& icon) {
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    icon.paint(&painter, image.rect());
+    return image;
+}
+
+// The menu bar's extension button, shown when the window is too narrow for its menus,
+// reads its icon only then, and then it is the style's own.
+TEST_F(MainWindowTest, MenuBarExtensionButtonShowsTheStylesIcon) {
+    cDeferredIconStyle::Install();
+    Rebuild(kLocaleEnglishUs);
+    const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon shown =
+        frame->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))->icon();
+    EXPECT_FALSE(Painted(own).isNull());
+    EXPECT_EQ(Painted(shown), Painted(own));
+    EXPECT_EQ(shown.pixmap(QSize(8, 8), 2.0).toImage(), own.pixmap(QSize(8, 8), 2.0).toImage());
+}
+
+// Each layout's font names only installed faces, its own first, then its stand-ins of the
+// same proportions, so the font matcher never has to search for a face that is missing.
+TEST(FormFontTest, NamesInstalledFacesOnlyTheLayoutsOwnFirst) {
+    const QStringList installed = QFontDatabase::families();
+    const std::pair<QString, QStringList> layouts[] = {
+        {"MS Shell Dlg", {"MS Shell Dlg", "DejaVu Sans Condensed", "Liberation Sans"}},
+        {"Tahoma", {"Tahoma", "DejaVu Sans Condensed", "Liberation Sans"}},
+        {"Verdana", {"Verdana", "DejaVu Sans"}}};
+    for (const auto& [family, candidates] : layouts) {
+        QStringList expected;
+        for (const QString& candidate : candidates) {
+            if (installed.contains(candidate)) {
+                expected << candidate;
+            }
+        }
+        const QFont font = MakeFormFont(family, 12);
+        EXPECT_EQ(font.families(), expected.isEmpty() ? QStringList{family} : expected);
+        EXPECT_EQ(font.pointSize(), 12);
     }
 }
 
