@@ -3,60 +3,9 @@
 #include "app/deferred_icon_style.h"
 
 #include <QApplication>
-#include <QIconEngine>
-#include <QPainter>
 #include <QPointer>
 
-namespace {
-
-// Stands in for one of a style's standard icons and asks the style for it only when the
-// icon is first drawn or measured.
-class cDeferredStandardIcon : public QIconEngine {
-public:
-    cDeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which)
-        : m_style(style), m_which(which) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, 1.0, mode, state);
-    }
-    // size is in device pixels already: the icon is asked for its size in the widget's
-    // own pixels at that scale.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return Icon().pixmap(size / scale, scale, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return Icon().availableSizes(mode, state);
-    }
-    // Asked by buttons as they are built; every style has these icons, so the answer needs
-    // no image.
-    bool isNull() override { return m_style == nullptr; }
-    QString key() const override { return QStringLiteral("deferred-standard-icon"); }
-    QIconEngine* clone() const override { return new cDeferredStandardIcon(*this); }
-
-private:
-    const QIcon& Icon() {
-        if (!m_loaded && m_style != nullptr) {
-            m_icon = m_style->standardIcon(m_which);
-            m_loaded = true;
-        }
-        return m_icon;
-    }
-
-    QPointer<QStyle> m_style;  // gone when the application changes its style
-    QStyle::StandardPixmap m_which;
-    QIcon m_icon;
-    bool m_loaded = false;
-};
-
-}  // namespace
+#include "app/resources/deferred_icon_engine.h"
 
 void cDeferredIconStyle::Install() {
     if (qobject_cast<cDeferredIconStyle*>(QApplication::style()) == nullptr) {
@@ -76,5 +25,8 @@ QIcon cDeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption*
     if (!extensionButton || option != nullptr) {
         return QProxyStyle::standardIcon(which, option, widget);
     }
-    return QIcon(new cDeferredStandardIcon(baseStyle(), which));
+    // Gone when the application changes its style.
+    const QPointer<QStyle> base = baseStyle();
+    return QIcon(new cDeferredIconEngine(
+        [base, which] { return base != nullptr ? base->standardIcon(which) : QIcon(); }));
 }
