@@ -131,7 +131,19 @@ eCueEncoding cCueFileReader::GetEncoding() const {
 }
 
 bool cCueFileReader::ReadTextLine(std::u16string& line) {
-    line.clear();
+    std::u16string_view view;
+    const bool read = ReadTextLine(view, line);
+    if (view.data() == line.data()) {
+        line.resize(view.size());  // put together in line itself
+    } else {
+        line.assign(view);
+    }
+    return read;
+}
+
+bool cCueFileReader::ReadTextLine(std::u16string_view& line, std::u16string& spill) {
+    line = {};
+    spill.clear();
     State& state = *m_state;
     if (IsAtEnd()) {
         return false;
@@ -139,20 +151,27 @@ bool cCueFileReader::ReadTextLine(std::u16string& line) {
     for (;;) {
         if (state.decodedPos == state.decoded.size() && !state.FillDecoded()) {
             state.atEnd = true;
+            line = spill;
             return !line.empty();
         }
         const std::u16string_view rest =
             std::u16string_view(state.decoded).substr(state.decodedPos);
         const size_t feed = rest.find(u'\n');
-        line.append(rest.substr(0, feed));
         if (feed == std::u16string_view::npos) {
+            spill.append(rest);
             state.decodedPos = state.decoded.size();
             continue;
         }
         state.decodedPos += feed + 1;
+        if (spill.empty()) {
+            line = rest.substr(0, feed);
+        } else {
+            spill.append(rest.substr(0, feed));
+            line = spill;
+        }
         // CR LF is one line feed; the CR may have come with the previous piece.
         if (!line.empty() && line.back() == u'\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         return true;
     }

@@ -33,6 +33,10 @@ public:
     // The next physical line without its line feeds into line. Returns false, with line
     // empty, when nothing was left to read.
     bool ReadTextLine(std::u16string& line);
+    // The same line without copying it where it can: line views the reader's own text and
+    // stays valid until the next read. A line that runs across two pieces of the file is
+    // put together in spill, which line then views.
+    bool ReadTextLine(std::u16string_view& line, std::u16string& spill);
 
     // How far reading has got through the file, in bytes, and the file's size when it was
     // opened: enough to show the progress of a long load.

@@ -37,9 +37,10 @@ bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& line,
     if (line.capacity() > kKeptLineCapacity) {
         std::u16string().swap(line);
     }
-    reader.ReadTextLine(line);
-    while (line.empty() && !reader.IsAtEnd()) {
-        reader.ReadTextLine(line);
+    std::u16string_view text;
+    reader.ReadTextLine(text, line);
+    while (text.empty() && !reader.IsAtEnd()) {
+        reader.ReadTextLine(text, line);
     }
-    return !line.empty() && SplitCueRecord(line, reversed, cue, answer);
+    return !text.empty() && SplitCueRecord(text, reversed, cue, answer);
 }

@@ -13,8 +13,9 @@ class cCueFileReader;
 bool SplitCueRecord(std::u16string_view line, bool reversed, std::u16string_view& cue,
                     std::u16string_view& answer);
 
-// Reads the next non-empty line into line and splits it into views of it. False at the
-// end of the file or when the line is no card (no "=", or an empty side). line is the
-// caller's buffer, reused from call to call, so a long file costs no allocation per line.
+// Reads the next non-empty line and splits it into views of it, valid until the next read.
+// False at the end of the file or when the line is no card (no "=", or an empty side).
+// line is the caller's buffer for a line that runs across two pieces of the file, reused
+// from call to call, so a long file costs no allocation per line.
 bool ReadCuePair(cCueFileReader& reader, bool reversed, std::u16string& line,
                  std::u16string_view& cue, std::u16string_view& answer);

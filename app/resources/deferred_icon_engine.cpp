@@ -19,8 +19,8 @@ QPixmap cDeferredIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::
 
 // size is in device pixels already: the real icon is asked for the size in the widget's
 // own pixels at that scale.
-QPixmap cDeferredIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode,
-                                          QIcon::State state, qreal scale) {
+QPixmap cDeferredIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                                          qreal scale) {
     return Loaded().pixmap(size / scale, scale, mode, state);
 }
 

@@ -29,3 +29,36 @@ TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     EXPECT_FALSE(reader.Open(dir.U16("missing")));
     EXPECT_FALSE(reader.IsOpen());
 }
+
+// Lines come out whole wherever the file is read in pieces: a line longer than a piece, a
+// CR LF that a piece's end splits, and a last line without a line feed. Both ways of
+// reading a line give the same lines.
+TEST(CueFileReaderTest, LinesComeOutWholeAcrossThePiecesTheFileIsReadIn) {
+    const cTempDir dir;
+    constexpr size_t kPiece = 64 * 1024;
+    const std::u16string first = u"a = b";
+    const std::u16string longLine(70000, u'x');
+    const size_t crAt = 2 * kPiece - 1;  // the last byte of the second piece
+    const std::u16string split(crAt - (first.size() + 2 + longLine.size() + 2), u'y');
+    const std::u16string last = u"last = line";
+    std::string text;
+    for (const std::u16string& line : {first, longLine, split}) {
+        text += std::string(line.begin(), line.end()) + "\r\n";
+    }
+    ASSERT_EQ(text[crAt], '\r');
+    text += std::string(last.begin(), last.end());
+    const std::u16string path = dir.Write("lines.recallix", text);
+
+    const std::vector<std::u16string> expected = {first, longLine, split, last};
+    for (const bool asViews : {false, true}) {
+        cCueFileReader reader;
+        ASSERT_TRUE(reader.Open(path));
+        std::vector<std::u16string> lines;
+        std::u16string line;
+        std::u16string_view view;
+        while (asViews ? reader.ReadTextLine(view, line) : reader.ReadTextLine(line)) {
+            lines.emplace_back(asViews ? std::u16string(view) : line);
+        }
+        EXPECT_EQ(lines, expected) << (asViews ? "as views" : "as copies");
+    }
+}
