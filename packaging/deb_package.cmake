@@ -23,11 +23,11 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_binaries.cmake)
 # the program loads has to be named here the same way: the SQLite driver of Qt SQL keeps
 # the pass history. Qt's own texts (the file dialog, the message boxes' buttons) are read
 # from qt6-translations-l10n at run time too, so Japanese needs it. The CJK fonts draw the
-# Japanese interface and cards, and xdg-utils opens the web address: both are used when
-# present.
+# Japanese interface and cards, the condensed DejaVu faces keep the narrow form layouts
+# narrow, and xdg-utils opens the web address: all are used when present.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-dejavu-extra, xdg-utils")
 # The summary above is the first line; this is the long description below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Recallix shows one cue at a time, a word, a phrase or a question, and the

@@ -7,7 +7,7 @@ recallix_packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev  # zlib: the benchmarks read dictd files
-  fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
+  fonts-noto-cjk fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
   xvfb xauth x11-utils
 )
 
