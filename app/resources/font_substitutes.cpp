@@ -19,6 +19,19 @@ QStringList StandInsFor(const QString& family) {
     return {};
 }
 
+// The families installed, each by its bare name: a family that more than one foundry makes
+// is listed once for each, as "Family [Foundry]".
+QStringList InstalledFamilies() {
+    QStringList families = QFontDatabase::families();
+    for (QString& family : families) {
+        const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+        if (foundry > 0 && family.endsWith(u']')) {
+            family.truncate(foundry);
+        }
+    }
+    return families;
+}
+
 }  // namespace
 
 QFont MakeFormFont(const QString& family, int pointSize) {
@@ -26,7 +39,7 @@ QFont MakeFormFont(const QString& family, int pointSize) {
     // Only installed faces are named. Given a face it does not have, the font matcher
     // searches for look-alikes of it before it tries the next name, and at start-up
     // that search costs more than building the whole form.
-    const QStringList installed = QFontDatabase::families();
+    const QStringList installed = InstalledFamilies();
     QStringList families;
     for (const QString& candidate : QStringList{family} + StandInsFor(family)) {
         if (installed.contains(candidate, Qt::CaseInsensitive)) {
