@@ -12,14 +12,6 @@
 #include "platform/posix/regular_file.h"
 #include "text/text_marks.h"
 
-namespace {
-
-// Large enough that system calls cost little, small enough that a huge file never has to
-// fit in memory.
-constexpr size_t kChunkSize = 64 * 1024;
-
-}  // namespace
-
 struct cCueFileReader::State {
     // Decides from the open file, so that the encoding belongs to the very file read.
     eCueEncoding DecideEncoding();
@@ -113,7 +105,7 @@ bool cCueFileReader::Open(const std::u16string& path) {
     if (!state.file.Open(path)) {
         return false;
     }
-    state.raw.resize(kChunkSize);
+    state.raw.resize(kPieceBytes);
     state.fileSize = state.file.GetSize();
     state.encoding = state.DecideEncoding();
     state.decoder.Reset(state.encoding);

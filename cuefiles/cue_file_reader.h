@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,6 +19,10 @@ enum class eCueEncoding {
 // the size of the file. CR LF is read as LF in every encoding.
 class cCueFileReader {
 public:
+    // The file is read and decoded in pieces of this many bytes: large enough that system
+    // calls cost little, small enough that a huge file never has to fit in memory.
+    static constexpr size_t kPieceBytes = 64 * 1024;
+
     cCueFileReader();
     virtual ~cCueFileReader();
     cCueFileReader(const cCueFileReader&) = delete;

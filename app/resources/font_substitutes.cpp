@@ -19,10 +19,9 @@ QStringList StandInsFor(const QString& family) {
     return {};
 }
 
-// The families installed, each by its bare name: a family that more than one foundry makes
-// is listed once for each, as "Family [Foundry]".
-QStringList InstalledFamilies() {
-    QStringList families = QFontDatabase::families();
+// Each family by its bare name: a family that more than one foundry makes is listed once
+// for each, as "Family [Foundry]".
+QStringList BareFamilyNames(QStringList families) {
     for (QString& family : families) {
         const qsizetype foundry = family.indexOf(QLatin1String(" ["));
         if (foundry > 0 && family.endsWith(u']')) {
@@ -35,11 +34,15 @@ QStringList InstalledFamilies() {
 }  // namespace
 
 QFont MakeFormFont(const QString& family, int pointSize) {
+    return MakeFormFont(family, pointSize, QFontDatabase::families());
+}
+
+QFont MakeFormFont(const QString& family, int pointSize, const QStringList& installedFamilies) {
     QFont font(family, pointSize);
     // Only installed faces are named. Given a face it does not have, the font matcher
     // searches for look-alikes of it before it tries the next name, and at start-up
     // that search costs more than building the whole form.
-    const QStringList installed = InstalledFamilies();
+    const QStringList installed = BareFamilyNames(installedFamilies);
     QStringList families;
     for (const QString& candidate : QStringList{family} + StandInsFor(family)) {
         if (installed.contains(candidate, Qt::CaseInsensitive)) {

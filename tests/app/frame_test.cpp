@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 #include <QAccessible>
-#include <QFontDatabase>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusTipEvent>
 #include <QToolButton>
 
 #include "app/deferred_icon_style.h"
+#include "app/resources/deferred_icon_engine.h"
 #include "app/resources/font_substitutes.h"
 #include "app/view.h"
 #include "tests/support/qt/main_window_fixture.h"
@@ -116,8 +116,39 @@ QImage Painted(const QIcon& icon) {
     return image;
 }
 
+bool HasInk(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// An icon read on first use reads its images once, when first drawn, and not when a
+// button or window only asks whether it has any or which sizes it has.
+TEST(DeferredIconTest, ReadsItsImagesOnceWhenFirstDrawn) {
+    int reads = 0;
+    const QIcon icon(new cDeferredIconEngine(
+        [&reads] {
+            ++reads;
+            QPixmap pixmap(16, 16);
+            pixmap.fill(Qt::red);
+            return QIcon(pixmap);
+        },
+        {QSize(16, 16)}));
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+    EXPECT_EQ(reads, 0);
+    EXPECT_TRUE(HasInk(Painted(icon)));
+    EXPECT_EQ(icon.pixmap(16).size(), QSize(16, 16));
+    EXPECT_EQ(reads, 1);
+}
+
 // The menu bar's extension button, shown when the window is too narrow for its menus,
-// reads its icon only then, and then it is the style's own.
+// draws the style's own icon.
 TEST_F(MainWindowTest, MenuBarExtensionButtonShowsTheStylesIcon) {
     cDeferredIconStyle::Install();
     Rebuild(kLocaleEnglishUs);
@@ -126,28 +157,34 @@ TEST_F(MainWindowTest, MenuBarExtensionButtonShowsTheStylesIcon) {
     const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     const QIcon shown =
         frame->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))->icon();
-    EXPECT_FALSE(Painted(own).isNull());
+    EXPECT_TRUE(HasInk(Painted(own)));
     EXPECT_EQ(Painted(shown), Painted(own));
     EXPECT_EQ(shown.pixmap(QSize(8, 8), 2.0).toImage(), own.pixmap(QSize(8, 8), 2.0).toImage());
 }
 
 // Each layout's font names only installed faces, its own first, then its stand-ins of the
-// same proportions, so the font matcher never has to search for a face that is missing.
+// same proportions, so the font matcher never has to search for a face that is missing. A
+// family that several foundries make counts by its bare name.
 TEST(FormFontTest, NamesInstalledFacesOnlyTheLayoutsOwnFirst) {
-    const QStringList installed = QFontDatabase::families();
-    const std::pair<QString, QStringList> layouts[] = {
-        {"MS Shell Dlg", {"MS Shell Dlg", "DejaVu Sans Condensed", "Liberation Sans"}},
-        {"Tahoma", {"Tahoma", "DejaVu Sans Condensed", "Liberation Sans"}},
-        {"Verdana", {"Verdana", "DejaVu Sans"}}};
-    for (const auto& [family, candidates] : layouts) {
-        QStringList expected;
-        for (const QString& candidate : candidates) {
-            if (installed.contains(candidate)) {
-                expected << candidate;
-            }
-        }
-        const QFont font = MakeFormFont(family, 12);
-        EXPECT_EQ(font.families(), expected.isEmpty() ? QStringList{family} : expected);
+    const QStringList usual = {"DejaVu Sans [PfEd]", "DejaVu Sans [Other]", "DejaVu Sans Condensed",
+                               "Liberation Sans", "Noto Sans"};
+    const QStringList withVerdana = usual + QStringList{"Verdana"};
+    const struct {
+        const char* family;
+        QStringList installed;
+        QStringList named;
+    } cases[] = {
+        {"MS Shell Dlg", usual, {"DejaVu Sans Condensed", "Liberation Sans"}},
+        {"Tahoma", usual, {"DejaVu Sans Condensed", "Liberation Sans"}},
+        {"Tahoma", {"Liberation Sans"}, {"Liberation Sans"}},
+        {"Verdana", usual, {"DejaVu Sans"}},
+        {"Verdana", withVerdana, {"Verdana", "DejaVu Sans"}},
+        // Nothing of its own installed: the font matcher chooses for the named face.
+        {"Tahoma", {"Noto Sans"}, {"Tahoma"}},
+    };
+    for (const auto& layout : cases) {
+        const QFont font = MakeFormFont(layout.family, 12, layout.installed);
+        EXPECT_EQ(font.families(), layout.named) << layout.family;
         EXPECT_EQ(font.pointSize(), 12);
     }
 }

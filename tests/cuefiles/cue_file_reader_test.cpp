@@ -35,7 +35,7 @@ TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
 // reading a line give the same lines.
 TEST(CueFileReaderTest, LinesComeOutWholeAcrossThePiecesTheFileIsReadIn) {
     const cTempDir dir;
-    constexpr size_t kPiece = 64 * 1024;
+    constexpr size_t kPiece = cCueFileReader::kPieceBytes;
     const std::u16string first = u"a = b";
     const std::u16string longLine(70000, u'x');
     const size_t crAt = 2 * kPiece - 1;  // the last byte of the second piece
