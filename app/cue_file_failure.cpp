@@ -12,7 +12,22 @@
 
 namespace {
 
-eUiText FailureOf(const std::u16string& path, bool notWellFormed) {
+eUiText FailureOfContent(eLoadFault fault) {
+    switch (fault) {
+        case eLoadFault::NotWellFormedXml:
+            return eUiText::FileNotWellFormed;
+        case eLoadFault::NotKvtml2:
+            return eUiText::FileNotVocabularyDocument;
+        case eLoadFault::OpenQuote:
+            return eUiText::FileOpenQuote;
+        case eLoadFault::TextAfterQuote:
+            return eUiText::FileTextAfterQuote;
+        default:
+            return eUiText::FileReadError;
+    }
+}
+
+eUiText FailureOf(const std::u16string& path, eLoadFault fault) {
     std::string bytes;
     struct stat status {};
     if (!ToFileSystemPath(path, bytes)) {
@@ -31,11 +46,11 @@ eUiText FailureOf(const std::u16string& path, bool notWellFormed) {
     if (::access(bytes.c_str(), R_OK) != 0) {
         return eUiText::FileUnreadable;
     }
-    return notWellFormed ? eUiText::FileNotWellFormed : eUiText::FileReadError;
+    return FailureOfContent(fault);
 }
 
 }  // namespace
 
-std::u16string DescribeCueFileFailure(const std::u16string& path, bool notWellFormed) {
-    return LoadTranslatedUiString(FailureOf(path, notWellFormed));
+std::u16string DescribeCueFileFailure(const std::u16string& path, eLoadFault fault) {
+    return LoadTranslatedUiString(FailureOf(path, fault));
 }

@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "engine/card_loader.h"
+
 // Why a cue file could not be loaded, in the user's language, found by looking at the file
 // once the load has failed: missing, a folder, not a regular file, not readable, or (when
-// it looks fine) a read that failed part way, or a vocabulary list that is not well-formed
-// when the teacher found it so.
-std::u16string DescribeCueFileFailure(const std::u16string& path, bool notWellFormed = false);
+// it looks fine) what the loader found wrong with it: a read that failed part way, XML that
+// is not well-formed or no vocabulary document, a list with a broken quote.
+std::u16string DescribeCueFileFailure(const std::u16string& path,
+                                      eLoadFault fault = eLoadFault::Unreadable);

@@ -123,7 +123,7 @@ bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
             return false;  // the user stopped it: nothing to explain
         }
         const QString reason = QString::fromStdU16String(
-            DescribeCueFileFailure(path, m_doc->GetTeacher().WasLastFileNotWellFormed()));
+            DescribeCueFileFailure(path, m_doc->GetTeacher().GetLastLoadFault()));
         std::fprintf(stderr, "Recallix: cannot load the cue file %s: %s\n",
                      PrintablePath(file).toUtf8().constData(), reason.toUtf8().constData());
         // Started from a file manager there is no terminal: the box is what the user sees.

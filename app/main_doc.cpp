@@ -15,7 +15,6 @@
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/posix/memory_release.h"
-#include "platform/xml/kvtml_reader.h"
 
 namespace {
 
@@ -71,11 +70,8 @@ private:
 }  // namespace
 
 cMainDoc::cMainDoc(cProfile& profile, const cTickSource& ticks)
-    : m_vocabularyDocuments(std::make_unique<cKvtmlReader>()),
-      m_teacher(std::make_unique<cTeacher>(profile, ticks)),
-      m_languageTable(std::make_unique<cLanguageTable>()) {
-    m_teacher->SetVocabularyDocumentReader(m_vocabularyDocuments.get());
-}
+    : m_teacher(std::make_unique<cTeacher>(profile, ticks)),
+      m_languageTable(std::make_unique<cLanguageTable>()) {}
 
 cMainDoc::~cMainDoc() = default;
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 class cFilePicker;
-class cKvtmlReader;
 class cLanguageTable;
 class cPassHistory;
 class cProfile;
@@ -102,8 +101,6 @@ private:
     // Runs load with the progress of long loads shown and Esc able to stop them.
     bool WithLoadProgress(const std::function<bool()>& load);
 
-    // Before the teacher, which reads vocabulary documents through it until it goes.
-    std::unique_ptr<cKvtmlReader> m_vocabularyDocuments;
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;
     std::vector<cView*> m_views;

@@ -13,10 +13,10 @@
 #include "cue_file_generator.h"
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/delimited_list_reader.h"
+#include "cuefiles/kvtml_reader.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
-#include "platform/xml/kvtml_reader.h"
 
 namespace {
 
@@ -95,10 +95,10 @@ void BM_ParseTabList(benchmark::State& state) {
 
 void BM_ParseDocument(benchmark::State& state) {
     const std::u16string path = Samples().Path("words.kvtml");
-    cKvtmlReader reader;
     for (auto _ : state) {
         int count = 0;
-        reader.ReadEntries(path, [&count](std::u16string&, std::u16string&) { ++count; });
+        cKvtmlReader reader([&count](std::u16string&, std::u16string&) { ++count; });
+        reader.ReadFile(path);
         if (count != kDocumentEntries) {
             state.SkipWithError("wrong entry count");
         }
@@ -109,10 +109,8 @@ void BM_Load(benchmark::State& state, const char* name, int cards) {
     const std::u16string path = Samples().Path(name);
     cMemoryProfile profile;
     cSystemTickSource ticks;
-    cKvtmlReader documents;
     for (auto _ : state) {
         cTeacher teacher(profile, ticks);
-        teacher.SetVocabularyDocumentReader(&documents);
         if (!teacher.LoadCueFile(path, false) || teacher.GetTotalCues() != cards) {
             state.SkipWithError("sample file not loaded whole");
         }

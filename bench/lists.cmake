@@ -1,6 +1,4 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 the Recallix developers
-if(TARGET recallix_platform_xml)
-  recallix_add_bench(list_file_bench list_file_bench.cpp cue_file_generator.cpp
-    LINK recallix_engine recallix_cuefiles recallix_platform_xml recallix_text)
-endif()
+recallix_add_bench(list_file_bench list_file_bench.cpp cue_file_generator.cpp
+  LINK recallix_engine recallix_cuefiles recallix_text)

@@ -30,6 +30,7 @@ struct cCueFileReader::State {
     uint64_t bytesRead = 0;
     uint64_t fileSize = 0;
     bool sourceDone = false;
+    bool skipFeed = false;  // the last line ended with a CR: a LF right after it is its pair
     bool atEnd = false;
     bool readError = false;
 };
@@ -133,6 +134,20 @@ bool cCueFileReader::ReadTextLine(std::u16string& line) {
     return read;
 }
 
+namespace {
+
+// Where the first line end (LF, or CR alone or before LF) in text is; npos for none.
+size_t FindLineEnd(std::u16string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            return i;
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+}  // namespace
+
 bool cCueFileReader::ReadTextLine(std::u16string_view& line, std::u16string& spill) {
     line = {};
     spill.clear();
@@ -146,24 +161,26 @@ bool cCueFileReader::ReadTextLine(std::u16string_view& line, std::u16string& spi
             line = spill;
             return !line.empty();
         }
+        // CR LF is one line end, also when the LF comes with the next piece.
+        if (state.skipFeed && state.decoded[state.decodedPos] == u'\n') {
+            ++state.decodedPos;
+        }
+        state.skipFeed = false;
         const std::u16string_view rest =
             std::u16string_view(state.decoded).substr(state.decodedPos);
-        const size_t feed = rest.find(u'\n');
-        if (feed == std::u16string_view::npos) {
+        const size_t end = FindLineEnd(rest);
+        if (end == std::u16string_view::npos) {
             spill.append(rest);
             state.decodedPos = state.decoded.size();
             continue;
         }
-        state.decodedPos += feed + 1;
+        state.decodedPos += end + 1;
+        state.skipFeed = rest[end] == u'\r';
         if (spill.empty()) {
-            line = rest.substr(0, feed);
+            line = rest.substr(0, end);
         } else {
-            spill.append(rest.substr(0, feed));
+            spill.append(rest.substr(0, end));
             line = spill;
-        }
-        // CR LF is one line feed; the CR may have come with the previous piece.
-        if (!line.empty() && line.back() == u'\r') {
-            line.remove_suffix(1);
         }
         return true;
     }

@@ -16,7 +16,8 @@ enum class eCueEncoding {
 };
 
 // Reads a cue file line by line, decoding as it goes so memory stays bounded whatever
-// the size of the file. CR LF is read as LF in every encoding.
+// the size of the file. A line ends at LF, at CR LF or at a CR alone (older Mac files), in every
+// encoding.
 class cCueFileReader {
 public:
     // The file is read and decoded in pieces of this many bytes: large enough that system

@@ -8,13 +8,24 @@
 #include "cuefiles/html_text.h"
 #include "text/white_space.h"
 
-cDelimitedListReader::cDelimitedListReader(cCueFileReader& lines, eDialect dialect)
-    : m_lines(lines), m_dialect(dialect), m_separator(dialect == eDialect::Tab ? u'\t' : u',') {}
+cDelimitedListReader::cDelimitedListReader(cCueFileReader& lines, eDialect dialect, LineCheck check)
+    : m_lines(lines),
+      m_dialect(dialect),
+      m_separator(dialect == eDialect::Tab ? u'\t' : u','),
+      m_check(std::move(check)) {}
+
+bool cDelimitedListReader::ReadLine() {
+    if (++m_linesRead % kLinesPerCheck == 0 && m_check && !m_check()) {
+        m_fault = eFault::Stopped;
+        return false;
+    }
+    return m_lines.ReadTextLine(m_line);
+}
 
 bool cDelimitedListReader::ReadRecord(std::u16string& first, std::u16string& second) {
     first.clear();
     second.clear();
-    while (!m_malformed && m_lines.ReadTextLine(m_line)) {
+    while (m_fault == eFault::None && ReadLine()) {
         const bool header = m_dialect == eDialect::Tab && !m_line.empty() && m_line[0] == u'#';
         if (m_line.empty() || header) {
             continue;
@@ -37,13 +48,14 @@ bool cDelimitedListReader::ParseRecord(std::u16string& first, std::u16string& se
         field.clear();
         if (start < m_line.size() && m_line[start] == u'"') {
             pos = start + 1;
-            if (!ReadQuotedField(pos, field)) {
-                m_malformed = true;
+            if (!ReadQuotedField(pos, field, index <= 1)) {
                 return false;
             }
         } else {
             const size_t end = std::min(m_line.find(m_separator, pos), m_line.size());
-            field.assign(m_line, pos, end - pos);
+            if (index <= 1) {
+                field.assign(m_line, pos, end - pos);
+            }
             pos = end;
         }
         FinishField(index++, field, first, second);
@@ -54,30 +66,39 @@ bool cDelimitedListReader::ParseRecord(std::u16string& first, std::u16string& se
     }
 }
 
-bool cDelimitedListReader::ReadQuotedField(size_t& pos, std::u16string& field) {
+bool cDelimitedListReader::ReadQuotedField(size_t& pos, std::u16string& field, bool keep) {
     for (;;) {
         const size_t quote = m_line.find(u'"', pos);
         if (quote == std::u16string::npos) {
             // The field goes on in the next line, with the line end as part of it.
-            field.append(m_line, pos);
-            field += u'\n';
-            if (!m_lines.ReadTextLine(m_line)) {
+            if (keep) {
+                field.append(m_line, pos);
+                field += u'\n';
+            }
+            if (!ReadLine()) {
+                m_fault = m_fault == eFault::None ? eFault::OpenQuote : m_fault;
                 return false;
             }
             pos = 0;
             continue;
         }
-        field.append(m_line, pos, quote - pos);
+        if (keep) {
+            field.append(m_line, pos, quote - pos);
+        }
         pos = quote + 1;
         if (pos < m_line.size() && m_line[pos] == u'"') {
-            field += u'"';
+            field += keep ? u"\"" : u"";
             ++pos;
             continue;
         }
         while (pos < m_line.size() && m_line[pos] == u' ') {
             ++pos;
         }
-        return pos == m_line.size() || m_line[pos] == m_separator;
+        if (pos < m_line.size() && m_line[pos] != m_separator) {
+            m_fault = eFault::TextAfterQuote;
+            return false;
+        }
+        return true;
     }
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
+#include <functional>
 #include <string>
 
 class cCueFileReader;
@@ -18,7 +19,19 @@ public:
         Comma,  // separator comma; fields are plain text
     };
 
-    cDelimitedListReader(cCueFileReader& lines, eDialect dialect);
+    // Why reading stopped before the end of the file.
+    enum class eFault {
+        None,
+        OpenQuote,       // a quoted field runs to the end of the file
+        TextAfterQuote,  // a quoted field is followed by text other than the separator
+        Stopped,         // the line check asked to stop
+    };
+    // Asked after every so many lines whether to go on, also inside a quoted field that
+    // runs over many lines; false stops reading.
+    using LineCheck = std::function<bool()>;
+    static constexpr unsigned kLinesPerCheck = 4096;
+
+    cDelimitedListReader(cCueFileReader& lines, eDialect dialect, LineCheck check = {});
     virtual ~cDelimitedListReader() = default;
     cDelimitedListReader(const cDelimitedListReader&) = delete;
     cDelimitedListReader& operator=(const cDelimitedListReader&) = delete;
@@ -31,19 +44,27 @@ public:
 
     // A quoted field that never ends, or text after a closing quote other than the
     // separator: the file is not what its name says, and nothing of it should load.
-    bool IsMalformed() const { return m_malformed; }
+    bool IsMalformed() const {
+        return m_fault == eFault::OpenQuote || m_fault == eFault::TextAfterQuote;
+    }
+    eFault GetFault() const { return m_fault; }
 
 private:
     // Splits m_line into fields, reading further lines while a quoted field is open.
     bool ParseRecord(std::u16string& first, std::u16string& second);
-    // Reads the quoted field starting after the quote at pos into field; pos ends past it.
-    bool ReadQuotedField(size_t& pos, std::u16string& field);
+    // Reads the quoted field starting after the quote at pos, into field when keep; pos
+    // ends past it. Fields after the second are not kept, so a huge one costs no memory.
+    bool ReadQuotedField(size_t& pos, std::u16string& field, bool keep);
+    // The next line into m_line, with the line check every so many lines.
+    bool ReadLine();
     void FinishField(int index, std::u16string& field, std::u16string& first,
                      std::u16string& second) const;
 
     cCueFileReader& m_lines;
     eDialect m_dialect;
     char16_t m_separator;
+    LineCheck m_check;
     std::u16string m_line;
-    bool m_malformed = false;
+    unsigned m_linesRead = 0;
+    eFault m_fault = eFault::None;
 };

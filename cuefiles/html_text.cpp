@@ -147,23 +147,6 @@ size_t DecodeReference(std::u16string_view text, size_t pos, std::u16string& out
     return 0;
 }
 
-std::u16string CollapseWhiteSpace(std::u16string_view text) {
-    std::u16string result;
-    bool pendingSpace = false;
-    for (const char16_t c : TrimWhiteSpace(text)) {
-        if (IsWideSpace(c)) {
-            pendingSpace = true;
-            continue;
-        }
-        if (pendingSpace) {
-            result += u' ';
-            pendingSpace = false;
-        }
-        result += c;
-    }
-    return result;
-}
-
 }  // namespace
 
 std::u16string HtmlToPlainText(std::u16string_view html) {

@@ -8,25 +8,17 @@
 #include <optional>
 
 #include "accents/accents_help.h"
-#include "cuefiles/cue_file_reader.h"
-#include "cuefiles/cue_record.h"
-#include "cuefiles/delimited_list_reader.h"
 #include "cuefiles/fastest_time_key.h"
-#include "cuefiles/list_format.h"
-#include "engine/load_progress.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/pass_history.h"
 #include "platform/profile.h"
 #include "platform/tick_source.h"
-#include "platform/vocabulary_document_reader.h"
 #include "text/white_space.h"
 
 namespace {
 
 constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
-// Often enough for a window to keep painting, rarely enough to cost nothing.
-constexpr uint32_t kRecordsPerProgressReport = 4096;
 
 }  // namespace
 
@@ -36,6 +28,7 @@ cTeacher::cTeacher(cProfile& profile, const cTickSource& ticks)
       m_accents(MakeStandardAccentList()),
       // Characters a learner may type after an answer without it counting as wrong.
       m_toleratedSuffixes{u"\\", u"'", u"]", u"/", u".", u"!"},
+      m_loader(m_store, m_accents),
       m_random(ticks.GetTickCount()) {}
 
 cTeacher::~cTeacher() = default;
@@ -52,132 +45,18 @@ cCueLine cTeacher::GetCurrentCard() const {
 // Loading cue files
 
 bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
-    if (reader == nullptr) {
-        return false;
-    }
-    const cCardStore::sMark before = m_store.GetMark();
-    try {
-        std::u16string line;
-        std::u16string_view cue;
-        std::u16string_view answer;
-        for (uint32_t records = 1; !reader->IsAtEnd(); ++records) {
-            if (ReadCuePair(*reader, reversed, line, cue, answer)) {
-                AddRecord(cue, answer);
-            }
-            if (records % kRecordsPerProgressReport == 0 && !ReportProgress(*reader)) {
-                m_store.RollBack(before);
-                return false;
-            }
-        }
-    } catch (const std::bad_alloc&) {
-        return false;  // the cards read so far stay in the working set
-    }
-    return !reader->HasReadError();
-}
-
-void cTeacher::AddRecord(std::u16string_view cue, std::u16string_view answer) {
-    // cue and answer are views into one line.
-    // Almost no line holds a combination or a bar: such lines are stored as they are,
-    // after one look at the stretch of the line that holds both texts.
-    const char16_t* first = std::min(cue.data(), answer.data());
-    const char16_t* last = std::max(cue.data() + cue.size(), answer.data() + answer.size());
-    if (!m_accents.ChangesText(std::u16string_view(first, static_cast<size_t>(last - first)))) {
-        m_store.AddCard(cue, answer);
-        return;
-    }
-    const bool cueChanges = m_accents.ChangesText(cue);
-    const bool answerChanges = m_accents.ChangesText(answer);
-    const std::u16string substitutedCue = cueChanges ? m_accents.SubstituteAccents(cue) : u"";
-    const std::u16string substitutedAnswer =
-        answerChanges ? m_accents.SubstituteAccents(answer) : u"";
-    m_store.AddCard(cueChanges ? std::u16string_view(substitutedCue) : cue,
-                    answerChanges ? std::u16string_view(substitutedAnswer) : answer);
-}
-
-bool cTeacher::ReportProgress(const cCueFileReader& reader) const {
-    return m_loadProgress == nullptr ||
-           m_loadProgress->OnLoadProgress(reader.GetBytesRead(), reader.GetFileSize());
+    return m_loader.ReadCueFile(reader, reversed);
 }
 
 bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
     const int loadedFileCountBefore = GetLoadedFileCount();
     const int totalCuesBefore = GetTotalCues();
-    bool loaded = false;
-    m_lastFileNotWellFormed = false;
-    eListFormat format = DecideListFormat(path);
-    if (format == eListFormat::PlainText) {
-        cCueFileReader probe;
-        format = probe.Open(path) && IsTabList(probe) ? eListFormat::TabList : eListFormat::CueFile;
-    }
-    if (format == eListFormat::CueFile) {
-        cCueFileReader reader;
-        loaded = reader.Open(path) && ReadCueFile(&reader, reversed);
-    } else {
-        try {
-            PendingCards cards;
-            loaded = format == eListFormat::VocabularyDocument
-                         ? ReadVocabularyDocument(path, reversed, cards)
-                         : ReadListFile(path, format == eListFormat::CommaList, reversed, cards);
-            if (loaded) {
-                AddPendingCards(cards);
-            }
-            // Whoever finds the file readable knows from this that its form was at fault.
-            m_lastFileNotWellFormed = !loaded;
-        } catch (const std::bad_alloc&) {
-            loaded = false;
-        }
-    }
+    const bool loaded = m_loader.LoadFile(path, reversed);
     if (loaded) {
         AddLoadedFile(reversed ? path + u"-" : path);
     }
     CarryClockOver(loadedFileCountBefore, totalCuesBefore);
     return loaded;
-}
-
-namespace {
-
-// As with a cue-file line, a pair with an empty side is no card.
-void KeepCard(std::u16string& first, std::u16string& second, bool reversed,
-              std::vector<cCueLine>& cards) {
-    if (!first.empty() && !second.empty()) {
-        cards.emplace_back(std::move(reversed ? second : first),
-                           std::move(reversed ? first : second));
-    }
-}
-
-}  // namespace
-
-bool cTeacher::ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
-                            PendingCards& cards) {
-    cCueFileReader lines;
-    if (!lines.Open(path)) {
-        return false;
-    }
-    cDelimitedListReader list(lines, commaSeparated ? cDelimitedListReader::eDialect::Comma
-                                                    : cDelimitedListReader::eDialect::Tab);
-    std::u16string first;
-    std::u16string second;
-    while (list.ReadRecord(first, second)) {
-        KeepCard(first, second, reversed, cards);
-    }
-    return !list.IsMalformed() && !lines.HasReadError();
-}
-
-bool cTeacher::ReadVocabularyDocument(const std::u16string& path, bool reversed,
-                                      PendingCards& cards) {
-    if (m_documents == nullptr) {
-        return false;
-    }
-    return m_documents->ReadEntries(
-        path, [&cards, reversed](std::u16string& first, std::u16string& second) {
-            KeepCard(first, second, reversed, cards);
-        });
-}
-
-void cTeacher::AddPendingCards(PendingCards& cards) {
-    for (cCueLine& card : cards) {
-        AddCard(std::move(card));
-    }
 }
 
 bool cTeacher::Load(cFilePicker& picker) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "accents/accent_list.h"
+#include "engine/card_loader.h"
 #include "engine/card_store.h"
 #include "engine/cue_line.h"
 #include "engine/random_generator.h"
@@ -20,7 +21,6 @@ class cLoadProgress;
 class cPassHistory;
 class cProfile;
 class cTickSource;
-class cVocabularyDocumentReader;
 
 // The study engine: the working set of cards, the pass over it, answer checking, the
 // pass clock and the fastest-time records. It never touches the user interface.
@@ -58,26 +58,21 @@ public:
     std::vector<cCueLineKey> GetToDoKeys() const { return m_store.GetToDoKeys(); }
 
     // --- Loading cue files ---
-    // Reads every record of an open cue file into the working set. True when the end of
-    // the file was reached; false without a reader, on a read error, or when reading ran
-    // out of memory (the cards read so far stay).
+    // Reads every record of an open cue file into the working set (see cCardLoader).
     bool ReadCueFile(cCueFileReader* reader, bool reversed);
     // Loads one file into the working set and lists it (with "-" appended when reversed).
     // Cue files are read by ReadCueFile; tab- and comma-separated lists and vocabulary
     // documents (by their extension) load all or nothing, their texts as written. The pass
     // clock carries over after every attempt.
     bool LoadCueFile(const std::u16string& path, bool reversed);
-    // Whether the last file that LoadCueFile tried was a vocabulary list that failed to
-    // load: when the file can be read at all, it is not well-formed.
-    bool WasLastFileNotWellFormed() const { return m_lastFileNotWellFormed; }
-    // Where vocabulary documents are read; without one they fail to load. Not owned.
-    void SetVocabularyDocumentReader(cVocabularyDocumentReader* reader) { m_documents = reader; }
+    // Why the last file that LoadCueFile tried did not load.
+    eLoadFault GetLastLoadFault() const { return m_loader.GetLastFault(); }
     // Lets the user pick cue files and loads them in order, stopping at the first that
     // fails; Shift held when the picker closes loads them reversed. False on cancel or
     // failure.
     bool Load(cFilePicker& picker);
     // Told how reading goes while a file loads, and able to stop it; null for none.
-    void SetLoadProgress(cLoadProgress* progress) { m_loadProgress = progress; }
+    void SetLoadProgress(cLoadProgress* progress) { m_loader.SetLoadProgress(progress); }
 
     // --- Study pass ---
     // Checks the typed answer against the current card. Returns the wrong-answer message
@@ -128,13 +123,6 @@ public:
     void RecordFastestTime();
 
 private:
-    // The cards of a list file, held back until the whole file has been read.
-    using PendingCards = std::vector<cCueLine>;
-    bool ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
-                      PendingCards& cards);
-    bool ReadVocabularyDocument(const std::u16string& path, bool reversed, PendingCards& cards);
-    void AddPendingCards(PendingCards& cards);
-
     // A started clock never holds tick 0, which means "not started".
     void SetPassStartTick(uint32_t tick);
     void ApplyIgnorePenalty(int removedEntries);
@@ -142,10 +130,6 @@ private:
     // from the time reached (a finished one resumes from its frozen time); the first
     // file of a working set leaves the clock not started.
     void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
-    // Stores one record of a file, its texts substituted.
-    void AddRecord(std::u16string_view cue, std::u16string_view answer);
-    // False when the load is to stop.
-    bool ReportProgress(const cCueFileReader& reader) const;
 
     void StartNewPass();
     void ReportPass();
@@ -163,13 +147,11 @@ private:
     cCueLine m_blankCard;
     std::vector<std::u16string> m_toleratedSuffixes;
     cCardStore m_store;
+    cCardLoader m_loader;
     uint32_t m_passStartTick = 0;   // 0: clock not started
     uint32_t m_frozenPassTime = 0;  // the time of a finished pass
     bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
     cRandomGenerator m_random;
-    cLoadProgress* m_loadProgress = nullptr;
-    cVocabularyDocumentReader* m_documents = nullptr;
-    bool m_lastFileNotWellFormed = false;
 
     cPassHistory* m_history = nullptr;
     std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass

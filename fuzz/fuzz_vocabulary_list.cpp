@@ -4,9 +4,6 @@
 // Every text handed on must be one trimmed line, whatever the quoting or markup; a comma
 // list without a quote is never malformed; and the same bytes read twice give the same.
 
-#include <QBuffer>
-#include <QByteArray>
-
 #include <algorithm>
 #include <cstdint>
 #include <span>
@@ -16,8 +13,8 @@
 
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/delimited_list_reader.h"
+#include "cuefiles/kvtml_reader.h"
 #include "fuzz_check.h"
-#include "platform/xml/kvtml_reader.h"
 #include "scratch_file.h"
 #include "text/white_space.h"
 
@@ -53,17 +50,13 @@ sRead ReadList(const std::u16string& path, cDelimitedListReader::eDialect dialec
 }
 
 sRead ReadDocument(std::span<const uint8_t> bytes) {
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
-                    static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
     sRead read{true, {}};
-    read.ok =
-        cKvtmlReader::ReadEntries(buffer, [&read](std::u16string& first, std::u16string& second) {
-            CheckText(first);
-            CheckText(second);
-            read.pairs.emplace_back(first, second);
-        });
+    cKvtmlReader reader([&read](std::u16string& first, std::u16string& second) {
+        CheckText(first);
+        CheckText(second);
+        read.pairs.emplace_back(first, second);
+    });
+    read.ok = reader.ReadBytes(bytes);
     return read;
 }
 

@@ -5,8 +5,9 @@
 
 recallix_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev  # zlib: the benchmarks read dictd files
+  kdeedu-kvtml-data python3 python3-lxml  # real vocabulary documents and an independent reader
   fonts-noto-cjk fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
   xvfb xauth x11-utils
 )

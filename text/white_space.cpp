@@ -32,3 +32,21 @@ std::u16string_view TrimWhiteSpace(std::u16string_view text) {
     }
     return text.substr(begin, end - begin);
 }
+
+std::u16string CollapseWhiteSpace(std::u16string_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    bool pendingSpace = false;
+    for (const char16_t c : TrimWhiteSpace(text)) {
+        if (IsWideSpace(c)) {
+            pendingSpace = true;
+            continue;
+        }
+        if (pendingSpace) {
+            result += u' ';
+            pendingSpace = false;
+        }
+        result += c;
+    }
+    return result;
+}

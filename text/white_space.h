@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Whether a UTF-16 unit is white space beyond printable ASCII (see IsWideSpace).
@@ -15,3 +16,7 @@ inline bool IsWideSpace(char16_t c) {
 
 // The text without leading and trailing white space.
 std::u16string_view TrimWhiteSpace(std::u16string_view text);
+
+// The text trimmed, with every run of white space inside it made one plain space: line
+// breaks and indentation are layout, and an answer is typed on one line.
+std::u16string CollapseWhiteSpace(std::u16string_view text);

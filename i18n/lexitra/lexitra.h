@@ -29,9 +29,12 @@ enum class eUiText : uint32_t {
     FileUnreadable = 40023,       // why: no permission to read it
     FileNotRegular = 40024,       // why: a device, a pipe or a socket
     FileReadError = 40025,        // why: reading it failed part way
-    FileNotWellFormed = 40026,    // why: a vocabulary list that is not well-formed
-    HistoryUnavailable = 40030,   // status text when finished passes cannot be kept
-    HistorySetAside = 40031,      // status text when a damaged history file was set aside
+    FileNotWellFormed = 40026,    // why: a vocabulary document that is not well-formed XML
+    FileNotVocabularyDocument = 40027,  // why: well-formed XML, but no vocabulary document
+    FileOpenQuote = 40028,              // why: a list with a quoted field never closed
+    FileTextAfterQuote = 40029,         // why: a list with text after a field's closing quote
+    HistoryUnavailable = 40030,         // status text when finished passes cannot be kept
+    HistorySetAside = 40031,            // status text when a damaged history file was set aside
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

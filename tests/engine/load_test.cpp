@@ -5,29 +5,22 @@
 #include <map>
 
 #include "engine/load_progress.h"
-#include "platform/vocabulary_document_reader.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/teacher_fixture.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-// Documents by path; a path without an entry is unreadable, and a document marked broken
-// hands over its entries and then reports the fault, as a parser finding it late would.
-class cFakeDocuments : public cVocabularyDocumentReader {
-public:
-    bool ReadEntries(const std::u16string& path, const EntryHandler& onEntry) override {
-        const auto it = documents.find(path);
-        if (it == documents.end()) {
-            return false;
-        }
-        for (auto [first, second] : it->second.first) {
-            onEntry(first, second);
-        }
-        return !it->second.second;
+// A vocabulary document with the given entries (translation 0, translation 1).
+std::string Document(std::initializer_list<std::pair<const char*, const char*>> entries) {
+    std::string xml = "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>\n";
+    for (const auto& [first, second] : entries) {
+        xml += std::string("<entry><translation id=\"0\"><text>") + first +
+               "</text></translation><translation id=\"1\"><text>" + second +
+               "</text></translation></entry>\n";
     }
-    std::map<std::u16string, std::pair<CardTexts, bool>> documents;
-};
+    return xml + "</entries></kvtml>\n";
+}
 
 // Lets a load go on for a number of reports, then stops it.
 class cStopAfter : public cLoadProgress {
@@ -44,14 +37,12 @@ private:
 class LoadTest : public TeacherTest {
 protected:
     void SetUp() override {
-        teacher.SetVocabularyDocumentReader(&documents);
         animals = dir.Write("animals.recallix",
                             "Animals\n Hund = dog\nK\xC3\xA4tzchen = kitten\n\nMa:dchen = girl\n");
         numbers = dir.Write("numbers.recallix", "eins = one\r\nzwei = two\r\n");
     }
 
     cTempDir dir;
-    cFakeDocuments documents;
     cFakeFilePicker picker;
     std::u16string animals;
     std::u16string numbers;
@@ -134,8 +125,8 @@ TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
     const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
     const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
     const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
-    const std::u16string document = dir.U16("words.kvtml");
-    documents.documents[document] = {{{u"a:", u"b|c"}, {u"only one", u""}}, false};
+    const std::u16string document =
+        dir.Write("words.kvtml", Document({{"a:", "b|c"}, {"only one", ""}}));
     for (const std::u16string& path : {tab, text, comma, cue, cueText, document}) {
         EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
     }
@@ -152,8 +143,8 @@ TEST_F(LoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
     AddCards({{u"kept", u"card"}});
     const std::u16string good = dir.Write("good.tsv", "eins\tone\n");
     const std::u16string textAfterQuote = dir.Write("after.tsv", "a\tb\n\"c\"x\td\n");
-    const std::u16string broken = dir.U16("broken.kvtml");
-    documents.documents[broken] = {{{u"Hund", u"dog"}}, true};
+    const std::string whole = Document({{"Hund", "dog"}});
+    const std::u16string broken = dir.Write("broken.kvtml", whole.substr(0, whole.size() - 9));
     for (const std::u16string& path : {textAfterQuote, broken}) {
         picker.chosen = {good, path, good};
         EXPECT_FALSE(teacher.Load(picker)) << testing::PrintToString(path);
@@ -165,7 +156,7 @@ TEST_F(LoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
 
 TEST_F(LoadTest, AMalformedListIsToldAndAListLoadsReversed) {
     EXPECT_FALSE(teacher.LoadCueFile(dir.Write("open.csv", "\"a,b\n"), false));
-    EXPECT_TRUE(teacher.WasLastFileNotWellFormed());
+    EXPECT_EQ(teacher.GetLastLoadFault(), eLoadFault::OpenQuote);
     EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), true));
     EXPECT_EQ(teacher.GetCurrentCue(), u"b");  // reversed
 }

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/xml/kvtml_reader.h"
+#include "cuefiles/kvtml_reader.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -38,11 +38,10 @@ protected:
     // The entries of the document, nothing when it cannot be read.
     std::optional<Pairs> Read(std::string_view bytes) {
         Pairs entries;
-        const bool read =
-            cKvtmlReader().ReadEntries(dir.Write("words.kvtml", bytes),
-                                       [&entries](std::u16string& first, std::u16string& second) {
-                                           entries.emplace_back(first, second);
-                                       });
+        cKvtmlReader reader([&entries](std::u16string& first, std::u16string& second) {
+            entries.emplace_back(first, second);
+        });
+        const bool read = reader.ReadFile(dir.Write("words.kvtml", bytes));
         return read ? std::optional(entries) : std::nullopt;
     }
 
