@@ -80,10 +80,10 @@ bool cCardLoader::LoadFile(const std::u16string& path, bool reversed) {
     }
     try {
         PendingCards cards;
-        const bool read = format == eListFormat::VocabularyDocument
-                              ? ReadVocabularyDocument(path, reversed, cards)
-                              : ReadListFile(path, format == eListFormat::CommaList, reversed,
-                                             cards);
+        const bool read =
+            format == eListFormat::VocabularyDocument
+                ? ReadVocabularyDocument(path, reversed, cards)
+                : ReadListFile(path, format == eListFormat::CommaList, reversed, cards);
         if (read) {
             for (cCueLine& card : cards) {
                 m_store.AddCard(card);
@@ -163,10 +163,10 @@ bool cCardLoader::ReadListFile(const std::u16string& path, bool commaSeparated, 
         m_fault = eLoadFault::Unreadable;
         return false;
     }
-    cDelimitedListReader list(
-        lines, commaSeparated ? cDelimitedListReader::eDialect::Comma
-                              : cDelimitedListReader::eDialect::Tab,
-        [this, &lines] { return ReportProgress(lines); });
+    cDelimitedListReader list(lines,
+                              commaSeparated ? cDelimitedListReader::eDialect::Comma
+                                             : cDelimitedListReader::eDialect::Tab,
+                              [this, &lines] { return ReportProgress(lines); });
     std::u16string first;
     std::u16string second;
     while (list.ReadRecord(first, second)) {

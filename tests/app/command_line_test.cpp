@@ -78,11 +78,17 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
     std::filesystem::create_directory(files.Path("folder.recallix"));
     ASSERT_EQ(mkfifo(files.Path("pipe.recallix").c_str(), 0600), 0);
     files.Write("broken.kvtml", "<kvtml version=\"2.0\"><entries><entry>");
+    files.Write("old.kvtml", "<kvtml><e><o>eins</o><t>one</t></e></kvtml>");
+    files.Write("open.csv", "a,b\n\"c,d\n");
+    files.Write("after.tsv", "\"c\"x\td\n");
     const std::pair<const char*, eUiText> cases[] = {
         {"missing\n.recallix", eUiText::FileMissing},
         {"folder.recallix", eUiText::FileIsFolder},
         {"pipe.recallix", eUiText::FileNotRegular},
         {"broken.kvtml", eUiText::FileNotWellFormed},
+        {"old.kvtml", eUiText::FileNotVocabularyDocument},
+        {"open.csv", eUiText::FileOpenQuote},
+        {"after.tsv", eUiText::FileTextAfterQuote},
     };
     for (const auto& [name, reason] : cases) {
         cMessageBoxAnswerer answerer(QMessageBox::Ok);

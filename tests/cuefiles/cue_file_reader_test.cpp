@@ -62,3 +62,42 @@ TEST(CueFileReaderTest, LinesComeOutWholeAcrossThePiecesTheFileIsReadIn) {
         EXPECT_EQ(lines, expected) << (asViews ? "as views" : "as copies");
     }
 }
+
+// LF, CR LF and a CR alone (as older Mac software saves) each end one line, in every
+// encoding; a CR LF is one line end even where the end of a piece falls between the two.
+TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLine) {
+    const cTempDir dir;
+    const std::string crAtPieceEnd(cCueFileReader::kPieceBytes - 1, 'p');
+    struct sCase {
+        const char* name;
+        std::string bytes;
+        std::vector<std::u16string> lines;
+    };
+    const sCase cases[] = {
+        {"CR alone", "a = b\rc = d\re = f\r", {u"a = b", u"c = d", u"e = f"}},
+        {"CR LF and LF", "a\r\nb\nc", {u"a", u"b", u"c"}},
+        {"empty lines between", "a\r\r\n\n\rb", {u"a", u"", u"", u"", u"b"}},
+        {"UTF-16 with CR alone",
+         std::string("\xFF\xFE"
+                     "a\0\r\0b\0\r\0\n\0c\0",
+                     14),
+         {u"a", u"b", u"c"}},
+        {"CR ending a piece, then a word",
+         crAtPieceEnd + "\rx\n",
+         {std::u16string(crAtPieceEnd.begin(), crAtPieceEnd.end()), u"x"}},
+        {"CR ending a piece, then LF",
+         crAtPieceEnd + "\r\nx",
+         {std::u16string(crAtPieceEnd.begin(), crAtPieceEnd.end()), u"x"}},
+    };
+    for (const sCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cCueFileReader reader;
+        ASSERT_TRUE(reader.Open(dir.Write("lines.recallix", c.bytes)));
+        std::vector<std::u16string> lines;
+        std::u16string line;
+        while (reader.ReadTextLine(line)) {
+            lines.push_back(line);
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
+}

@@ -42,8 +42,11 @@ protected:
             entries.emplace_back(first, second);
         });
         const bool read = reader.ReadFile(dir.Write("words.kvtml", bytes));
+        fault = reader.GetFault();
         return read ? std::optional(entries) : std::nullopt;
     }
+
+    eDocumentFault fault = eDocumentFault::None;
 
     cTempDir dir;
 };
@@ -60,13 +63,86 @@ TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
         (Pairs{{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}));
 }
 
-TEST_F(KvtmlReaderTest, WhatIsNoWellFormedDocumentFails) {
-    const std::string good = Document(Entry("eins", "one"));
-    for (const std::string& bytes : {
-             good.substr(0, good.size() - 40),                            // cut short
-             good + "<kvtml/>",                                           // a second root
-             std::string("<kvtml><e><o>eins</o><t>one</t></e></kvtml>"),  // the older version
-         }) {
-        EXPECT_EQ(Read(bytes), std::nullopt) << testing::PrintToString(bytes);
+// Whatever else a translation holds, before or after its text, is passed over; a text
+// is the words of its element, markup inside it included, on one line.
+TEST_F(KvtmlReaderTest, OnlyTheTextOfEachTranslationCounts) {
+    const std::string around =
+        "<comment>a comment that is longer than the word itself</comment>"
+        "<pronunciation>hʊnt</pronunciation><grade currentgrade=\"3\"/>"
+        "<conjugation><tense>Präsens</tense></conjugation>";
+    struct sCase {
+        const char* name;
+        std::string translation0;
+        std::string translation1;
+        Pairs entries;
+    };
+    const sCase cases[] = {
+        {"children after the text",
+         "<text>der Hund</text>" + around,
+         "<text>the dog</text><comment>x</comment>",
+         {{u"der Hund", u"the dog"}}},
+        {"children before the text",
+         around + "<text>der Hund</text>",
+         "<falsefriend>x</falsefriend><text>the dog</text>",
+         {{u"der Hund", u"the dog"}}},
+        {"layout inside a text",
+         "<text>\n      der\n\t Hund  \n    </text>",
+         "<text> the <i>dog</i>\n</text>",
+         {{u"der Hund", u"the dog"}}},
+        {"CDATA and character references",
+         "<text><![CDATA[a < b]]></text>",
+         "<text>&#xE4;&amp;&lt;</text>",
+         {{u"a < b", u"ä&<"}}},
+    };
+    for (const sCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Read(Document("<entry id=\"0\"><translation id=\"0\">" + c.translation0 +
+                                "</translation><translation id=\"1\">" + c.translation1 +
+                                "</translation></entry>")),
+                  c.entries);
     }
+}
+
+// An entity the reader cannot resolve stays as written; an external one is never read.
+TEST_F(KvtmlReaderTest, EntitiesTheReaderCannotResolveStayAsWritten) {
+    const std::string secret = dir.Path("secret.txt").string();
+    dir.Write("secret.txt", "do not read me");
+    const std::string entry =
+        "<entries><entry><translation id=\"0\"><text>a &word; b</text>"
+        "</translation><translation id=\"1\"><text>c &xxe; d</text>"
+        "</translation></entry></entries></kvtml>";
+    const std::string declared = "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" +
+                                 secret + "\">]><kvtml version=\"2.0\">";
+    EXPECT_EQ(Read(declared + entry), (Pairs{{u"a Wort b", u"c &xxe; d"}}));
+    const std::string undeclared = "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">";
+    EXPECT_EQ(Read(undeclared + entry), (Pairs{{u"a &word; b", u"c &xxe; d"}}));
+}
+
+TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
+    const std::string good = Document(Entry("eins", "one"));
+    std::string laughs = "<!DOCTYPE kvtml [<!ENTITY a0 \"haha\">";
+    for (int i = 1; i < 12; ++i) {
+        const std::string previous = "&a" + std::to_string(i - 1) + ";";
+        laughs += "<!ENTITY a" + std::to_string(i) + " \"" + previous + previous + previous +
+                  previous + previous + previous + previous + previous + "\">";
+    }
+    laughs += "]>" + Document(Entry("&a11;", "x")).substr(good.find("<kvtml "));
+    const std::pair<std::string, eDocumentFault> cases[] = {
+        {good.substr(0, good.size() - 40), eDocumentFault::NotWellFormed},  // cut short
+        {good + "<kvtml/>", eDocumentFault::NotWellFormed},                 // a second root
+        {"", eDocumentFault::NotWellFormed},
+        {"<kvtml version=\"2.0\"><entries>&nbsp;</entries></kvtml>",  // no document type
+         eDocumentFault::NotWellFormed},
+        {laughs, eDocumentFault::NotWellFormed},  // an entity that grows without end
+        {"<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
+        {"<vocabulary version=\"2.0\"/>", eDocumentFault::NotKvtml2},
+    };
+    for (const auto& [bytes, why] : cases) {
+        SCOPED_TRACE(bytes.substr(0, 60));
+        EXPECT_EQ(Read(bytes), std::nullopt);
+        EXPECT_EQ(fault, why);
+    }
+    cKvtmlReader reader([](std::u16string&, std::u16string&) {});
+    EXPECT_FALSE(reader.ReadFile(dir.U16("missing.kvtml")));
+    EXPECT_EQ(reader.GetFault(), eDocumentFault::Unreadable);
 }
