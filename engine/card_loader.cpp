@@ -20,11 +20,10 @@ namespace {
 constexpr uint32_t kRecordsPerProgressReport = 4096;
 
 // As with a cue-file line, a pair with an empty side is no card.
-void KeepCard(std::u16string& first, std::u16string& second, bool reversed,
-              std::vector<cCueLine>& cards) {
+void KeepCard(const std::u16string& first, const std::u16string& second, bool reversed,
+              cCardStore& store) {
     if (!first.empty() && !second.empty()) {
-        cards.emplace_back(std::move(reversed ? second : first),
-                           std::move(reversed ? first : second));
+        store.AddCard(reversed ? second : first, reversed ? first : second);
     }
 }
 
@@ -78,20 +77,19 @@ bool cCardLoader::LoadFile(const std::u16string& path, bool reversed) {
         }
         return ReadCueFile(&reader, reversed);
     }
+    // A list loads all or nothing: its cards go straight into the store, which forgets
+    // them again when the file turns out to be broken.
+    const cCardStore::sMark before = m_store.GetMark();
     try {
-        PendingCards cards;
-        const bool read =
-            format == eListFormat::VocabularyDocument
-                ? ReadVocabularyDocument(path, reversed, cards)
-                : ReadListFile(path, format == eListFormat::CommaList, reversed, cards);
-        if (read) {
-            for (cCueLine& card : cards) {
-                m_store.AddCard(card);
-                card = cCueLine();  // gives its text back at once: a huge list peaks lower
-            }
+        const bool read = format == eListFormat::VocabularyDocument
+                              ? ReadVocabularyDocument(path, reversed)
+                              : ReadListFile(path, format == eListFormat::CommaList, reversed);
+        if (!read) {
+            m_store.RollBack(before);
         }
         return read;
     } catch (const std::bad_alloc&) {
+        m_store.RollBack(before);
         m_fault = eLoadFault::OutOfMemory;
         return false;
     }
@@ -156,8 +154,7 @@ bool cCardLoader::ReportProgress(const cCueFileReader& reader) const {
     return ReportProgress(reader.GetBytesRead(), reader.GetFileSize());
 }
 
-bool cCardLoader::ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
-                               PendingCards& cards) {
+bool cCardLoader::ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed) {
     cCueFileReader lines;
     if (!lines.Open(path)) {
         m_fault = eLoadFault::Unreadable;
@@ -170,7 +167,7 @@ bool cCardLoader::ReadListFile(const std::u16string& path, bool commaSeparated, 
     std::u16string first;
     std::u16string second;
     while (list.ReadRecord(first, second)) {
-        KeepCard(first, second, reversed, cards);
+        KeepCard(first, second, reversed, m_store);
     }
     m_fault = FaultOf(list.GetFault());
     if (m_fault == eLoadFault::None && lines.HasReadError()) {
@@ -179,11 +176,10 @@ bool cCardLoader::ReadListFile(const std::u16string& path, bool commaSeparated, 
     return m_fault == eLoadFault::None;
 }
 
-bool cCardLoader::ReadVocabularyDocument(const std::u16string& path, bool reversed,
-                                         PendingCards& cards) {
+bool cCardLoader::ReadVocabularyDocument(const std::u16string& path, bool reversed) {
     cKvtmlReader document(
-        [&cards, reversed](std::u16string& first, std::u16string& second) {
-            KeepCard(first, second, reversed, cards);
+        [this, reversed](std::u16string& first, std::u16string& second) {
+            KeepCard(first, second, reversed, m_store);
         },
         [this](uint64_t bytesRead, uint64_t fileSize) {
             return ReportProgress(bytesRead, fileSize);

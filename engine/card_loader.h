@@ -4,9 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "engine/cue_line.h"
 
 class cAccentList;
 class cCardStore;
@@ -48,11 +45,8 @@ public:
     eLoadFault GetLastFault() const { return m_fault; }
 
 private:
-    // The cards of a list file, held back until the whole file has been read.
-    using PendingCards = std::vector<cCueLine>;
-    bool ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed,
-                      PendingCards& cards);
-    bool ReadVocabularyDocument(const std::u16string& path, bool reversed, PendingCards& cards);
+    bool ReadListFile(const std::u16string& path, bool commaSeparated, bool reversed);
+    bool ReadVocabularyDocument(const std::u16string& path, bool reversed);
     // Stores one record of a cue file, its texts substituted.
     void AddRecord(std::u16string_view cue, std::u16string_view answer);
     // False when the load is to stop.
