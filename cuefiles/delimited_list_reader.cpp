@@ -74,6 +74,7 @@ bool cDelimitedListReader::ReadQuotedField(size_t& pos, std::u16string& field, b
             if (keep) {
                 field.append(m_line, pos);
                 field += u'\n';
+                MakeRoomForTheRestOfTheFile(field);
             }
             if (!ReadLine()) {
                 m_fault = m_fault == eFault::None ? eFault::OpenQuote : m_fault;
@@ -102,6 +103,20 @@ bool cDelimitedListReader::ReadQuotedField(size_t& pos, std::u16string& field, b
     }
 }
 
+void cDelimitedListReader::MakeRoomForTheRestOfTheFile(std::u16string& field) const {
+    constexpr size_t kLarge = size_t{1} << 20;
+    if (field.size() < kLarge || field.capacity() >= field.size() + kLarge) {
+        return;
+    }
+    const uint64_t bytesLeft = m_lines.GetFileSize() - std::min(m_lines.GetFileSize(),
+                                                                m_lines.GetBytesRead());
+    const bool wide = m_lines.GetEncoding() == eCueEncoding::Utf16Le ||
+                      m_lines.GetEncoding() == eCueEncoding::Utf16Be;
+    // What is left of the file, and what has been decoded but not yet handed out.
+    field.reserve(field.size() + static_cast<size_t>(wide ? bytesLeft / 2 : bytesLeft) +
+                  cCueFileReader::kPieceBytes);
+}
+
 void cDelimitedListReader::FinishField(int index, std::u16string& field, std::u16string& first,
                                        std::u16string& second) const {
     if (index > 1) {
@@ -111,10 +126,13 @@ void cDelimitedListReader::FinishField(int index, std::u16string& field, std::u1
     for (char16_t& c : field) {
         c = (c == u'\n' || c == u'\r') ? u' ' : c;
     }
-    std::u16string& target = index == 0 ? first : second;
     if (m_dialect == eDialect::Tab) {
-        target = HtmlToPlainText(field);
+        ConvertHtmlToPlainText(field);
     } else {
-        target.assign(TrimWhiteSpace(field));
+        const std::u16string_view trimmed = TrimWhiteSpace(field);
+        const size_t begin = static_cast<size_t>(trimmed.data() - field.data());
+        field.erase(begin + trimmed.size());
+        field.erase(0, begin);
     }
+    (index == 0 ? first : second).swap(field);
 }

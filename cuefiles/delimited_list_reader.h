@@ -57,6 +57,9 @@ private:
     bool ReadQuotedField(size_t& pos, std::u16string& field, bool keep);
     // The next line into m_line, with the line check every so many lines.
     bool ReadLine();
+    // A field that runs on and on would grow by doubling and at its peak take up to twice
+    // its size; once it is large, room for all the rest of the file is taken at once.
+    void MakeRoomForTheRestOfTheFile(std::u16string& field) const;
     void FinishField(int index, std::u16string& field, std::u16string& first,
                      std::u16string& second) const;
 

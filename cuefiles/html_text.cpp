@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include "cuefiles/html_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -60,6 +61,10 @@ bool IsAsciiLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// No real tag is longer; looking further for its ">" would make a huge field full of "<a"
+// take time that grows with the square of its length.
+constexpr size_t kLongestTag = 64 * 1024;
+
 // Length of the tag starting at pos ("<" + letter, "/" or "!" ... ">"), or 0.
 size_t TagLength(std::u16string_view text, size_t pos) {
     if (pos + 1 >= text.size()) {
@@ -69,7 +74,7 @@ size_t TagLength(std::u16string_view text, size_t pos) {
     if (!IsAsciiLetter(next) && next != u'/' && next != u'!') {
         return 0;
     }
-    const size_t end = text.find(u'>', pos + 1);
+    const size_t end = text.substr(0, pos + kLongestTag).find(u'>', pos + 1);
     return end == std::u16string_view::npos ? 0 : end - pos + 1;
 }
 
@@ -149,27 +154,39 @@ size_t DecodeReference(std::u16string_view text, size_t pos, std::u16string& out
 
 }  // namespace
 
-std::u16string HtmlToPlainText(std::u16string_view html) {
-    std::u16string text;
-    text.reserve(html.size());
-    for (size_t pos = 0; pos < html.size();) {
-        const char16_t c = html[pos];
+void ConvertHtmlToPlainText(std::u16string& text) {
+    // Every tag and reference is longer than what it becomes, so the plain text is written
+    // over the markup it comes from: a huge field is never held twice.
+    size_t written = 0;
+    std::u16string reference;
+    for (size_t pos = 0; pos < text.size();) {
+        const char16_t c = text[pos];
         if (c == u'<') {
-            if (const size_t length = TagLength(html, pos)) {
-                if (BreaksLine(html.substr(pos, length))) {
-                    text += u' ';  // "a<br>b" is two words, "<b>a</b>b" one
+            if (const size_t length = TagLength(text, pos)) {
+                if (BreaksLine(std::u16string_view(text).substr(pos, length))) {
+                    text[written++] = u' ';  // "a<br>b" is two words, "<b>a</b>b" one
                 }
                 pos += length;
                 continue;
             }
         } else if (c == u'&') {
-            if (const size_t length = DecodeReference(html, pos, text)) {
+            reference.clear();
+            if (const size_t length = DecodeReference(text, pos, reference)) {
+                std::copy(reference.begin(), reference.end(), text.begin() + written);
+                written += reference.size();
                 pos += length;
                 continue;
             }
         }
-        text += c;
+        text[written++] = c;
         ++pos;
     }
-    return CollapseWhiteSpace(text);
+    text.resize(written);
+    CollapseWhiteSpaceInPlace(text);
+}
+
+std::u16string HtmlToPlainText(std::u16string_view html) {
+    std::u16string text(html);
+    ConvertHtmlToPlainText(text);
+    return text;
 }

@@ -10,3 +10,5 @@
 // entities decode, and white space collapses as a browser shows it. A "<" that starts no
 // tag and an unknown entity stay as they are.
 std::u16string HtmlToPlainText(std::u16string_view html);
+// The same, written over the text itself.
+void ConvertHtmlToPlainText(std::u16string& text);

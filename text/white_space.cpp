@@ -33,20 +33,25 @@ std::u16string_view TrimWhiteSpace(std::u16string_view text) {
     return text.substr(begin, end - begin);
 }
 
-std::u16string CollapseWhiteSpace(std::u16string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
+void CollapseWhiteSpaceInPlace(std::u16string& text) {
+    size_t written = 0;
     bool pendingSpace = false;
-    for (const char16_t c : TrimWhiteSpace(text)) {
+    for (const char16_t c : text) {
         if (IsWideSpace(c)) {
-            pendingSpace = true;
+            pendingSpace = written > 0;  // leading white space goes
             continue;
         }
         if (pendingSpace) {
-            result += u' ';
+            text[written++] = u' ';
             pendingSpace = false;
         }
-        result += c;
+        text[written++] = c;
     }
+    text.resize(written);  // and so does trailing white space
+}
+
+std::u16string CollapseWhiteSpace(std::u16string_view text) {
+    std::u16string result(text);
+    CollapseWhiteSpaceInPlace(result);
     return result;
 }

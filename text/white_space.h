@@ -20,3 +20,5 @@ std::u16string_view TrimWhiteSpace(std::u16string_view text);
 // The text trimmed, with every run of white space inside it made one plain space: line
 // breaks and indentation are layout, and an answer is typed on one line.
 std::u16string CollapseWhiteSpace(std::u16string_view text);
+// The same, written over the text itself.
+void CollapseWhiteSpaceInPlace(std::u16string& text);
