@@ -4,9 +4,16 @@
 // Restart, one right answer, and the memory the set takes.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "engine/card_store.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "platform/tick_source.h"
@@ -16,23 +23,46 @@ namespace {
 
 constexpr int kCards = 1'000'000;
 
-void FillStore(cTeacher& teacher, int cards) {
-    for (int i = 0; i < cards; ++i) {
-        const std::u16string number = std::u16string(u"w") + char16_t(u'a' + i % 26);
-        teacher.AddCard(cCueLine(u"cue" + number, u"ans" + number));
+// A cue file of that many short cards, written once per size and removed at exit.
+std::u16string CueFileOf(int cards) {
+    static std::map<int, std::filesystem::path> files;
+    static const struct sCleanUp {
+        ~sCleanUp() {
+            for (const auto& [count, path] : files) {
+                std::filesystem::remove(path);
+            }
+        }
+    } cleanUp;
+    auto found = files.find(cards);
+    if (found == files.end()) {
+        const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                           ("recallix-engine-bench-" + std::to_string(cards) + "-" +
+                                            std::to_string(::getpid()) + ".recallix");
+        std::ofstream out(path, std::ios::binary);
+        for (int i = 0; i < cards; ++i) {
+            const char letter = static_cast<char>('a' + i % 26);
+            out << "cuew" << letter << " = answ" << letter << "\n";
+        }
+        found = files.emplace(cards, path).first;
     }
+    return found->second.u16string();
+}
+
+void FillStore(cTeacher& teacher, int cards) {
+    teacher.LoadCueFile(CueFileOf(cards), false);
 }
 
 void BM_FillStore(benchmark::State& state) {
     for (auto _ : state) {
-        cMemoryProfile profile;
-        cSystemTickSource ticks;
-        cTeacher teacher(profile, ticks);
-        FillStore(teacher, kCards);
+        cCardStore store;
+        for (int i = 0; i < kCards; ++i) {
+            const std::u16string letter(1, char16_t(u'a' + i % 26));
+            store.AddCard(u"cuew" + letter, u"answ" + letter);
+        }
         // The whole process holding one set of a million cards.
         state.counters["rss_MiB"] = ReadProcessMemoryMiB("VmRSS");
         state.PauseTiming();  // destroying the set is not part of filling it
-        teacher.Clear();
+        store.DeleteAllCards();
         state.ResumeTiming();
     }
 }

@@ -108,8 +108,8 @@ void cDelimitedListReader::MakeRoomForTheRestOfTheFile(std::u16string& field) co
     if (field.size() < kLarge || field.capacity() >= field.size() + kLarge) {
         return;
     }
-    const uint64_t bytesLeft = m_lines.GetFileSize() - std::min(m_lines.GetFileSize(),
-                                                                m_lines.GetBytesRead());
+    const uint64_t bytesLeft =
+        m_lines.GetFileSize() - std::min(m_lines.GetFileSize(), m_lines.GetBytesRead());
     const bool wide = m_lines.GetEncoding() == eCueEncoding::Utf16Le ||
                       m_lines.GetEncoding() == eCueEncoding::Utf16Be;
     // What is left of the file, and what has been decoded but not yet handed out.

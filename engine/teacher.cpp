@@ -3,46 +3,34 @@
 #include "engine/teacher.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <new>
-#include <optional>
 
 #include "accents/accents_help.h"
 #include "cuefiles/fastest_time_key.h"
 #include "i18n/lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/pass_history.h"
-#include "platform/profile.h"
 #include "platform/tick_source.h"
-#include "text/white_space.h"
-
-namespace {
-
-constexpr std::u16string_view kFastestTimesSection = u"FastestTimes";
-
-}  // namespace
 
 cTeacher::cTeacher(cProfile& profile, const cTickSource& ticks)
-    : m_profile(profile),
-      m_ticks(ticks),
-      m_accents(MakeStandardAccentList()),
-      // Characters a learner may type after an answer without it counting as wrong.
-      m_toleratedSuffixes{u"\\", u"'", u"]", u"/", u".", u"!"},
+    : m_accents(MakeStandardAccentList()),
       m_loader(m_store, m_accents),
+      m_checker(m_accents),
+      m_clock(ticks),
+      m_fastestTimes(profile),
       m_random(ticks.GetTickCount()) {}
 
 cTeacher::~cTeacher() = default;
 
 // ---------------------------------------------------------------------------------------
-// Card store
+// The working set
 
 cCueLine cTeacher::GetCurrentCard() const {
     std::optional<cCueLine> card = FindCard(GetCurrentKey());
-    return card ? std::move(*card) : m_blankCard;
+    return card ? std::move(*card) : cCueLine();
 }
 
 // ---------------------------------------------------------------------------------------
-// Loading cue files
+// Loading files
 
 bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
     return m_loader.ReadCueFile(reader, reversed);
@@ -84,20 +72,15 @@ void cTeacher::CarryClockOver(int loadedFileCountBefore, int totalCuesBefore) {
     // An attempt that changed nothing leaves the pass alone: stopping a running clock
     // there would let the pass be recorded with only the time after the failure. And a
     // finished pass that got nothing new to do stays finished instead of counting on.
-    if (!changed || (m_passFinished && GetCuesLeft() == 0)) {
+    if (!changed || (m_clock.IsFinished() && GetCuesLeft() == 0)) {
         return;
     }
-    if (IsReviewPass()) {
-        m_reviewCards += GetTotalCues() - totalCuesBefore;  // new cards join the review
-    }
-    if (loadedFileCountBefore > 0 && m_passStartTick != 0) {
-        const uint32_t reached = GetElapsedMs();
-        SetPassStartTick(m_ticks.GetTickCount() - reached);
+    m_report.AddToReview(GetTotalCues() - totalCuesBefore);  // new cards join a review
+    if (loadedFileCountBefore > 0 && m_clock.IsStarted()) {
+        m_clock.Resume();
     } else {
-        m_passStartTick = 0;
+        m_clock.Reset();
     }
-    m_frozenPassTime = 0;
-    m_passFinished = false;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -110,7 +93,7 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
         std::u16string message = LoadTranslatedUiString(eUiText::WrongAnswer);
         message += u'\n';
         message += card.GetAnswer();
-        ++m_misses[GetCurrentKey().GetId()].wrongAnswers;
+        m_report.NoteWrongAnswer(GetCurrentKey());
         RequeueCurrent();
         return message;
     }
@@ -121,7 +104,7 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
     RemoveCurrent();
     if (GetCuesLeft() > 0) {
         DrawNextCard();
-    } else if (!m_passFinished) {
+    } else if (!m_clock.IsFinished()) {
         FinishPass();
     }
     return {};
@@ -131,55 +114,46 @@ void cTeacher::Ignore() {
     const cCueLineKey key = GetCurrentKey();
     if (!key.IsNull()) {
         StartClock();
-        m_misses[key.GetId()].ignored = true;
-        ApplyIgnorePenalty(RemoveKey(key));
+        m_report.NoteIgnored(key);
+        const int removedEntries = RemoveKey(key);
+        for (int i = 0; i < removedEntries; ++i) {
+            m_clock.AddPenalty(kIgnorePenaltyMs);
+        }
         if (GetCuesLeft() > 0) {
             return;  // the entry now at the end is current, without a draw
         }
     }
-    if (GetCuesLeft() == 0 && !m_passFinished) {
+    if (GetCuesLeft() == 0 && !m_clock.IsFinished()) {
         FinishPass();
-    }
-}
-
-void cTeacher::ApplyIgnorePenalty(int removedEntries) {
-    for (int i = 0; i < removedEntries; ++i) {
-        if (m_passStartTick != 0) {
-            SetPassStartTick(m_passStartTick - kIgnorePenaltyMs);
-        }
     }
 }
 
 void cTeacher::Restart() {
     RebuildToDo();
-    m_reviewCards = 0;
-    StartNewPass();
+    StartNewPass(0);
 }
 
 void cTeacher::Clear() {
     DeleteAllCards();
-    m_lastMissed.clear();  // their cards are gone
+    m_report.ForgetLastMissed();  // their cards are gone
     Restart();
 }
 
 bool cTeacher::StartReview() {
-    if (m_lastMissed.empty()) {
+    if (m_report.GetLastMissed().empty()) {
         return false;
     }
-    RebuildToDo(m_lastMissed);
-    m_reviewCards = GetCuesLeft();
-    StartNewPass();
+    RebuildToDo(m_report.GetLastMissed());
+    StartNewPass(GetCuesLeft());
     return true;
 }
 
-void cTeacher::StartNewPass() {
+void cTeacher::StartNewPass(int reviewCards) {
     if (GetCuesLeft() > 0) {
         DrawNextCard();
     }
-    m_passStartTick = 0;
-    m_frozenPassTime = 0;
-    m_passFinished = false;
-    m_misses.clear();
+    m_clock.Reset();
+    m_report.Begin(reviewCards);
 }
 
 int cTeacher::GetProgress() const {
@@ -201,118 +175,23 @@ void cTeacher::DrawNextCard() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Answer checking
-
-bool cTeacher::IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const {
-    const std::u16string substituted = SubstituteAccents(typed);
-    const std::u16string_view trimmed = TrimWhiteSpace(substituted);
-    const std::u16string_view expected = card.GetAnswer();
-    if (trimmed == expected) {
-        return true;
-    }
-    // One tolerated character may follow the answer: "dog." counts, "dog.." does not.
-    for (const std::u16string& suffix : m_toleratedSuffixes) {
-        if (!suffix.empty() && trimmed.ends_with(suffix) &&
-            trimmed.substr(0, trimmed.size() - suffix.size()) == expected) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool cTeacher::IsAnswerReady(const std::u16string& text) const {
-    if (text.empty()) {
-        return false;
-    }
-    for (const std::u16string& suffix : m_toleratedSuffixes) {
-        if (text == suffix) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// ---------------------------------------------------------------------------------------
 // Timing
 
-void cTeacher::SetPassStartTick(uint32_t tick) {
-    // Tick 0 would read as "not started"; one millisecond earlier is as good.
-    m_passStartTick = tick != 0 ? tick : UINT32_MAX;
-}
-
-void cTeacher::StartClock() {
-    if (m_passStartTick == 0) {
-        SetPassStartTick(m_ticks.GetTickCount());
-    }
-}
-
-uint32_t cTeacher::GetElapsedMs() const {
-    if (m_passFinished) {
-        return m_frozenPassTime;
-    }
-    if (m_passStartTick != 0) {
-        return m_ticks.GetTickCount() - m_passStartTick;  // modulo 2^32 across the wrap
-    }
-    return 0;
-}
-
 void cTeacher::FinishPass() {
-    m_frozenPassTime = GetElapsedMs();
-    m_passFinished = true;
+    m_clock.Finish();
     // A review's key would claim the whole working set was done in that time.
     if (!IsReviewPass()) {
         RecordFastestTime();
     }
-    ReportPass();
-}
-
-void cTeacher::ReportPass() {
-    sPassRecord pass;
-    pass.key = GetFastestTimeKey();
-    pass.files = JoinLoadedFileNames();
-    pass.timeMs = m_frozenPassTime;
-    pass.review = IsReviewPass();
-    pass.cards = pass.review ? m_reviewCards : GetTotalCues();
-    m_lastMissed.clear();
-    for (const auto& [id, miss] : m_misses) {
-        const cCueLineKey key(id);
-        const std::optional<cCueLine> card = FindCard(key);
-        if (!card) {
-            continue;
-        }
-        m_lastMissed.push_back(key);
-        pass.wrongAnswers += miss.wrongAnswers;
-        pass.ignoredCards += miss.ignored ? 1 : 0;
-        pass.missed.push_back({card->GetCue(), card->GetAnswer(), miss.wrongAnswers, miss.ignored});
-    }
+    const sPassRecord pass =
+        m_report.Finish(m_store, GetFastestTimeKey(), JoinLoadedFileNames(), GetElapsedMs());
     if (m_history != nullptr) {
         m_history->RecordPass(pass);
     }
 }
 
-std::u16string cTeacher::FormatTime(uint32_t ms) {
-    if (ms == 0) {
-        return {};
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%02u : %02u", ms / 60000, (ms / 1000) % 60);
-    return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
-std::u16string cTeacher::GetElapsedText() const {
-    return FormatTime(GetElapsedMs());
-}
-
-std::u16string cTeacher::GetFastestText() const {
-    return FormatTime(ReadFastestTime());
-}
-
 // ---------------------------------------------------------------------------------------
 // Accents
-
-std::u16string cTeacher::SubstituteAccents(const std::u16string& text) const {
-    return m_accents.SubstituteAccents(text);
-}
 
 std::u16string cTeacher::GetAccentsHelpText() const {
     return BuildAccentsHelpText(LoadTranslatedUiString(eUiText::AccentsHelp), m_accents);
@@ -327,31 +206,4 @@ std::u16string cTeacher::JoinLoadedFileNames() const {
 
 std::u16string cTeacher::GetFastestTimeKey() const {
     return MakeFastestTimeKey(JoinLoadedFileNames());
-}
-
-uint32_t cTeacher::ReadFastestTime() const {
-    const std::u16string key = GetFastestTimeKey();
-    // Cards that came from no file have no record: an empty name would address the
-    // section itself rather than a record of its own.
-    if (key.empty()) {
-        return 0;
-    }
-    return m_profile.GetProfileInt(kFastestTimesSection, key, 0);
-}
-
-void cTeacher::RecordFastestTime() {
-    const uint32_t passTime = GetElapsedMs();
-    const std::u16string key = GetFastestTimeKey();
-    if (passTime == 0 || key.empty()) {
-        return;
-    }
-    // One step for the store: another instance finishing the same files at the same
-    // moment cannot slip its slower time in between the comparison and the write.
-    m_profile.UpdateProfileInt(kFastestTimesSection, key,
-                               [passTime](uint32_t stored) -> std::optional<uint32_t> {
-                                   if (stored == 0 || passTime < stored) {
-                                       return passTime;
-                                   }
-                                   return std::nullopt;
-                               });
 }

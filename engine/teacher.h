@@ -3,16 +3,18 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "accents/accent_list.h"
+#include "engine/answer_checker.h"
 #include "engine/card_loader.h"
 #include "engine/card_store.h"
 #include "engine/cue_line.h"
+#include "engine/fastest_times.h"
+#include "engine/pass_clock.h"
+#include "engine/pass_report.h"
 #include "engine/random_generator.h"
 
 class cCueFileReader;
@@ -22,8 +24,10 @@ class cPassHistory;
 class cProfile;
 class cTickSource;
 
-// The study engine: the working set of cards, the pass over it, answer checking, the
-// pass clock and the fastest-time records. It never touches the user interface.
+// The study engine as the document sees it: the working set of cards and the pass over
+// it. The work is done by its parts (the card store, the card loader, the answer checker,
+// the pass clock, the fastest-time records and the pass report); the teacher ties them
+// together by the rules of a pass. It never touches the user interface.
 class cTeacher {
 public:
     // Penalty added to the pass time for every entry that Ignore removes.
@@ -34,12 +38,10 @@ public:
     cTeacher(const cTeacher&) = delete;
     cTeacher& operator=(const cTeacher&) = delete;
 
-    // --- Card store (see cCardStore) ---
-    // Stores the card under the next id and queues it at the front of the to-do list.
-    void AddCard(const cCueLine& card) { m_store.AddCard(card); }
-    void AddLoadedFile(const std::u16string& path) { m_store.AddLoadedFile(path); }
+    // --- The working set ---
     int GetLoadedFileCount() const { return m_store.GetLoadedFileCount(); }
     std::u16string GetLoadedFile(int index) const { return m_store.GetLoadedFile(index); }
+    void AddLoadedFile(const std::u16string& path) { m_store.AddLoadedFile(path); }
     int GetTotalCues() const { return m_store.GetTotalCues(); }
     int GetCuesLeft() const { return m_store.GetCuesLeft(); }
     cCueLineKey GetCurrentKey() const { return m_store.GetCurrentKey(); }
@@ -47,17 +49,8 @@ public:
     // A copy of the current card, or a blank card when there is none.
     cCueLine GetCurrentCard() const;
     std::u16string GetCurrentCue() const { return GetCurrentCard().GetCue(); }
-    cCueLineKey RemoveCurrent() { return m_store.RemoveCurrent(); }
-    void MoveToEnd(int index) { m_store.MoveToEnd(index); }
-    void RequeueCurrent() { m_store.RequeueCurrent(); }
-    int RemoveKey(cCueLineKey key) { return m_store.RemoveKey(key); }
-    void RebuildToDo() { m_store.RebuildToDo(); }
-    void RebuildToDo(const std::vector<cCueLineKey>& keys) { m_store.RebuildToDo(keys); }
-    void DeleteAllCards() { m_store.DeleteAllCards(); }
-    // The to-do list from front to end (the end entry is current).
-    std::vector<cCueLineKey> GetToDoKeys() const { return m_store.GetToDoKeys(); }
 
-    // --- Loading cue files ---
+    // --- Loading files ---
     // Reads every record of an open cue file into the working set (see cCardLoader).
     bool ReadCueFile(cCueFileReader* reader, bool reversed);
     // Loads one file into the working set and lists it (with "-" appended when reversed).
@@ -82,79 +75,70 @@ public:
     void Restart();
     void Clear();
     int GetProgress() const;  // 0 to 100
-    void DrawNextCard();
 
     // --- Pass history and review ---
     // Where finished passes are reported; null reports nothing.
     void SetPassHistory(cPassHistory* history) { m_history = history; }
     // True when the last finished pass had cards answered wrongly or Ignored.
-    bool HasMissesToReview() const { return !m_lastMissed.empty(); }
+    bool HasMissesToReview() const { return !m_report.GetLastMissed().empty(); }
     // Starts a pass over only the cards missed in the last finished pass. A review pass
     // runs the clock but never records a fastest time; Restart returns to full passes.
     // False (and nothing changes) when there is nothing to review.
     bool StartReview();
-    bool IsReviewPass() const { return m_reviewCards > 0; }
+    bool IsReviewPass() const { return m_report.IsReview(); }
 
-    // --- Answer checking ---
-    bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const;
-    bool IsAnswerReady(const std::u16string& text) const;
-    const std::vector<std::u16string>& GetToleratedSuffixes() const { return m_toleratedSuffixes; }
+    // --- Answer checking (see cAnswerChecker) ---
+    bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const {
+        return m_checker.IsCorrectAnswer(card, typed);
+    }
+    bool IsAnswerReady(const std::u16string& text) const { return m_checker.IsAnswerReady(text); }
 
-    // --- Timing ---
-    void StartClock();
-    uint32_t GetElapsedMs() const;
+    // --- Timing (see cPassClock) ---
+    void StartClock() { m_clock.Start(); }
+    uint32_t GetElapsedMs() const { return m_clock.GetElapsedMs(); }
     void FinishPass();
-    bool IsPassFinished() const { return m_passFinished; }
     // True while the pass time counts on: started and not yet finished.
-    bool IsClockRunning() const { return m_passStartTick != 0 && !m_passFinished; }
-    static std::u16string FormatTime(uint32_t ms);
-    std::u16string GetElapsedText() const;
-    std::u16string GetFastestText() const;
+    bool IsClockRunning() const { return m_clock.IsRunning(); }
+    static std::u16string FormatTime(uint32_t ms) { return cPassClock::Format(ms); }
+    std::u16string GetElapsedText() const { return FormatTime(GetElapsedMs()); }
+    std::u16string GetFastestText() const { return FormatTime(ReadFastestTime()); }
 
     // --- Accents ---
-    std::u16string SubstituteAccents(const std::u16string& text) const;
-    const cAccentList& GetAccents() const { return m_accents; }
+    std::u16string SubstituteAccents(const std::u16string& text) const {
+        return m_accents.SubstituteAccents(text);
+    }
     std::u16string GetAccentsHelpText() const;
 
-    // --- Fastest-time records ---
+    // --- Fastest-time records (see cFastestTimes) ---
     std::u16string JoinLoadedFileNames() const;
     std::u16string GetFastestTimeKey() const;
-    uint32_t ReadFastestTime() const;
-    void RecordFastestTime();
+    uint32_t ReadFastestTime() const { return m_fastestTimes.Read(GetFastestTimeKey()); }
+    void RecordFastestTime() { m_fastestTimes.Record(GetFastestTimeKey(), GetElapsedMs()); }
 
 private:
-    // A started clock never holds tick 0, which means "not started".
-    void SetPassStartTick(uint32_t tick);
-    void ApplyIgnorePenalty(int removedEntries);
+    // The store's operations on the to-do list: only the pass's own rules use them.
+    void RemoveCurrent() { m_store.RemoveCurrent(); }
+    void MoveToEnd(int index) { m_store.MoveToEnd(index); }
+    void RequeueCurrent() { m_store.RequeueCurrent(); }
+    int RemoveKey(cCueLineKey key) { return m_store.RemoveKey(key); }
+    void RebuildToDo() { m_store.RebuildToDo(); }
+    void RebuildToDo(const std::vector<cCueLineKey>& keys) { m_store.RebuildToDo(keys); }
+    void DeleteAllCards() { m_store.DeleteAllCards(); }
+    void DrawNextCard();
+
     // After a load attempt that brought cards or a file: a started pass keeps counting
     // from the time reached (a finished one resumes from its frozen time); the first
     // file of a working set leaves the clock not started.
     void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
-
-    void StartNewPass();
-    void ReportPass();
-
-    // How a card fared in the pass so far.
-    struct sMiss {
-        int wrongAnswers = 0;
-        bool ignored = false;
-    };
-
-    cProfile& m_profile;
-    const cTickSource& m_ticks;
+    void StartNewPass(int reviewCards);
 
     cAccentList m_accents;
-    cCueLine m_blankCard;
-    std::vector<std::u16string> m_toleratedSuffixes;
     cCardStore m_store;
     cCardLoader m_loader;
-    uint32_t m_passStartTick = 0;   // 0: clock not started
-    uint32_t m_frozenPassTime = 0;  // the time of a finished pass
-    bool m_passFinished = false;    // kept apart so a pass of 0 ms still counts as finished
+    cAnswerChecker m_checker;
+    cPassClock m_clock;
+    cFastestTimes m_fastestTimes;
+    cPassReport m_report;
     cRandomGenerator m_random;
-
     cPassHistory* m_history = nullptr;
-    std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass
-    std::vector<cCueLineKey> m_lastMissed;  // the cards missed in the last finished pass
-    int m_reviewCards = 0;                  // the cards of a review pass; 0 in a full pass
 };

@@ -15,9 +15,12 @@
 #include <vector>
 
 #include "accents/accent_list.h"
+#include "cuefiles/cue_file_reader.h"
+#include "engine/answer_checker.h"
 #include "engine/teacher.h"
 #include "fuzz_check.h"
 #include "platform/memory_profile.h"
+#include "scratch_file.h"
 #include "tests/support/fake_tick_source.h"
 #include "text/white_space.h"
 
@@ -95,9 +98,9 @@ cAccentList MakeExtraAccents(const std::vector<std::u16string_view>& parts) {
 
 // The verdict as the learner is promised it: the typed text, substituted and trimmed, is
 // the expected answer, or that and one tolerated character.
-bool PlainVerdict(const cTeacher& teacher, std::u16string_view expected,
+bool PlainVerdict(const cAnswerChecker& checker, std::u16string_view expected,
                   std::u16string_view typed) {
-    const std::u16string substituted = PlainSubstitute(teacher.GetAccents(), typed);
+    const std::u16string substituted = PlainSubstitute(checker.GetAccents(), typed);
     const std::u16string_view trimmed = PlainTrim(substituted);
     if (trimmed == expected) {
         return true;
@@ -105,7 +108,7 @@ bool PlainVerdict(const cTeacher& teacher, std::u16string_view expected,
     if (trimmed.size() != expected.size() + 1 || !trimmed.starts_with(expected)) {
         return false;
     }
-    for (const std::u16string& suffix : teacher.GetToleratedSuffixes()) {
+    for (const std::u16string& suffix : checker.GetToleratedSuffixes()) {
         if (suffix.size() == 1 && suffix[0] == trimmed.back()) {
             return true;
         }
@@ -117,6 +120,8 @@ void CheckAnswers(std::u16string_view source, std::u16string_view typedText) {
     cMemoryProfile profile;
     cFakeTickSource ticks;
     cTeacher teacher(profile, ticks);
+    const cAccentList accents = MakeStandardAccentList();
+    const cAnswerChecker checker(accents);
     const std::u16string typed(typedText);
 
     // A card as loading makes it: the answer trimmed, then substituted.
@@ -128,31 +133,40 @@ void CheckAnswers(std::u16string_view source, std::u16string_view typedText) {
     // The text in the file is always a right answer, also with a tolerated character after it
     // when that does not form a combination with the answer's last character.
     FUZZ_CHECK(teacher.IsCorrectAnswer(card, std::u16string(source)));
-    for (const std::u16string& suffix : teacher.GetToleratedSuffixes()) {
+    for (const std::u16string& suffix : checker.GetToleratedSuffixes()) {
         const std::u16string withSuffix = std::u16string(trimmedSource) + suffix;
-        if (PlainSubstitute(teacher.GetAccents(), withSuffix) == expected + suffix) {
+        if (PlainSubstitute(checker.GetAccents(), withSuffix) == expected + suffix) {
             FUZZ_CHECK(teacher.IsCorrectAnswer(card, withSuffix));
         }
     }
 
-    const bool correct = PlainVerdict(teacher, expected, typed);
+    const bool correct = PlainVerdict(checker, expected, typed);
     FUZZ_CHECK(teacher.IsCorrectAnswer(card, typed) == correct);
     FUZZ_CHECK(teacher.IsCorrectAnswer(cCueLine(u"cue", std::u16string(source)), typed) ==
-               PlainVerdict(teacher, source, typed));
+               PlainVerdict(checker, source, typed));
 
     bool onlySuffix = false;
-    for (const std::u16string& suffix : teacher.GetToleratedSuffixes()) {
+    for (const std::u16string& suffix : checker.GetToleratedSuffixes()) {
         onlySuffix = onlySuffix || typed == suffix;
     }
     FUZZ_CHECK(teacher.IsAnswerReady(typed) == (!typed.empty() && !onlySuffix));
 
-    // The same verdict through a study pass of one card.
-    teacher.AddCard(cCueLine(u"cue", expected));
-    teacher.Restart();
+    // The same verdict through a study pass of one card, read from a cue file line that
+    // holds the text (when it fits on one line).
+    if (expected.empty() || source.find_first_of(u"\r\n") != std::u16string_view::npos) {
+        return;
+    }
+    std::u16string line = u"\uFEFFcue = " + std::u16string(source) + u"\n";
+    static cScratchFile file;
+    cCueFileReader reader;
+    FUZZ_CHECK(reader.Open(file.Write(
+        {reinterpret_cast<const unsigned char*>(line.data()), line.size() * sizeof(char16_t)})));
+    FUZZ_CHECK(teacher.ReadCueFile(&reader, false) && teacher.GetTotalCues() == 1);
+    FUZZ_CHECK(teacher.GetCurrentCard().GetAnswer() == expected);
     const std::u16string message = teacher.Next(typed);
     if (correct) {
         FUZZ_CHECK(message.empty());
-        FUZZ_CHECK(teacher.GetCuesLeft() == 0 && teacher.IsPassFinished());
+        FUZZ_CHECK(teacher.GetCuesLeft() == 0 && !teacher.IsClockRunning());
     } else {
         FUZZ_CHECK(message.ends_with(u"\n" + expected));
         FUZZ_CHECK(teacher.GetCuesLeft() == 3);

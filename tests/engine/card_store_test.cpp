@@ -2,21 +2,83 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
-#include "tests/support/teacher_fixture.h"
+#include <string>
+#include <vector>
 
-using CardStoreTest = TeacherTest;
+#include "engine/card_map.h"
+#include "engine/card_store.h"
+
+namespace {
+
+std::vector<uint32_t> ToDoIds(const cCardStore& store) {
+    std::vector<uint32_t> ids;
+    for (const cCueLineKey key : store.GetToDoKeys()) {
+        ids.push_back(key.GetId());
+    }
+    return ids;
+}
+
+std::vector<uint32_t> Ids(uint32_t first, uint32_t last) {
+    std::vector<uint32_t> ids;
+    for (uint32_t id = first; id <= last; ++id) {
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+}  // namespace
 
 // Texts are kept back to back in blocks; cards near and across block ends, and cards
 // larger than a block, come back whole.
-TEST_F(CardStoreTest, TextsComeBackWholeAcrossBlocksOfAnySize) {
-    CardTexts cards;
+TEST(CardStoreTest, TextsComeBackWholeAcrossBlocksOfAnySize) {
+    cCardStore store;
+    std::vector<cCueLine> cards;
     for (int i = 0; i < 400; ++i) {
         const size_t size = i % 50 == 7 ? cCardMap::kBlockUnits + 3 : 3000 + size_t(i);
         cards.emplace_back(std::u16string(size, char16_t(u'a' + i % 26)),
                            std::u16string(1 + i % 5, char16_t(u'A' + i % 26)) + u"!");
+        store.AddCard(cards.back());
     }
-    AddCards(cards);
-    EXPECT_TRUE(Cards() == cards) << "a card came back changed";
-    teacher.Restart();  // ids over many hash values: every card is queued again
-    EXPECT_EQ(teacher.GetCuesLeft(), 400);
+    for (uint32_t i = 0; i < cards.size(); ++i) {
+        const std::optional<cCueLine> card = store.FindCard(cCueLineKey(100 + i));
+        ASSERT_TRUE(card && card->GetCue() == cards[i].GetCue() &&
+                    card->GetAnswer() == cards[i].GetAnswer())
+            << "card " << i;
+    }
+    store.RebuildToDo();  // ids over many hash values: every card is queued again
+    EXPECT_EQ(store.GetCuesLeft(), 400);
+}
+
+// The to-do list's order: loading queues at the front, a new pass in the card map's bucket
+// order, a wrong answer twice more at the front, Ignore takes every entry of its card.
+TEST(CardStoreTest, ToDoOrderFollowsTheOperations) {
+    cCardStore store;
+    for (int i = 0; i < 21; ++i) {
+        store.AddCard(u"cue", u"answer");
+    }
+    std::vector<uint32_t> loaded = Ids(100, 120);
+    EXPECT_EQ(ToDoIds(store), std::vector<uint32_t>(loaded.rbegin(), loaded.rend()));
+
+    store.RebuildToDo();  // ids 100 to 111 share bucket 6, 112 to 120 bucket 7
+    std::vector<uint32_t> rebuilt = Ids(112, 120);
+    const std::vector<uint32_t> first = Ids(100, 111);
+    rebuilt.insert(rebuilt.end(), first.begin(), first.end());
+    EXPECT_EQ(ToDoIds(store), rebuilt);
+    EXPECT_EQ(store.GetCurrentKey().GetId(), 111u);
+
+    store.RequeueCurrent();
+    EXPECT_EQ(store.GetCuesLeft(), 23);
+    EXPECT_EQ(ToDoIds(store).front(), 111u);
+    EXPECT_EQ(store.RemoveKey(cCueLineKey(111)), 3);
+    store.MoveToEnd(0);  // 112 becomes current
+    EXPECT_EQ(store.GetCurrentKey().GetId(), 112u);
+    store.MoveToEnd(store.GetCuesLeft());  // beyond the end: nothing changes
+    EXPECT_EQ(store.GetCurrentKey().GetId(), 112u);
+    EXPECT_EQ(store.RemoveCurrent().GetId(), 112u);
+    EXPECT_EQ(store.GetCuesLeft(), 19);
+
+    store.DeleteAllCards();
+    store.RebuildToDo();
+    store.AddCard(u"after", u"clear");
+    EXPECT_EQ(ToDoIds(store), std::vector<uint32_t>{121});  // ids are never reused
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/pass_report.h"
 #include "platform/memory_pass_history.h"
 #include "tests/support/teacher_fixture.h"
 
@@ -41,13 +42,11 @@ protected:
 
 TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTime) {
     const cCueLine first = teacher.GetCurrentCard();
-    const uint32_t firstId = teacher.GetCurrentKey().GetId();
     AnswerWrong();
     AnswerWrong();  // the same card, twice wrong
     AnswerRight();  // starts the clock
     ticks.Advance(2000);
     const cCueLine ignored = teacher.GetCurrentCard();
-    const uint32_t ignoredId = teacher.GetCurrentKey().GetId();
     teacher.Ignore();  // one entry: 30 s
     EXPECT_TRUE(history.GetPasses().empty());
     AnswerAllRight();
@@ -61,10 +60,12 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
                                         {ignored.GetCue(), ignored.GetAnswer(), 0, true}}));
 
     ASSERT_TRUE(teacher.StartReview());
-    EXPECT_TRUE(SameItems(ToDoIds(), {firstId, ignoredId}));
+    std::vector<std::u16string> reviewed = {teacher.GetCurrentCue()};
     AnswerRight();
     ticks.Advance(100);
+    reviewed.push_back(teacher.GetCurrentCue());
     AnswerRight();  // 100 ms: far faster than any full pass
+    EXPECT_TRUE(SameItems(reviewed, {first.GetCue(), ignored.GetCue()}));
     EXPECT_EQ(Fastest(), full.timeMs);
     ASSERT_EQ(history.GetPasses().size(), 2u);
     EXPECT_EQ(history.GetPasses()[1].cards, 2);
@@ -92,4 +93,34 @@ TEST_F(PassReportTest, ClearForgetsTheMissesAndARestartedPassStartsCountingAnew)
     EXPECT_TRUE(teacher.HasMissesToReview());
     teacher.Clear();
     EXPECT_FALSE(teacher.StartReview());
+}
+
+// The report on its own: misses counted by card, a review's size with the cards that join
+// it, and the cards the next review goes over.
+TEST(PassReportPartTest, CountsMissesByCardAndTheSizeOfAReview) {
+    cCardStore store;
+    for (const char16_t* cue : {u"A", u"B", u"C"}) {
+        store.AddCard(cue, u"x");
+    }
+    cPassReport report;
+    report.Begin(0);
+    report.NoteWrongAnswer(cCueLineKey(100));
+    report.NoteWrongAnswer(cCueLineKey(100));
+    report.NoteIgnored(cCueLineKey(102));
+    sPassRecord pass = report.Finish(store, u"key", u"files", 5000);
+    EXPECT_FALSE(pass.review);
+    EXPECT_EQ(pass.cards, 3);
+    EXPECT_EQ(pass.wrongAnswers, 2);
+    EXPECT_EQ(pass.ignoredCards, 1);
+    EXPECT_EQ(pass.missed,
+              (std::vector<sMissedCard>{{u"A", u"x", 2, false}, {u"C", u"x", 0, true}}));
+    EXPECT_EQ(report.GetLastMissed(),
+              (std::vector<cCueLineKey>{cCueLineKey(100), cCueLineKey(102)}));
+
+    report.Begin(2);
+    report.AddToReview(1);
+    pass = report.Finish(store, u"key", u"files", 100);
+    EXPECT_TRUE(pass.review);
+    EXPECT_EQ(pass.cards, 3);
+    EXPECT_TRUE(report.GetLastMissed().empty());
 }

@@ -8,9 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include <algorithm>
+
+#include "cuefiles/cue_file_reader.h"
 #include "engine/teacher.h"
 #include "platform/memory_profile.h"
 #include "tests/support/fake_tick_source.h"
+#include "tests/support/temp_dir.h"
+#include "text/unicode.h"
 
 // Cue and answer of each card.
 using CardTexts = std::vector<std::pair<std::u16string, std::u16string>>;
@@ -18,10 +23,18 @@ using CardTexts = std::vector<std::pair<std::u16string, std::u16string>>;
 // A teacher on a fake clock and an in-memory profile.
 class TeacherTest : public ::testing::Test {
 protected:
-    void AddCards(const CardTexts& cards) {
+    // Reads the cards into the working set as a cue file of "cue = answer" lines.
+    void AddCards(const CardTexts& cards) { AddCards(teacher, cards); }
+    void AddCards(cTeacher& into, const CardTexts& cards) {
+        std::u16string lines;
         for (const auto& [cue, answer] : cards) {
-            teacher.AddCard(cCueLine(cue, answer));
+            lines += cue + u" = " + answer + u"\n";
         }
+        std::string utf8;
+        Utf16ToUtf8(lines, utf8);
+        cCueFileReader reader;
+        ASSERT_TRUE(reader.Open(m_cardFiles.Write("cards.recallix", utf8)));
+        ASSERT_TRUE(into.ReadCueFile(&reader, false));
     }
     // Every card of the working set, in the order of its ids.
     CardTexts Cards() const {
@@ -35,15 +48,22 @@ protected:
     // Answers the current card correctly.
     void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }
 
-    std::vector<uint32_t> ToDoIds() const {
-        std::vector<uint32_t> ids;
-        for (cCueLineKey key : teacher.GetToDoKeys()) {
-            ids.push_back(key.GetId());
+    // The cues of every entry still to do, sorted: the pass is answered to its end to
+    // find them.
+    std::vector<std::u16string> AnswerTheRest() {
+        std::vector<std::u16string> cues;
+        while (teacher.GetCuesLeft() > 0) {
+            cues.push_back(teacher.GetCurrentCue());
+            AnswerRight();
         }
-        return ids;
+        std::sort(cues.begin(), cues.end());
+        return cues;
     }
 
     cMemoryProfile profile;
     cFakeTickSource ticks;
     cTeacher teacher{profile, ticks};
+
+private:
+    cTempDir m_cardFiles;
 };
