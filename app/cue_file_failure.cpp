@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 #include "text/file_system_path.h"
 
 namespace {

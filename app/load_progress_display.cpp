@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 
 namespace {
 

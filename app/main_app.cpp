@@ -14,7 +14,7 @@
 #include "app/message_box.h"
 #include "engine/teacher.h"
 #include "i18n/language_setting.h"
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 #include "platform/qt/settings_profile.h"
 #include "platform/qt/sqlite_pass_history.h"
 

@@ -12,9 +12,9 @@
 #include "app/view.h"
 #include "engine/teacher.h"
 #include "i18n/language_table.h"
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 #include "platform/file_picker.h"
-#include "platform/posix/memory_release.h"
+#include "posix/memory_release.h"
 
 namespace {
 

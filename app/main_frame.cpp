@@ -25,8 +25,8 @@
 #include "app/resources/string_resource.h"
 #include "app/resources/version.h"
 #include "i18n/language_setting.h"
-#include "i18n/lexitra/lexitra.h"
-#include "platform/locale/thread_locale.h"
+#include "lexitra/lexitra.h"
+#include "locale/thread_locale.h"
 #include "platform/profile.h"
 #include "platform/qt/browser_launch.h"
 

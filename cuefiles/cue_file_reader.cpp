@@ -9,7 +9,7 @@
 #include "cuefiles/encoding_test.h"
 #include "cuefiles/text_decoder.h"
 #include "cuefiles/utf8_validator.h"
-#include "platform/posix/regular_file.h"
+#include "posix/regular_file.h"
 #include "text/text_marks.h"
 
 struct cCueFileReader::State {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/posix/regular_file.h"
+#include "posix/regular_file.h"
 #include "text/unicode.h"
 #include "text/white_space.h"
 

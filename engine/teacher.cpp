@@ -6,7 +6,7 @@
 
 #include "accents/accents_help.h"
 #include "cuefiles/fastest_time_key.h"
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 #include "platform/file_picker.h"
 #include "platform/pass_history.h"
 #include "platform/tick_source.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 #include "platform/profile.h"
 #include "text/white_space.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 
 cLanguageTable::cLanguageTable() : m_offered{kLocaleEnglishUs, kLocaleJapanese} {}
 

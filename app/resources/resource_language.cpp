@@ -2,7 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include "app/resources/resource_language.h"
 
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 
 bool UseJapaneseResources() {
     return GetThreadLocale() == kLocaleJapanese;

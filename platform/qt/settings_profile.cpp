@@ -14,8 +14,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "platform/posix/regular_file.h"
 #include "platform/qt/settings_lock.h"
+#include "posix/regular_file.h"
 
 #include "text/text_marks.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 #include "tests/support/teacher_fixture.h"
 
 class StudyPassTest : public TeacherTest {

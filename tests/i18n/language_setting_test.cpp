@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 #include "platform/memory_profile.h"
 
 // Stored settings are read as they always were: the number after the first underscore,

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 
 #include <gtest/gtest.h>
 

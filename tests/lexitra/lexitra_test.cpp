@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include "i18n/lexitra/lexitra.h"
+#include "lexitra/lexitra.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "platform/locale/thread_locale.h"
+#include "locale/thread_locale.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include "platform/posix/regular_file.h"
+#include "posix/regular_file.h"
 
 #include <cerrno>
 

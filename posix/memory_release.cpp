@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include "platform/posix/memory_release.h"
+#include "posix/memory_release.h"
 
 #include <cstdlib>  // defines __GLIBC__ where it applies
 
