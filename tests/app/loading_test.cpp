@@ -82,30 +82,41 @@ TEST_F(LoadingTest, DroppedCueFilesLoadAndShiftReversesThem) {
     EXPECT_FALSE(Drop(frame.get(), {}));  // a drag without files is refused
 }
 
-// A load that runs long shows how far it has got and gives the window its turns, in which
-// no command gets through; Esc there stops it and nothing of that file stays.
+// A load that runs long, in any format, shows how far it has got and gives the window its
+// turns, in which no command gets through; Esc there stops it and nothing of that file stays.
 TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
     LoadGerman();
-    std::string text;
+    std::string cueFile, document = "<kvtml version=\"2.0\"><entries>\n", table;
     for (int i = 0; i < 30000; ++i) {
-        text += "Wort" + std::to_string(i) + " = word" + std::to_string(i) + "\n";
+        const std::string n = std::to_string(i);
+        cueFile += "Wort" + n + " = word" + n + "\n";
+        document += "<entry><translation id=\"0\"><text>Wort" + n +
+                    "</text></translation><translation id=\"1\"><text>word" + n +
+                    "</text></translation></entry>\n";
+        table += "Wort" + n + "\tword" + n + "\n";
     }
+    document += "</entries></kvtml>\n";
     doc->SetLoadQuietMs(0);
-    QStringList shown;
-    QTimer watcher;  // runs only while the load lets the window have its turns
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        shown << frame->GetStatusText();
-        QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
-        QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
-    });
-    watcher.start(0);
-    LoadFile("big.recallix", text);
-    watcher.stop();
-    ASSERT_FALSE(shown.isEmpty());
-    EXPECT_TRUE(shown.first().startsWith(Translated(eUiText::LoadProgress).section("%i", 0, 0)))
-        << shown.first().toStdString();
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
-    EXPECT_EQ(Cue(), "one");
+    const std::pair<const char*, const std::string&> files[] = {
+        {"big.recallix", cueFile}, {"big.kvtml", document}, {"big.tsv", table}};
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        QStringList shown;
+        QTimer watcher;  // runs only while the load lets the window have its turns
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            shown << frame->GetStatusText();
+            QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
+            QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
+        });
+        watcher.start(0);
+        LoadFile(name, text);
+        watcher.stop();
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_TRUE(shown.first().startsWith(Translated(eUiText::LoadProgress).section("%i", 0, 0)))
+            << shown.first().toStdString();
+        EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+        EXPECT_EQ(Cue(), "one");
+    }
 }
 
 using WorkingSetTest = MainWindowTest;
