@@ -32,7 +32,8 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
     auto* chart = new QChart;
     chart->setTitle(description->title);
     auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setFormat(description->dateFormat);
+    dates->setTickCount(description->dateTicks);
     dates->setTitleText(description->dateAxis);
     dates->setRange(QDateTime::fromMSecsSinceEpoch(description->fromMs),
                     QDateTime::fromMSecsSinceEpoch(description->toMs));
@@ -51,6 +52,8 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
         auto* series = new QLineSeries;
         series->setName(line.name);
         series->append(line.passes);
+        // A line needs two points; a lone pass is marked by a point of its own colour.
+        series->setPointsVisible(line.passes.size() == 1);
         chart->addSeries(series);
         series->attachAxis(dates);
         series->attachAxis(times);
