@@ -174,15 +174,22 @@ void cMainDoc::ShowAccentsHelp(QWidget* parent) {
                    QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
 }
 
-bool cMainDoc::OnOpenDocument(const std::u16string& path) {
-    bool loaded = false;
+int cMainDoc::OnOpenDocuments(const std::vector<std::u16string>& paths) {
+    int failed = -1;
     {
         const cWaitCursor waitCursor;
-        loaded = WithLoadProgress([&] { return m_teacher->LoadCueFile(path, false); });
+        WithLoadProgress([&] {
+            for (size_t i = 0; i < paths.size() && failed < 0; ++i) {
+                if (!m_teacher->LoadCueFile(paths[i], false)) {
+                    failed = static_cast<int>(i);
+                }
+            }
+            return failed < 0;
+        });
     }
-    ReportLoad(loaded);
+    ReportLoad(failed < 0);
     UpdateAllViews(nullptr, cView::kHintEverything);
-    return loaded;
+    return failed;
 }
 
 bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {

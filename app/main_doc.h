@@ -46,9 +46,11 @@ public:
     // none.
     bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
-    // Loads one cue file named from outside (the command line), never reversed, showing
-    // its progress in the window that is already there, then refreshes every view.
-    bool OnOpenDocument(const std::u16string& path);
+    // Loads cue files named from outside (the command line) in their order, never
+    // reversed, showing the progress in the window that is already there, and stops at the
+    // first that cannot be loaded: its index, or -1 when all loaded. Every view is
+    // refreshed once, after the last file, so that many files cost no more than one.
+    int OnOpenDocuments(const std::vector<std::u16string>& paths);
     // Shows text in the main window's status bar; dropped when there is no main window.
     void SetStatusText(const std::u16string& text);
 

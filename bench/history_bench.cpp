@@ -82,7 +82,7 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
     sRunState runState;
     cMainDoc doc(profile, ticks);
     doc.SetPassHistory(&data.History());
-    doc.OnOpenDocument(QString::fromStdString(data.CueFile()).toStdU16String());
+    doc.OnOpenDocuments({QString::fromStdString(data.CueFile()).toStdU16String()});
     std::unique_ptr<cMainFrame> frame = cMainFrame::Create(doc, profile, runState);
     QApplication::processEvents();
     for (auto _ : state) {

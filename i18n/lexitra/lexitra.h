@@ -32,6 +32,7 @@ enum class eUiText : uint32_t {
     FileNotWellFormed = 40026,    // why: a vocabulary list that is not well-formed
     HistoryUnavailable = 40030,   // status text when finished passes cannot be kept
     HistorySetAside = 40031,      // status text when a damaged history file was set aside
+    HistoryDeferred = 40032,      // status text when finished passes wait to be written
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

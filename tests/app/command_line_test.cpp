@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <filesystem>
 
 #include "app/command_line.h"
@@ -27,6 +30,13 @@ TEST(CommandLineTest, OptionsAndFiles) {
     const cCommandLine files = Parse({"b.recallix", "a.recallix", "--", "-odd.recallix"});
     EXPECT_TRUE(files.ShouldRun());
     EXPECT_EQ(files.GetFiles(), QStringList({"b.recallix", "a.recallix", "-odd.recallix"}));
+
+    // A name with a dash is one unknown option, with the way to load such a file.
+    const cCommandLine dashed = Parse({"a.recallix", "-x.recallix"});
+    EXPECT_EQ(dashed.GetExitCode(), 2);
+    EXPECT_TRUE(dashed.GetError().startsWith("Recallix: Unknown option: -x.recallix\n"))
+        << dashed.GetError().toStdString();
+    EXPECT_TRUE(dashed.GetError().contains("recallix -- -x.recallix"));
 }
 
 // Keeps the values it was given but stores nothing new, like a store that cannot be written.
@@ -102,7 +112,10 @@ TEST_F(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
     EXPECT_TRUE(started);
     EXPECT_EQ(StoredFont(), 1u);
     EXPECT_EQ(app->GetFrame()->GetForm()->font().pointSize(), 12);
-    Start({}, 3);
+    testing::internal::CaptureStderr();
+    Start({}, 4294967295u);  // named as stored, not as the index it makes
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("for the font 4294967295\n"), std::string::npos) << said;
     EXPECT_FALSE(started);
     EXPECT_EQ(StoredFont(), 0u);
     // Where the reset cannot be stored, this run takes the first layout instead.
@@ -124,6 +137,52 @@ TEST_F(StartUpTest, StoredJapaneseTranslatesTheWindowAndQtsOwnTexts) {
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("はい")));
     // The file dialog's type column.
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "フォルダー");
+}
+
+// A file manager passes every file chosen: they all load, in order, into one refresh.
+TEST_F(StartUpTest, ManyFilesNamedLoadInOrder) {
+    QStringList arguments;
+    for (int i = 0; i < 500; ++i) {
+        const std::string name = "f" + std::to_string(1000 + i) + ".recallix";
+        files.Write(name, "cue" + std::to_string(i) + " = answer\n");
+        arguments << Path(name.c_str());
+    }
+    Start(Parse(arguments).GetFiles());
+    ASSERT_TRUE(started);
+    const cMainDoc& doc = *app->GetDocument();
+    EXPECT_EQ(doc.GetTotalCues(), 500);
+    ASSERT_EQ(doc.GetLoadedFileCount(), 500);
+    EXPECT_EQ(doc.GetLoadedFile(499), Path("f1499.recallix").toStdU16String());
+    auto* list = qobject_cast<QListWidget*>(app->GetFrame()->GetForm()->GetControl(kIdFileList));
+    ASSERT_EQ(list->count(), 500);
+    EXPECT_EQ(list->item(499)->text(), "f1499");
+}
+
+// Another program holds the history when a pass ends: the status bar says the pass waits,
+// and it is written when the program ends.
+TEST_F(StartUpTest, PassFinishedWhileTheHistoryIsLockedIsWrittenAtTheEnd) {
+    const QString path = cSqlitePassHistory::DefaultPath();
+    ASSERT_TRUE(path.startsWith(QDir::tempPath())) << "not the test's own data folder";
+    const auto passes = [&] { return cSqlitePassHistory(path).ReadPasses(u"").size(); };
+    const size_t before = passes();  // also makes the file
+    files.Write("one.recallix", "eins = one\n");
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+        holder.setDatabaseName(path);
+        ASSERT_TRUE(holder.open());
+        ASSERT_TRUE(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        Start({Path("one.recallix")});
+        ASSERT_TRUE(started);
+        EXPECT_EQ(app->GetDocument()->Next(u"one"), u"");
+        EXPECT_EQ(app->GetFrame()->GetStatusText(), Translated(eUiText::HistoryDeferred));
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase("holder");
+    app.reset();
+    EXPECT_EQ(passes(), before + 1);
+    for (const char* part : {"", "-wal", "-shm"}) {
+        QFile::remove(path + part);
+    }
 }
 
 TEST_F(StartUpTest, UnusableHistorySaysSoInTheStatusBarAndStudyGoesOn) {
