@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr qreal kFastestMarkerSize = 12;
+
 void ApplyFont(QChart& chart, const QFont& font) {
     QFont title = font;
     title.setBold(true);
@@ -47,13 +49,17 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
 
     auto* fastest = new QScatterSeries;
     fastest->setName(description->fastestName);
-    fastest->setMarkerSize(12);
+    fastest->setMarkerSize(kFastestMarkerSize);
     for (const sPassChartLine& line : description->lines) {
         auto* series = new QLineSeries;
         series->setName(line.name);
         series->append(line.passes);
-        // A line needs two points; a lone pass is marked by a point of its own colour.
-        series->setPointsVisible(line.passes.size() == 1);
+        // A line needs two points: a lone pass is marked by a point of its own colour, drawn
+        // larger than the mark of the fastest pass that sits on it.
+        if (line.passes.size() == 1) {
+            series->setPointsVisible(true);
+            series->setMarkerSize(kFastestMarkerSize * 1.6);
+        }
         chart->addSeries(series);
         series->attachAxis(dates);
         series->attachAxis(times);
