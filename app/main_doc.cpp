@@ -176,6 +176,9 @@ void cMainDoc::ShowAccentsHelp(QWidget* parent) {
 
 int cMainDoc::OnOpenDocuments(const std::vector<std::u16string>& paths) {
     int failed = -1;
+    if (paths.empty()) {
+        return failed;  // a start without files says nothing of loading
+    }
     {
         const cWaitCursor waitCursor;
         WithLoadProgress([&] {

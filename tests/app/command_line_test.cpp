@@ -110,6 +110,7 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
 TEST_F(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
     Start({}, 1);
     EXPECT_TRUE(started);
+    EXPECT_NE(app->GetFrame()->GetStatusText(), Translated(eUiText::LoadSucceeded));
     EXPECT_EQ(StoredFont(), 1u);
     EXPECT_EQ(app->GetFrame()->GetForm()->font().pointSize(), 12);
     testing::internal::CaptureStderr();
