@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <atomic>
 #include <map>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -25,6 +26,11 @@ namespace {
 constexpr int kSqliteBusy = 5, kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11, kSqliteNotADatabase = 26;
 constexpr int kSqliteIoError = 10, kSqliteFull = 13;
+
+// What a call may spend on its own work within the bound, beside waiting for a lock.
+constexpr std::chrono::milliseconds kOwnWorkAllowance{100};
+// The longest pause between two attempts on a locked file.
+constexpr std::chrono::milliseconds kLongestPause{20};
 
 // Each version's step from the one before; index 0 builds version 1 from nothing.
 const char* const kMigrations[] = {
@@ -129,7 +135,9 @@ void cSqlitePassHistory::Fail() {
 }
 
 void cSqlitePassHistory::StartCall() {
-    m_deadline = Clock::now() + m_waitBound;
+    // The waits for another program end a little before the bound: the call's own work
+    // and the wake-up from the last wait must fit in it too.
+    m_deadline = Clock::now() + m_waitBound - std::min(m_waitBound / 10, kOwnWorkAllowance);
 }
 
 int cSqlitePassHistory::RemainingMs() const {
@@ -138,19 +146,29 @@ int cSqlitePassHistory::RemainingMs() const {
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
 }
 
-// SQLite waits for a lock up to its busy timeout on each statement; the call as a whole
-// must not wait longer than its bound.
-bool cSqlitePassHistory::WaitAtMostRemaining() {
-    return QSqlQuery(Database()).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(RemainingMs()));
+// Runs attempt until it succeeds, fails for another reason than another connection's
+// lock, or the call's time is up. SQLite's own busy handler is not used: it counts the
+// sleeps it meant to take rather than the time that passed, which on a loaded machine
+// comes to far more.
+bool cSqlitePassHistory::Retry(QSqlQuery& query, const std::function<bool()>& attempt) {
+    std::chrono::milliseconds pause{1};
+    while (!attempt()) {
+        if (!IsBusyError(query.lastError())) {
+            return false;
+        }
+        const Clock::duration left = m_deadline - Clock::now();
+        if (left <= Clock::duration::zero()) {
+            m_busy = true;
+            return false;
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, left));
+        pause = std::min(pause * 2, kLongestPause);
+    }
+    return true;
 }
 
 bool cSqlitePassHistory::Run(QSqlQuery& query, const QString& sql) {
-    WaitAtMostRemaining();
-    if (query.exec(sql)) {
-        return true;
-    }
-    m_busy = m_busy || IsBusyError(query.lastError());
-    return false;
+    return Retry(query, [&] { return query.exec(sql); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -199,7 +217,7 @@ bool cSqlitePassHistory::TryOpen() {
 bool cSqlitePassHistory::Connect() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(RemainingMs()));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));  // Retry waits instead
     return db.isValid() && db.open();
 }
 
@@ -378,11 +396,13 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
     StartCall();
     WriteWaiting();
     QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
-    if (m_state == eState::Open && WaitAtMostRemaining() &&
-        SelectForKey(query,
-                     "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
-                     " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
-                     key)) {
+    if (m_state == eState::Open && Retry(query, [&] {
+            return SelectForKey(
+                query,
+                "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
+                " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
+                key);
+        })) {
         ReadPassRows(query, passes);
     }
     // The passes the file has not taken yet are part of the history all the same.
@@ -432,13 +452,15 @@ std::vector<sHardCard> cSqlitePassHistory::ReadHardestCards(const std::u16string
         }
     }
     QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
-    if (m_state == eState::Open && WaitAtMostRemaining() &&
-        SelectForKey(query,
-                     "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
-                     " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
-                     " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue"
-                     " LIMIT ?",
-                     key, {limit + static_cast<int>(waitingCards.size())})) {
+    if (m_state == eState::Open && Retry(query, [&] {
+            return SelectForKey(
+                query,
+                "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
+                " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
+                " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue"
+                " LIMIT ?",
+                key, {limit + static_cast<int>(waitingCards.size())});
+        })) {
         while (query.next()) {
             cards.push_back({query.value(0).toString().toStdU16String(),
                              query.value(1).toString().toStdU16String(), query.value(2).toInt(),

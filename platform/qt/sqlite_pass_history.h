@@ -67,7 +67,7 @@ private:
     void StartCall();
     int RemainingMs() const;
     bool Run(QSqlQuery& query, const QString& sql);
-    bool WaitAtMostRemaining();
+    bool Retry(QSqlQuery& query, const std::function<bool()>& attempt);
     bool TryOpen();
     bool Connect();
     void Disconnect();
