@@ -129,9 +129,11 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
         SCOPED_TRACE(row.name);
         cTempDir folder;
         cSqlitePassHistory passes(QString::fromStdU16String(folder.U16("history.sqlite")));
+        uint32_t ms = 80000;  // the oldest pass is the fastest
         for (const int64_t end : row.ends) {
             passes.RecordPass(
-                {end, doc->GetFastestTimeKey(), u"german.recallix", 80000, 3, 0, 0, false, {}});
+                {end, doc->GetFastestTimeKey(), u"german.recallix", ms, 3, 0, 0, false, {}});
+            ms += 15000;
         }
         doc->SetPassHistory(&passes);
         if (!row.loaded) {
