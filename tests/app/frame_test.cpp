@@ -65,18 +65,16 @@ TEST_F(MenuTest, FontOrLanguageChangeAsksToRestart) {
 
 // The About box states the licence the program is published under, in either language.
 TEST_F(MenuTest, AboutBoxNamesTheLicence) {
-    for (const auto& [locale, licence] :
-         {std::pair(kLocaleEnglishUs, "GNU General Public License, version 3 or any later"),
-          std::pair(kLocaleJapanese, "GNU 一般公衆利用許諾書 (GNU GPL) バージョン 3")}) {
+    const std::pair<uint32_t, QStringList> rows[] = {
+        {kLocaleEnglishUs, {"GNU General Public License, version 3 or any later", "warranty"}},
+        {kLocaleJapanese, {"GNU 一般公衆利用許諾書 (GNU GPL) バージョン 3", "保証"}}};
+    for (const auto& [locale, needles] : rows) {
         Rebuild(locale);
         cMessageBoxAnswerer answerer(QMessageBox::Ok);
         frame->OnCommand(kIdAbout);
-        ASSERT_TRUE(answerer.shown);
-        EXPECT_TRUE(answerer.text.contains(QString::fromUtf8(licence)));
-        EXPECT_TRUE(
-            answerer.text.contains(QStringLiteral("Copyright © 2026 the Recallix developers")));
-        EXPECT_TRUE(
-            answerer.text.contains(locale == kLocaleJapanese ? "保証" : "without any warranty"));
+        for (const QString& needle : needles + QStringList{"© 2026 the Recallix developers"}) {
+            EXPECT_TRUE(answerer.text.contains(needle)) << needle.toStdString();
+        }
     }
 }
 
