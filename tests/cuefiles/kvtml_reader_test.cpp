@@ -14,25 +14,6 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::u16string, std::u16string>>;
 
-// An entry as a flash-card editor writes it, with texts in translations 0 and 1.
-std::string Entry(std::string_view first, std::string_view second) {
-    return "  <entry id=\"0\">\n   <translation id=\"0\">\n    <text>" + std::string(first) +
-           "</text>\n   </translation>\n   <translation id=\"1\">\n    <text>" +
-           std::string(second) + "</text>\n   </translation>\n  </entry>\n";
-}
-
-// The layout of a document saved by a vocabulary trainer, header to lessons.
-std::string Document(std::string_view entries) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"kvtml2.dtd\">\n"
-           "<kvtml version=\"2.0\">\n <information><title>Animals</title></information>\n"
-           " <entries>\n" +
-           std::string(entries) +
-           " </entries>\n"
-           " <lessons><container><name>Lesson 1</name><entry id=\"0\"/></container></lessons>\n"
-           "</kvtml>\n";
-}
-
 class KvtmlReaderTest : public ::testing::Test {
 protected:
     // The entries of the document, nothing when it cannot be read.
@@ -55,8 +36,8 @@ protected:
 
 TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
     EXPECT_EQ(
-        Read(Document(
-            Entry("der Hund", " the dog ") + Entry("a &unknown; b", "c <i>d</i> e") +
+        Read(KvtmlDocument(
+            KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
             "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
             "   <translation id=\"2\"><text>third</text></translation>\n"
             "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n")),
@@ -96,9 +77,9 @@ TEST_F(KvtmlReaderTest, OnlyTheTextOfEachTranslationCounts) {
     };
     for (const sCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Read(Document("<entry id=\"0\"><translation id=\"0\">" + c.translation0 +
-                                "</translation><translation id=\"1\">" + c.translation1 +
-                                "</translation></entry>")),
+        EXPECT_EQ(Read(KvtmlDocument("<entry id=\"0\"><translation id=\"0\">" + c.translation0 +
+                                     "</translation><translation id=\"1\">" + c.translation1 +
+                                     "</translation></entry>")),
                   c.entries);
     }
 }
@@ -119,14 +100,14 @@ TEST_F(KvtmlReaderTest, EntitiesTheReaderCannotResolveStayAsWritten) {
 }
 
 TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
-    const std::string good = Document(Entry("eins", "one"));
+    const std::string good = KvtmlDocument(KvtmlEntry("eins", "one"));
     std::string laughs = "<!DOCTYPE kvtml [<!ENTITY a0 \"haha\">";
     for (int i = 1; i < 12; ++i) {
         const std::string previous = "&a" + std::to_string(i - 1) + ";";
         laughs += "<!ENTITY a" + std::to_string(i) + " \"" + previous + previous + previous +
                   previous + previous + previous + previous + previous + "\">";
     }
-    laughs += "]>" + Document(Entry("&a11;", "x")).substr(good.find("<kvtml "));
+    laughs += "]>" + KvtmlDocument(KvtmlEntry("&a11;", "x")).substr(good.find("<kvtml "));
     const std::pair<std::string, eDocumentFault> cases[] = {
         {good.substr(0, good.size() - 40), eDocumentFault::NotWellFormed},  // cut short
         {good + "<kvtml/>", eDocumentFault::NotWellFormed},                 // a second root

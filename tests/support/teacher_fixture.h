@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <algorithm>
 
 #include "cuefiles/cue_file_reader.h"
 #include "engine/teacher.h"
@@ -33,7 +32,7 @@ protected:
         std::string utf8;
         Utf16ToUtf8(lines, utf8);
         cCueFileReader reader;
-        ASSERT_TRUE(reader.Open(m_cardFiles.Write("cards.recallix", utf8)));
+        ASSERT_TRUE(reader.Open(dir.Write("cards.recallix", utf8)));
         ASSERT_TRUE(into.ReadCueFile(&reader, false));
     }
     // Every card of the working set, in the order of its ids.
@@ -63,7 +62,5 @@ protected:
     cMemoryProfile profile;
     cFakeTickSource ticks;
     cTeacher teacher{profile, ticks};
-
-private:
-    cTempDir m_cardFiles;
+    cTempDir dir;
 };
