@@ -34,69 +34,63 @@ protected:
 
 }  // namespace
 
-TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
-    EXPECT_EQ(
-        Read(KvtmlDocument(
-            KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
-            "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
-            "   <translation id=\"2\"><text>third</text></translation>\n"
-            "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n")),
-        (Pairs{{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}));
-}
-
-// Whatever else a translation holds, before or after its text, is passed over; a text
-// is the words of its element, markup inside it included, on one line.
-TEST_F(KvtmlReaderTest, OnlyTheTextOfEachTranslationCounts) {
+// Each entry with texts in the first two languages is a card. Whatever else a translation
+// holds, before or after its text, is passed over; a text is the words of its element,
+// markup inside it included, on one line. An entity the reader cannot resolve stays as
+// written, and an external one is never read.
+TEST_F(KvtmlReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
     const std::string around =
         "<comment>a comment that is longer than the word itself</comment>"
         "<pronunciation>hʊnt</pronunciation><grade currentgrade=\"3\"/>"
         "<conjugation><tense>Präsens</tense></conjugation>";
-    struct sCase {
-        const char* name;
-        std::string translation0;
-        std::string translation1;
-        Pairs entries;
+    const auto entry = [](const std::string& translation0, const std::string& translation1) {
+        return KvtmlDocument("<entry id=\"0\"><translation id=\"0\">" + translation0 +
+                             "</translation><translation id=\"1\">" + translation1 +
+                             "</translation></entry>");
     };
-    const sCase cases[] = {
-        {"children after the text",
-         "<text>der Hund</text>" + around,
-         "<text>the dog</text><comment>x</comment>",
-         {{u"der Hund", u"the dog"}}},
-        {"children before the text",
-         around + "<text>der Hund</text>",
-         "<falsefriend>x</falsefriend><text>the dog</text>",
-         {{u"der Hund", u"the dog"}}},
-        {"layout inside a text",
-         "<text>\n      der\n\t Hund  \n    </text>",
-         "<text> the <i>dog</i>\n</text>",
-         {{u"der Hund", u"the dog"}}},
-        {"CDATA and character references",
-         "<text><![CDATA[a < b]]></text>",
-         "<text>&#xE4;&amp;&lt;</text>",
-         {{u"a < b", u"ä&<"}}},
-    };
-    for (const sCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Read(KvtmlDocument("<entry id=\"0\"><translation id=\"0\">" + c.translation0 +
-                                     "</translation><translation id=\"1\">" + c.translation1 +
-                                     "</translation></entry>")),
-                  c.entries);
-    }
-}
-
-// An entity the reader cannot resolve stays as written; an external one is never read.
-TEST_F(KvtmlReaderTest, EntitiesTheReaderCannotResolveStayAsWritten) {
     const std::string secret = dir.Path("secret.txt").string();
     dir.Write("secret.txt", "do not read me");
-    const std::string entry =
+    const std::string entities =
         "<entries><entry><translation id=\"0\"><text>a &word; b</text>"
         "</translation><translation id=\"1\"><text>c &xxe; d</text>"
         "</translation></entry></entries></kvtml>";
-    const std::string declared = "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" +
-                                 secret + "\">]><kvtml version=\"2.0\">";
-    EXPECT_EQ(Read(declared + entry), (Pairs{{u"a Wort b", u"c &xxe; d"}}));
-    const std::string undeclared = "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">";
-    EXPECT_EQ(Read(undeclared + entry), (Pairs{{u"a &word; b", u"c &xxe; d"}}));
+    const struct {
+        const char* name;
+        std::string bytes;
+        Pairs entries;
+    } cases[] = {
+        {"entries in order, languages beyond the second passed over",
+         KvtmlDocument(
+             KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
+             "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
+             "   <translation id=\"2\"><text>third</text></translation>\n"
+             "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"),
+         {{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}},
+        {"children after the text",
+         entry("<text>der Hund</text>" + around, "<text>the dog</text><comment>x</comment>"),
+         {{u"der Hund", u"the dog"}}},
+        {"children before the text",
+         entry(around + "<text>der Hund</text>",
+               "<falsefriend>x</falsefriend><text>the dog</text>"),
+         {{u"der Hund", u"the dog"}}},
+        {"layout inside a text",
+         entry("<text>\n      der\n\t Hund  \n    </text>", "<text> the <i>dog</i>\n</text>"),
+         {{u"der Hund", u"the dog"}}},
+        {"CDATA and character references",
+         entry("<text><![CDATA[a < b]]></text>", "<text>&#xE4;&amp;&lt;</text>"),
+         {{u"a < b", u"ä&<"}}},
+        {"declared and external entities",
+         "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" + secret +
+             "\">]><kvtml version=\"2.0\">" + entities,
+         {{u"a Wort b", u"c &xxe; d"}}},
+        {"undeclared entities",
+         "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">" + entities,
+         {{u"a &word; b", u"c &xxe; d"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Read(c.bytes), c.entries);
+    }
 }
 
 TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
