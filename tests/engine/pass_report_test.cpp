@@ -26,12 +26,7 @@ protected:
     }
     void AnswerWrong() { EXPECT_NE(teacher.Next(u"nonsense"), u""); }
     // Answers every card left right, a second apart.
-    void AnswerAllRight() {
-        while (teacher.GetCuesLeft() > 0) {
-            AnswerRight();
-            ticks.Advance(1000);
-        }
-    }
+    void AnswerAllRight() { AnswerTheRest(1000); }
     uint32_t Fastest() const {
         return profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0);
     }

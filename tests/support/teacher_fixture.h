@@ -47,13 +47,14 @@ protected:
     // Answers the current card correctly.
     void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }
 
-    // The cues of every entry still to do, sorted: the pass is answered to its end to
-    // find them.
-    std::vector<std::u16string> AnswerTheRest() {
+    // The cues of every entry still to do, sorted: the pass is answered to its end, the
+    // answers msApart apart, to find them.
+    std::vector<std::u16string> AnswerTheRest(uint32_t msApart = 0) {
         std::vector<std::u16string> cues;
         while (teacher.GetCuesLeft() > 0) {
             cues.push_back(teacher.GetCurrentCue());
             AnswerRight();
+            ticks.Advance(msApart);
         }
         std::sort(cues.begin(), cues.end());
         return cues;
