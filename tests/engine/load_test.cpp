@@ -135,18 +135,22 @@ TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile)
 TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
     // No combination or bar turns into anything outside cue files: these hold real letters.
     const std::u16string tab = dir.Write("Words.TSV", "the:\tder\nHund\ter|sie\n");
+    // A .txt file is a tab list when its first line, blank ones passed over, holds a tab or
+    // is a header line.
     const std::u16string text = dir.Write("anki.txt", "#separator:tab\n#html:true\ne/\tx\n");
+    const std::u16string blankFirst = dir.Write("blank.txt", "\n\nc:\td\n");
     const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
     const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
     const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
     const std::u16string document = dir.Write(
         "words.kvtml", KvtmlDocument(KvtmlEntry("a:", "b|c") + KvtmlEntry("only one", "")));
-    for (const std::u16string& path : {tab, text, comma, cue, cueText, document}) {
+    for (const std::u16string& path : {tab, text, blankFirst, comma, cue, cueText, document}) {
         EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
     }
     EXPECT_EQ(Cards(), (CardTexts{{u"the:", u"der"},
                                   {u"Hund", u"er|sie"},
                                   {u"e/", u"x"},
+                                  {u"c:", u"d"},
                                   {u"a, b", u"c:"},
                                   {u"thë", u"der"},
                                   {u"thë", u"der"},
