@@ -12,6 +12,7 @@ settings_home=$(mktemp -d)
 trap 'rm -rf "$settings_home"' EXIT
 export XDG_CONFIG_HOME=$settings_home
 settings=$settings_home/Vorlen/Recallix.conf
+started=$settings_home/started
 failures=0
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -33,9 +34,10 @@ waits_for_input() {
   read -r call _ <"/proc/$1/syscall" 2>/dev/null && { [ "$call" = 7 ] || [ "$call" = 271 ]; }
 }
 # up_or_ended PID FONT: the program has ended, or waits for input with Font stored as FONT,
-# which it writes back once its window is up and its files are loaded.
+# which it writes (after a 0 while it starts) once its window is up and its files are loaded.
 up_or_ended() {
-  ! kill -0 "$1" 2>/dev/null || { waits_for_input "$1" && [ "$(stored_font)" = "$2" ]; }
+  ! kill -0 "$1" 2>/dev/null ||
+    { [ "$settings" -nt "$started" ] && waits_for_input "$1" && [ "$(stored_font)" = "$2" ]; }
 }
 
 # stays_up EXPECTED_FONT [ARGUMENT]: starts the program, checks that it comes up and keeps
@@ -43,6 +45,7 @@ up_or_ended() {
 stays_up() {
   local expected_font=$1
   shift
+  : >"$started"
   "$program" "$@" &
   local pid=$!
   wait_for 60 up_or_ended "$pid" "$expected_font"
