@@ -3,8 +3,31 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QSet>
 
 #include "app/resources/version.h"
+
+namespace {
+
+// The first argument that looks like an option of ours but is none. Checked before Qt's
+// parser, which would read "-x.recallix" as ten one-letter options.
+QString FindUnknownOption(const QStringList& arguments) {
+    static const QSet<QString> known = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                        QStringLiteral("--help-all"), QStringLiteral("-v"),
+                                        QStringLiteral("--version")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--")) {
+            break;  // every argument after it is a file
+        }
+        if (argument.size() > 1 && argument.startsWith(u'-') && !known.contains(argument)) {
+            return argument;
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 cCommandLine::cCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -17,7 +40,16 @@ cCommandLine::cCommandLine(const QStringList& arguments) {
                                  QStringLiteral("Cue files to load at start."),
                                  QStringLiteral("[cue-file...]"));
     const QString program = QString::fromStdU16String(kProductName);
-    if (!parser.parse(arguments)) {
+    const QString unknown = FindUnknownOption(arguments);
+    if (!unknown.isEmpty()) {
+        m_run = false;
+        m_exitCode = kExitBadOption;
+        m_error = program + QStringLiteral(": Unknown option: ") + unknown +
+                  QStringLiteral(
+                      "\nA cue file whose name starts with a dash goes after --, as "
+                      "in: recallix -- ") +
+                  unknown + QStringLiteral("\nTry 'recallix --help' for the options.\n");
+    } else if (!parser.parse(arguments)) {
         m_run = false;
         m_exitCode = kExitBadOption;
         m_error = program + QStringLiteral(": ") + parser.errorText() +

@@ -17,6 +17,11 @@ int ReadFontSetting(const cProfile& profile, int fallback) {
         profile.GetProfileInt(u"", kFontEntry, static_cast<uint32_t>(fallback)));
 }
 
+std::u16string ReadFontSettingText(const cProfile& profile) {
+    const std::string number = std::to_string(profile.GetProfileInt(u"", kFontEntry, 0));
+    return profile.GetProfileString(u"", kFontEntry, std::u16string(number.begin(), number.end()));
+}
+
 bool WriteFontSetting(cProfile& profile, int index) {
     return profile.WriteProfileInt(u"", kFontEntry, static_cast<uint32_t>(index));
 }

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 #include <map>
 
 #include "app/main_doc.h"
@@ -19,6 +21,7 @@
 #include "app/pass_table_model.h"
 #include "app/resources/history_resource.h"
 #include "app/resources/resource_language.h"
+#include "engine/teacher.h"
 #include "platform/pass_history.h"
 
 namespace {
@@ -32,6 +35,19 @@ QString WithoutAccessKey(QString text) {
 }
 
 // A heading that gives its access key to the control below it.
+// The shortest of the formats that gives every tick of the date axis a label of its own.
+QString DistinctDateFormat(qint64 fromMs, qint64 toMs, int ticks) {
+    const QString formats[] = {QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd HH:mm"),
+                               QStringLiteral("yyyy-MM-dd HH:mm:ss")};
+    for (const QString& format : formats) {
+        const QStringList labels = DateAxisLabels(fromMs, toMs, ticks, format);
+        if (QSet<QString>(labels.begin(), labels.end()).size() == labels.size()) {
+            return format;
+        }
+    }
+    return formats[std::size(formats) - 1];
+}
+
 QLabel* MakeHeading(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -53,7 +69,7 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
 
     const QString files = QString::fromStdU16String(doc.JoinLoadedFileNames());
     m_heading = new QLabel(m_key.empty() ? texts.allFiles : files);
-    m_heading->setAccessibleName(texts.title);
+    m_heading->setAccessibleName(m_heading->text());  // what is shown, not the window's title
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont headingFont = font;
     headingFont.setBold(true);
@@ -167,12 +183,14 @@ sPassChart cHistoryWindow::DescribeChart(const std::vector<sPassRecord>& passes,
     chart.toMs = last != 0 ? last + day : now + day;
     chart.topSeconds = slowest > 0 ? slowest / 1000.0 * 1.1 : 60;
     chart.smooth = passes.size() < kMostSmoothPoints;
+    chart.dateFormat = DistinctDateFormat(chart.fromMs, chart.toMs, chart.dateTicks);
     return chart;
 }
 
 QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
                                        const sHistoryTexts& texts) {
-    QWidget* view = CreatePassChartView(DescribeChart(passes, texts), this);
+    const sPassChart chart = DescribeChart(passes, texts);
+    QWidget* view = CreatePassChartView(chart, this);
     if (view == nullptr) {
         // Only a damaged installation lacks the chart module; the lists still work.
         auto* missing = new QLabel(texts.chartUnavailable, this);
@@ -181,8 +199,30 @@ QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
         view = missing;
     }
     view->setAccessibleName(texts.chartTitle);
+    view->setAccessibleDescription(DescribeForScreenReaders(chart, texts));
     view->setMinimumHeight(220);
     return view;
+}
+
+QString cHistoryWindow::DescribeForScreenReaders(const sPassChart& chart,
+                                                 const sHistoryTexts& texts) {
+    qsizetype count = 0;
+    double first = 0, last = 0, fastest = 0;
+    for (const sPassChartLine& line : chart.lines) {
+        for (const QPointF& pass : line.passes) {
+            first = count == 0 ? pass.x() : std::min(first, pass.x());
+            last = count == 0 ? pass.x() : std::max(last, pass.x());
+            fastest = count == 0 ? pass.y() : std::min(fastest, pass.y());
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return texts.chartEmpty;
+    }
+    const auto date = [](double ms) { return cPassTableModel::FormatDate(qRound64(ms)); };
+    const auto time = static_cast<uint32_t>(std::lround(fastest * 1000));
+    return texts.chartDescription.arg(count).arg(
+        date(first), date(last), QString::fromStdU16String(cTeacher::FormatTime(time)));
 }
 
 void cHistoryWindow::FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts) {

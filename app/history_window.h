@@ -40,6 +40,7 @@ private:
     QWidget* MakeChartView(const std::vector<sPassRecord>& passes, const sHistoryTexts& texts);
     sPassChart DescribeChart(const std::vector<sPassRecord>& passes,
                              const sHistoryTexts& texts) const;
+    static QString DescribeForScreenReaders(const sPassChart& chart, const sHistoryTexts& texts);
     void FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts);
     void FillHardest(cPassHistory* history);
     void OnReview();

@@ -52,6 +52,7 @@ cMainApp::~cMainApp() {
 bool cMainApp::InitInstance(const QStringList& cueFiles) {
     RestoreLanguage();
     m_runState.CurrentFontIndex = ReadFontSetting(*m_profile, m_runState.CurrentFontIndex);
+    const QString storedFont = QString::fromStdU16String(ReadFontSettingText(*m_profile));
     // Until start-up has succeeded the stored font is the normal one, so a layout that
     // cannot be built does not stop the next start too.
     const bool guardStored = WriteFontSetting(*m_profile, 0);
@@ -61,8 +62,8 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
     m_doc->SetPassHistory(m_history.get());
     m_frame = cMainFrame::Create(*m_doc, *m_profile, m_runState);
     if (!m_frame) {
-        std::fprintf(stderr, "Recallix: there is no form layout for the font %d\n",
-                     m_runState.CurrentFontIndex);
+        std::fprintf(stderr, "Recallix: there is no form layout for the font %s\n",
+                     PrintablePath(storedFont).toUtf8().constData());
         if (guardStored) {
             return false;  // the next start finds the normal font
         }
@@ -99,6 +100,7 @@ void cMainApp::NoticeHistory() {
     };
     m_history->SetUnavailableNotice([say] { say(eUiText::HistoryUnavailable); });
     m_history->SetSetAsideNotice([say] { say(eUiText::HistorySetAside); });
+    m_history->SetDeferredNotice([say] { say(eUiText::HistoryDeferred); });
 }
 
 void cMainApp::RestoreLanguage() {
@@ -110,11 +112,15 @@ void cMainApp::RestoreLanguage() {
 }
 
 bool cMainApp::OpenCueFiles(const QStringList& cueFiles) {
+    std::vector<std::u16string> paths;
+    paths.reserve(static_cast<size_t>(cueFiles.size()));
     for (const QString& file : cueFiles) {
-        const std::u16string path = file.toStdU16String();
-        if (m_doc->OnOpenDocument(path)) {
-            continue;
-        }
+        paths.push_back(file.toStdU16String());
+    }
+    const int failed = m_doc->OnOpenDocuments(paths);
+    if (failed >= 0) {
+        const QString& file = cueFiles[failed];
+        const std::u16string& path = paths[static_cast<size_t>(failed)];
         // The guard is for layouts; a cue file that fails says nothing against the font.
         WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
         if (m_doc->WasLastLoadCancelled()) {

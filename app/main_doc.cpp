@@ -170,15 +170,34 @@ void cMainDoc::ShowAccentsHelp(QWidget* parent) {
                    QString::fromStdU16String(m_teacher->GetAccentsHelpText()));
 }
 
-bool cMainDoc::OnOpenDocument(const std::u16string& path) {
-    bool loaded = false;
-    {
-        const cWaitCursor waitCursor;
-        loaded = WithLoadProgress([&] { return m_teacher->LoadCueFile(path, false); });
+int cMainDoc::OnOpenDocuments(const std::vector<std::u16string>& paths) {
+    if (paths.empty()) {
+        return -1;  // a start without files says nothing of loading
     }
-    ReportLoad(loaded);
+    const int failed = LoadInOrder(paths);
+    ReportLoad(failed < 0);
     UpdateAllViews(nullptr, cView::kHintEverything);
+    return failed;
+}
+
+bool cMainDoc::OnOpenDocument(const std::u16string& path) {
+    const bool loaded = LoadInOrder({path}) < 0;
+    ReportLoad(loaded);
     return loaded;
+}
+
+int cMainDoc::LoadInOrder(const std::vector<std::u16string>& paths) {
+    int failed = -1;
+    const cWaitCursor waitCursor;
+    WithLoadProgress([&] {
+        for (size_t i = 0; i < paths.size() && failed < 0; ++i) {
+            if (!m_teacher->LoadCueFile(paths[i], false)) {
+                failed = static_cast<int>(i);
+            }
+        }
+        return failed < 0;
+    });
+    return failed;
 }
 
 bool cMainDoc::WithLoadProgress(const std::function<bool()>& load) {

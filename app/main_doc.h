@@ -45,8 +45,13 @@ public:
     // none.
     bool ReviewMissed();
     void ShowAccentsHelp(QWidget* parent);
-    // Loads one cue file named from outside (the command line), never reversed, showing
-    // its progress in the window that is already there, then refreshes every view.
+    // Loads cue files named from outside (the command line) in their order, never
+    // reversed, showing the progress in the window that is already there, and stops at the
+    // first that cannot be loaded: its index, or -1 when all loaded. Every view is
+    // refreshed once, after the last file, so that many files cost no more than one.
+    int OnOpenDocuments(const std::vector<std::u16string>& paths);
+    // Loads one cue file named from outside, with the wait cursor and the outcome in the
+    // status bar; the views are not refreshed (whoever opens several does that once).
     bool OnOpenDocument(const std::u16string& path);
     // Shows text in the main window's status bar; dropped when there is no main window.
     void SetStatusText(const std::u16string& text);
@@ -100,6 +105,9 @@ private:
     void ReportLoad(bool loaded);
     // Runs load with the progress of long loads shown and Esc able to stop them.
     bool WithLoadProgress(const std::function<bool()>& load);
+    // Loads the files in order under one wait cursor and one progress display, stopping
+    // at the first that fails: its index, or -1 when all loaded.
+    int LoadInOrder(const std::vector<std::u16string>& paths);
 
     std::unique_ptr<cTeacher> m_teacher;
     std::unique_ptr<cLanguageTable> m_languageTable;

@@ -335,12 +335,10 @@ void cMainForm::ArrangeControls() {
         wide->setGeometry(wide->x(), wide->y(), std::max(0, w - kMargin - wide->x()),
                           wide->height());
     }
-    const bool roomForButtons = top + bh <= h - 2 * kMargin;
-    for (QPushButton* button : {m_clear, m_restart, m_load, m_next, m_ignore, m_close}) {
-        button->setVisible(roomForButtons);
-    }
-    const int listHeight = roomForButtons ? h - bh - 2 * kMargin - top : 0;
-    m_fileList->setGeometry(left, top, std::max(0, w - kMargin - left), listHeight);
+    // The window keeps the form at its layout's size at least, where the buttons fit below
+    // the list.
+    m_fileList->setGeometry(left, top, std::max(0, w - kMargin - left),
+                            std::max(0, h - bh - 2 * kMargin - top));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
@@ -60,6 +61,21 @@ QKeySequence StandardShortcut(int id) {
     }
 }
 
+// Holds the form, which scrolls only when the window is smaller than the form's layout: on
+// a screen too small for it (a large font, a high scale factor). Its size is the form's.
+class cFormScrollArea : public QScrollArea {
+public:
+    cFormScrollArea() {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);     // the form stretches with the window, as before
+        setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, as before
+    }
+    QSize sizeHint() const override {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override { return {}; }
+};
+
 }  // namespace
 
 std::unique_ptr<cMainFrame> cMainFrame::Create(cMainDoc& doc, cProfile& profile,
@@ -71,12 +87,9 @@ std::unique_ptr<cMainFrame> cMainFrame::Create(cMainDoc& doc, cProfile& profile,
     }
     cMainForm* shownForm = form.get();
     frame->SetForm(std::move(form));
-    // The layout's own size, as far as the screen has room for it.
-    QSize size = frame->sizeHint();
     if (const QScreen* screen = frame->screen()) {
-        size = size.boundedTo(screen->availableGeometry().size());
+        frame->FitToScreen(screen->availableGeometry().size());
     }
-    frame->resize(size);
     frame->show();
     shownForm->OnInitialUpdate();
     return frame;
@@ -102,7 +115,20 @@ cMainFrame::~cMainFrame() {
 
 void cMainFrame::SetForm(std::unique_ptr<cMainForm> form) {
     m_form = form.release();
-    setCentralWidget(m_form);  // the window owns it now
+    // Below its layout's size the form would hide its buttons and boxes: it scrolls
+    // instead.
+    m_form->setMinimumSize(m_form->sizeHint());
+    auto* scrollArea = new cFormScrollArea;
+    scrollArea->setWidget(m_form);
+    setCentralWidget(scrollArea);  // the window owns both now
+    FitToScreen(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+void cMainFrame::FitToScreen(const QSize& available) {
+    // The layout's own size, menu and status bar included, as far as the screen has room.
+    const QSize size = sizeHint().boundedTo(available);
+    setMinimumSize(size);
+    resize(size);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -43,6 +43,9 @@ public:
 
     // Hosts the form; the frame owns it from now on.
     void SetForm(std::unique_ptr<cMainForm> form);
+    // Sizes the window to its layout, which is also its smallest size, as far as a screen
+    // of the available size has room; below that the form scrolls.
+    void FitToScreen(const QSize& available);
     cMainForm* GetForm() const { return m_form; }
 
     // Shows a text in the status bar at once; the idle prompt returns when the menus

@@ -5,6 +5,8 @@
 #include <dlfcn.h>
 #include <limits.h>
 
+#include <QDateTime>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -38,6 +40,15 @@ tCreatePassChartView LoadChartModule() {
 }
 
 }  // namespace
+
+QStringList DateAxisLabels(qint64 fromMs, qint64 toMs, int ticks, const QString& format) {
+    QStringList labels;
+    for (int i = 0; i < ticks; ++i) {
+        const double ms = double(fromMs) + double(toMs - fromMs) * i / std::max(ticks - 1, 1);
+        labels.append(QDateTime::fromMSecsSinceEpoch(qRound64(ms)).toString(format));
+    }
+    return labels;
+}
 
 QWidget* CreatePassChartView(const sPassChart& chart, QWidget* parent) {
     static const tCreatePassChartView create = LoadChartModule();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QWidget;
@@ -34,7 +35,13 @@ struct sPassChart {
     double topSeconds = 0;  // the top of the time axis
     bool smooth = true;     // antialiased, while the passes are few enough to draw at once
     QFont font;             // the chart draws its own texts, in the window's font
+    QString dateFormat;     // of the date axis's labels, so that no two read the same
+    int dateTicks = 5;      // labels on the date axis, evenly from fromMs to toMs
 };
+
+// The labels of the date axis, as the chart places them: dateTicks of them, evenly spaced
+// from fromMs to toMs, in local time.
+QStringList DateAxisLabels(qint64 fromMs, qint64 toMs, int ticks, const QString& format);
 
 // The chart as a widget with parent, or null when the chart module cannot be loaded.
 QWidget* CreatePassChartView(const sPassChart& chart, QWidget* parent);

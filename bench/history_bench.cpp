@@ -2,11 +2,14 @@
 // Copyright (C) 2026 the Recallix developers
 // The pass history with 10,000 passes stored for one combination of files: opening the
 // History window (read, charted, listed and painted), and the answer that finishes a pass
-// with and without writing it to the history. Runs on Qt's offscreen platform unless
-// another is asked for.
+// with and without writing it to the history; and that answer while another connection
+// holds the history locked. Runs on Qt's offscreen platform unless another is asked for.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <filesystem>
 #include <memory>
@@ -82,7 +85,7 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
     sRunState runState;
     cMainDoc doc(profile, ticks);
     doc.SetPassHistory(&data.History());
-    doc.OnOpenDocument(QString::fromStdString(data.CueFile()).toStdU16String());
+    doc.OnOpenDocuments({QString::fromStdString(data.CueFile()).toStdU16String()});
     std::unique_ptr<cMainFrame> frame = cMainFrame::Create(doc, profile, runState);
     QApplication::processEvents();
     for (auto _ : state) {
@@ -135,6 +138,65 @@ BENCHMARK(BM_FinishingAnswer)
     ->Iterations(100)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+
+// The answers that finish passes while another connection holds the history, as a backup
+// tool or an sqlite3 shell does: range(0) 0 in a transaction (BEGIN EXCLUSIVE), 1 in
+// exclusive locking mode. The first answer opens the history; the wall clock counts, since
+// the answer waits. Reports the longest wait of all.
+void BM_FinishingAnswerHistoryLocked(benchmark::State& state) {
+    const std::string dir = CreateSampleDirectory();
+    const QString path = QString::fromStdString(dir) + QStringLiteral("/history.sqlite");
+    cSqlitePassHistory(path).RecordPass({1, u"k", u"k", 1000, 1, 0, 0, false, {}});
+    double longestMs = 0;
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+        holder.setDatabaseName(path);
+        holder.open();
+        QSqlQuery hold(holder);
+        const QStringList statements =
+            state.range(0) == 0 ? QStringList{"BEGIN EXCLUSIVE", "UPDATE pass SET cards = cards"}
+                                : QStringList{"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
+                                              "UPDATE pass SET cards = cards", "COMMIT"};
+        for (const QString& sql : statements) {
+            hold.exec(sql);
+        }
+        cSqlitePassHistory history(path);
+        cMemoryProfile profile;
+        cSystemTickSource ticks;
+        cTeacher teacher(profile, ticks);
+        teacher.SetPassHistory(&history);
+        teacher.LoadCueFile(QString::fromStdString(SharedHistory().CueFile()).toStdU16String(),
+                            false);
+        for (auto _ : state) {
+            state.PauseTiming();
+            teacher.Restart();
+            while (teacher.GetCuesLeft() > 1) {
+                teacher.Next(teacher.GetCurrentCard().GetAnswer());
+            }
+            const std::u16string last = teacher.GetCurrentCard().GetAnswer();
+            state.ResumeTiming();
+            QElapsedTimer wait;
+            wait.start();
+            teacher.Next(last);
+            longestMs = std::max(longestMs, wait.nsecsElapsed() / 1e6);
+        }
+        if (static_cast<int64_t>(history.GetWaitingPassCount()) != state.iterations()) {
+            state.SkipWithError("a pass finished while the history was locked was not kept");
+        }
+        hold.finish();
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase("holder");
+    state.counters["longest_ms"] = longestMs;
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+BENCHMARK(BM_FinishingAnswerHistoryLocked)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 // The desktop window: answering a card in a large working set (the whole refresh of the
-// window, painted), and the processor time the window takes while idle with the pass
+// window, painted), a start on 10,000 files named on the command line beside the same
+// cards in one file, and the processor time the window takes while idle with the pass
 // clock running. Runs on Qt's offscreen platform unless another is asked for.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/main_app.h"
@@ -75,6 +77,52 @@ BENCHMARK(BM_AnswerAndRefresh)
     ->Iterations(200)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+
+// The start of the program on files named on the command line, to the window shown and
+// filled: range(0) files of one card each, or (range(1) 1) the same cards in one file. A
+// file manager names every file chosen.
+void BM_StartWithFiles(benchmark::State& state) {
+    const int cards = static_cast<int>(state.range(0));
+    const bool oneFile = state.range(1) != 0;
+    const std::string dir = CreateSampleDirectory();
+    QStringList paths;
+    std::ofstream all;
+    if (oneFile) {
+        paths << QString::fromStdString(dir + "/all.recallix");
+        all.open(dir + "/all.recallix");
+    }
+    for (int i = 0; i < cards; ++i) {
+        const std::string line = "Wort" + std::to_string(100000 + i) + " = word\n";
+        if (oneFile) {
+            all << line;
+        } else {
+            const std::string path = dir + "/w" + std::to_string(100000 + i) + ".recallix";
+            std::ofstream(path) << line;
+            paths << QString::fromStdString(path);
+        }
+    }
+    all.close();
+    for (auto _ : state) {
+        auto app = std::make_unique<cMainApp>(std::make_unique<cMemoryProfile>());
+        if (!app->InitInstance(paths) || app->GetDocument()->GetTotalCues() != cards) {
+            state.SkipWithError("the files did not all load");
+        }
+        QApplication::processEvents();
+        state.PauseTiming();
+        app.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+BENCHMARK(BM_StartWithFiles)
+    ->Args({2'500, 0})
+    ->Args({5'000, 0})
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // Runs the event loop for a while and reports the processor time taken, in per cent of
 // one core. A learner who leaves the window has stopped typing: the measurement starts

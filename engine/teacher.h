@@ -85,7 +85,6 @@ public:
     // runs the clock but never records a fastest time; Restart returns to full passes.
     // False (and nothing changes) when there is nothing to review.
     bool StartReview();
-    bool IsReviewPass() const { return m_report.IsReview(); }
 
     // --- Answer checking (see cAnswerChecker) ---
     bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const {
@@ -125,6 +124,7 @@ private:
     void RebuildToDo(const std::vector<cCueLineKey>& keys) { m_store.RebuildToDo(keys); }
     void DeleteAllCards() { m_store.DeleteAllCards(); }
     void DrawNextCard();
+    bool IsReviewPass() const { return m_report.IsReview(); }
 
     // After a load attempt that brought cards or a file: a started pass keeps counting
     // from the time reached (a finished one resumes from its frozen time); the first

@@ -188,25 +188,22 @@ eCueEncoding ExpectedEncoding(Bytes content) {
     return verdict.valid && verdict.multiByte ? eCueEncoding::Utf8 : eCueEncoding::Latin1;
 }
 
-// The lines of the whole text: LF ends a line, a CR before it is dropped, a last line
-// without LF counts only when it holds something.
+// The lines of the whole text: LF, CR LF and a CR alone each end one line; a last line
+// without a line end counts only when it holds something.
 std::vector<std::u16string> SplitLines(std::u16string_view text) {
     std::vector<std::u16string> lines;
     size_t start = 0;
     for (;;) {
-        const size_t feed = text.find(u'\n', start);
-        if (feed == std::u16string_view::npos) {
+        const size_t end = text.find_first_of(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
             if (start < text.size()) {
                 lines.emplace_back(text.substr(start));
             }
             return lines;
         }
-        std::u16string_view line = text.substr(start, feed - start);
-        if (!line.empty() && line.back() == u'\r') {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
-        start = feed + 1;
+        lines.emplace_back(text.substr(start, end - start));
+        const bool crLf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+        start = end + (crLf ? 2 : 1);
     }
 }
 

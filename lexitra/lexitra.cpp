@@ -20,7 +20,9 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::AboutPurpose,
          u"Recallix helps you learn words, phrases and facts with cue cards."},
     Text{eUiText::AboutLicence,
-         u"Free for personal and classroom use. Thank you for learning with Recallix!"},
+         u"Recallix is free software under the GNU General Public License, version 3 or any "
+         u"later version, and comes without any warranty. Thank you for learning with "
+         u"Recallix!"},
     Text{eUiText::WebAddress, u"https://www.vorlen.com/recallix/"},
     Text{eUiText::FileTypeName, u"Recallix cue files"},
     Text{eUiText::FileDialogTitle, u"Load cue files"},
@@ -55,14 +57,18 @@ constexpr std::array kEnglishTexts{
          u"restarts."},
     Text{eUiText::HistorySetAside,
          u"Your pass history file was damaged; it was set aside and a new history started."},
+    Text{eUiText::HistoryDeferred,
+         u"Your pass history cannot be written at the moment (another program may be using "
+         u"it); finished passes are kept and written as soon as it can be."},
 };
 
 constexpr std::array kJapaneseTexts{
     Text{eUiText::AboutPurpose,
          u"Recallix は、カードを使って単語や語句、知識を覚えるための学習ソフトです。"},
     Text{eUiText::AboutLicence,
-         u"個人でも教室でも無料でお使いいただけます。Recallix をご利用いただき"
-         u"ありがとうございます。"},
+         u"Recallix はフリー ソフトウェアです。GNU 一般公衆利用許諾書 (GNU GPL) バージョン 3 "
+         u"またはそれ以降のバージョンの条件の下で配布され、いかなる保証もありません。Recallix を"
+         u"ご利用いただきありがとうございます。"},
     Text{eUiText::WebAddress, u"https://www.vorlen.com/recallix/"},
     Text{eUiText::FileTypeName, u"Recallix カード ファイル"},
     Text{eUiText::FileDialogTitle, u"カード ファイルの読み込み"},
@@ -96,6 +102,9 @@ constexpr std::array kJapaneseTexts{
          u"学習履歴を現在使用できません。Recallix を再起動するまで履歴は保存されません。"},
     Text{eUiText::HistorySetAside,
          u"学習履歴のファイルが壊れていたため、別名で保管し、新しい履歴を開始しました。"},
+    Text{eUiText::HistoryDeferred,
+         u"学習履歴に現在書き込めません (他のプログラムが使用中の可能性があります)。終了した"
+         u"学習は保持され、書き込めるようになりしだい保存されます。"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -35,6 +35,7 @@ enum class eUiText : uint32_t {
     FileTextAfterQuote = 40029,         // why: a list with text after a field's closing quote
     HistoryUnavailable = 40030,         // status text when finished passes cannot be kept
     HistorySetAside = 40031,            // status text when a damaged history file was set aside
+    HistoryDeferred = 40032,            // status text when finished passes wait to be written
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

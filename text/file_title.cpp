@@ -3,14 +3,10 @@
 #include "text/file_title.h"
 
 std::u16string_view FileNameOfPath(std::u16string_view path) {
-    const size_t slash = path.find_last_of(u"\\/");
-    if (slash != std::u16string_view::npos) {
-        return path.substr(slash + 1);
-    }
-    const bool hasDrive =
-        path.size() >= 2 && path[1] == u':' &&
-        ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
-    return hasDrive ? path.substr(2) : path;
+    // Only "/" separates folders: a backslash or a colon is part of a name like any other
+    // character, so "a\b.recallix" keeps a title and a record of its own.
+    const size_t slash = path.find_last_of(u'/');
+    return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
 }
 
 std::u16string_view FileTitleOfPath(std::u16string_view path) {

@@ -4,8 +4,7 @@
 
 #include <string_view>
 
-// The file name with its extension: the part after the last "\" or "/", or after a
-// leading drive letter and colon when there is neither.
+// The file name with its extension: the part after the last "/".
 std::u16string_view FileNameOfPath(std::u16string_view path);
 
 // The file name without folder and extension, as the list of loaded files shows it: the

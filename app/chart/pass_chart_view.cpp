@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr qreal kFastestMarkerSize = 12;
+
 void ApplyFont(QChart& chart, const QFont& font) {
     QFont title = font;
     title.setBold(true);
@@ -32,7 +34,8 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
     auto* chart = new QChart;
     chart->setTitle(description->title);
     auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setFormat(description->dateFormat);
+    dates->setTickCount(description->dateTicks);
     dates->setTitleText(description->dateAxis);
     dates->setRange(QDateTime::fromMSecsSinceEpoch(description->fromMs),
                     QDateTime::fromMSecsSinceEpoch(description->toMs));
@@ -46,11 +49,17 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
 
     auto* fastest = new QScatterSeries;
     fastest->setName(description->fastestName);
-    fastest->setMarkerSize(12);
+    fastest->setMarkerSize(kFastestMarkerSize);
     for (const sPassChartLine& line : description->lines) {
         auto* series = new QLineSeries;
         series->setName(line.name);
         series->append(line.passes);
+        // A line needs two points: a lone pass is marked by a point of its own colour, drawn
+        // larger than the mark of the fastest pass that sits on it.
+        if (line.passes.size() == 1) {
+            series->setPointsVisible(true);
+            series->setMarkerSize(kFastestMarkerSize * 1.6);
+        }
         chart->addSeries(series);
         series->attachAxis(dates);
         series->attachAxis(times);

@@ -25,6 +25,8 @@ sHistoryTexts EnglishTexts() {
          QStringLiteral("Wrong answers")},
         QStringLiteral("&Review missed cards"),
         QStringLiteral("Close"),
+        QStringLiteral("Full passes: %1, from %2 to %3. Fastest time: %4."),
+        QStringLiteral("No full pass yet."),
     };
 }
 
@@ -49,6 +51,8 @@ sHistoryTexts JapaneseTexts() {
          QStringLiteral("不正解の数")},
         QStringLiteral("間違えたカードの復習(&R)"),
         QStringLiteral("閉じる"),
+        QStringLiteral("通常の学習: %1 回 (%2 ～ %3)。最速の時間: %4。"),
+        QStringLiteral("通常の学習の記録はまだありません。"),
     };
 }
 

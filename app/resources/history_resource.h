@@ -22,6 +22,10 @@ struct sHistoryTexts {
     QStringList hardColumns;  // cue, answer, passes missed, wrong answers
     QString review;           // the button that starts a review of the missed cards
     QString close;
+    // What a screen reader says of the chart: %1 passes, from the date %2 to %3, the
+    // fastest time %4; and with no pass to chart.
+    QString chartDescription;
+    QString chartEmpty;
 };
 
 sHistoryTexts GetHistoryTexts(bool japanese);

@@ -13,15 +13,24 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
+#include <map>
+#include <thread>
+#include <tuple>
 
 namespace {
 
-// How long a write waits for another copy of the program to finish its own.
-constexpr int kBusyTimeoutMs = 2000;
-
-// SQLite's result codes for a file that is not a database or whose pages are broken.
+// SQLite's result codes: the file is locked by another connection; it is not a database
+// or its pages are broken; the disk is full or failed.
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11, kSqliteNotADatabase = 26;
+constexpr int kSqliteIoError = 10, kSqliteFull = 13;
+
+// What a call may spend on its own work within the bound, beside waiting for a lock.
+constexpr std::chrono::milliseconds kOwnWorkAllowance{100};
+// The longest pause between two attempts on a locked file.
+constexpr std::chrono::milliseconds kLongestPause{20};
 
 // Each version's step from the one before; index 0 builds version 1 from nothing.
 const char* const kMigrations[] = {
@@ -38,9 +47,24 @@ const char* const kMigrations[] = {
 };
 static_assert(std::size(kMigrations) == cSqlitePassHistory::kSchemaVersion);
 
+int PrimaryCode(const QSqlError& error) {
+    return error.nativeErrorCode().toInt() & 0xFF;
+}
+
 bool IsDamageError(const QSqlError& error) {
-    const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary code
+    const int code = PrimaryCode(error);
     return code == kSqliteCorrupt || code == kSqliteNotADatabase;
+}
+
+bool IsBusyError(const QSqlError& error) {
+    const int code = PrimaryCode(error);
+    return code == kSqliteBusy || code == kSqliteLocked;
+}
+
+// A write that may well succeed later: the passes wait for it in memory.
+bool IsPassingError(const QSqlError& error) {
+    const int code = PrimaryCode(error);
+    return IsBusyError(error) || code == kSqliteFull || code == kSqliteIoError;
 }
 
 // Runs statements separated by ";" (Qt's driver runs one per call).
@@ -73,13 +97,20 @@ bool SelectForKey(QSqlQuery& query, const char* sql, const std::u16string& key,
 
 }  // namespace
 
-cSqlitePassHistory::cSqlitePassHistory(QString path)
-    : m_path(path.isEmpty() ? DefaultPath() : std::move(path)) {
+cSqlitePassHistory::cSqlitePassHistory(QString path, std::chrono::milliseconds waitBound)
+    : m_path(path.isEmpty() ? DefaultPath() : std::move(path)), m_waitBound(waitBound) {
     static std::atomic<int> connections{0};
     m_connection = QStringLiteral("recallix-history-%1").arg(++connections);
 }
 
 cSqlitePassHistory::~cSqlitePassHistory() {
+    // A last offer of the passes still waiting; there is no one left to tell about it.
+    m_unavailableNotice.SetListener({});
+    m_deferredNotice.SetListener({});
+    if (!m_waiting.empty()) {
+        StartCall();
+        WriteWaiting();
+    }
     Disconnect();
 }
 
@@ -97,46 +128,96 @@ void cSqlitePassHistory::SetUnavailableNotice(std::function<void()> notice) {
 }
 
 void cSqlitePassHistory::Fail() {
+    Disconnect();
+    m_state = eState::Off;
+    m_waiting.clear();  // nowhere to keep them: the notice says so
     m_unavailableNotice.Give();
+}
+
+void cSqlitePassHistory::StartCall() {
+    // The waits for another program end a little before the bound: the call's own work
+    // and the wake-up from the last wait must fit in it too.
+    m_deadline = Clock::now() + m_waitBound - std::min(m_waitBound / 10, kOwnWorkAllowance);
+}
+
+int cSqlitePassHistory::RemainingMs() const {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - Clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+// Runs attempt until it succeeds, fails for another reason than another connection's
+// lock, or the call's time is up. SQLite's own busy handler is not used: it counts the
+// sleeps it meant to take rather than the time that passed, which on a loaded machine
+// comes to far more.
+bool cSqlitePassHistory::Retry(QSqlQuery& query, const std::function<bool()>& attempt) {
+    std::chrono::milliseconds pause{1};
+    while (!attempt()) {
+        if (!IsBusyError(query.lastError())) {
+            return false;
+        }
+        const Clock::duration left = m_deadline - Clock::now();
+        if (left <= Clock::duration::zero()) {
+            m_busy = true;
+            return false;
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, left));
+        pause = std::min(pause * 2, kLongestPause);
+    }
+    return true;
+}
+
+bool cSqlitePassHistory::Run(QSqlQuery& query, const QString& sql) {
+    return Retry(query, [&] { return query.exec(sql); });
 }
 
 // ---------------------------------------------------------------------------------------
 // Opening
 
 bool cSqlitePassHistory::Open() {
-    if (m_tried) {
-        return m_open;
+    StartCall();
+    return TryOpen();
+}
+
+bool cSqlitePassHistory::TryOpen() {
+    if (m_state != eState::Closed) {
+        return m_state == eState::Open;
     }
-    m_tried = true;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     // Copies starting at once take turns to open, the way they take turns to write the
     // settings: one may be creating the file, writing its header or switching it to WAL
     // while another would otherwise read a half-made file as damaged, or find it busy.
     // Without a turn within the bound, SQLite's own locking still guards the data.
     cSettingsLock turn(m_path);
-    turn.Acquire();
+    turn.Acquire(std::chrono::milliseconds(RemainingMs()));
+    m_busy = false;
     // A file that is no database at all is set aside before SQLite opens it: SQLite
     // would delete the journal beside it, which may be all that is left of the passes.
     bool damaged = !HasDatabaseHeader();
     bool usable = damaged || Connect();
     damaged = damaged || (usable && IsDamaged());
-    if (damaged) {
+    if (damaged && !m_busy) {
         usable = SetAside() && Connect() && !IsDamaged();
     }
-    m_open = usable && Configure() && Migrate();
-    if (!m_open) {
-        Disconnect();
-        Fail();
-    } else if (!m_setAsidePath.isEmpty() && m_setAsideNotice) {
-        m_setAsideNotice();
+    if (usable && !m_busy && Configure() && Migrate()) {
+        m_state = eState::Open;
+        if (!m_setAsidePath.isEmpty() && m_setAsideNotice) {
+            m_setAsideNotice();
+        }
+        return true;
     }
-    return m_open;
+    if (m_busy) {
+        Disconnect();  // another program holds the file: opened again at the next use
+        return false;
+    }
+    Fail();
+    return false;
 }
 
 bool cSqlitePassHistory::Connect() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));  // Retry waits instead
     return db.isValid() && db.open();
 }
 
@@ -160,7 +241,7 @@ bool cSqlitePassHistory::HasDatabaseHeader() const {
 
 bool cSqlitePassHistory::IsDamaged() {
     QSqlQuery query(Database());
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)"))) {
+    if (!Run(query, QStringLiteral("PRAGMA quick_check(1)"))) {
         return IsDamageError(query.lastError());
     }
     return !query.next() || query.value(0).toString() != QStringLiteral("ok");
@@ -187,15 +268,25 @@ bool cSqlitePassHistory::Configure() {
     QSqlQuery query(Database());
     // WAL lets the History window read while another copy writes; NORMAL sync keeps every
     // committed pass through a crash of the program (only a power loss may undo the last).
-    return query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
-           query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) &&
-           query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    return Run(query, QStringLiteral("PRAGMA journal_mode=WAL")) &&
+           Run(query, QStringLiteral("PRAGMA synchronous=NORMAL")) &&
+           Run(query, QStringLiteral("PRAGMA foreign_keys=ON"));
 }
 
 bool cSqlitePassHistory::Migrate() {
     QSqlQuery query(Database());
+    // A file that is up to date needs no write lock: another program's write then keeps
+    // the history from taking passes for a while, not from being read.
+    if (Run(query, QStringLiteral("PRAGMA user_version")) && query.next() &&
+        query.value(0).toInt() == kSchemaVersion) {
+        query.finish();
+        return true;
+    }
+    if (m_busy) {
+        return false;
+    }
     // The write lock first: two copies starting on a new file build it once.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+    if (!Run(query, QStringLiteral("BEGIN IMMEDIATE"))) {
         return false;
     }
     int version = -1;
@@ -218,35 +309,69 @@ bool cSqlitePassHistory::Migrate() {
 // Writing and reading
 
 void cSqlitePassHistory::RecordPass(const sPassRecord& pass) {
-    if (!Open()) {
+    if (m_state == eState::Off) {
         return;
     }
-    QSqlQuery query(Database());
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        Fail();
-        return;
+    StartCall();
+    sPassRecord& waiting = m_waiting.emplace_back(pass);
+    if (waiting.endedUtcMs == 0) {
+        waiting.endedUtcMs = QDateTime::currentMSecsSinceEpoch();  // not when it is written
     }
-    if (Insert(pass) && query.exec(QStringLiteral("COMMIT"))) {
-        return;
-    }
-    query.exec(QStringLiteral("ROLLBACK"));
-    Fail();
+    WriteWaiting();
 }
 
-bool cSqlitePassHistory::Insert(const sPassRecord& pass) {
+bool cSqlitePassHistory::WriteWaiting() {
+    if (m_waiting.empty()) {
+        return true;
+    }
+    if (!TryOpen()) {
+        if (m_state == eState::Closed) {
+            m_deferredNotice.Give();
+        }
+        return false;
+    }
+    // All the waiting passes in one transaction: each is still written whole or not at all.
+    QSqlQuery query(Database());
+    bool written = Run(query, QStringLiteral("BEGIN IMMEDIATE"));
+    QSqlError error = query.lastError();
+    if (written) {
+        for (const sPassRecord& pass : m_waiting) {
+            if (!Insert(pass, error)) {
+                written = false;
+                break;
+            }
+        }
+        if (written && !Run(query, QStringLiteral("COMMIT"))) {
+            written = false;
+            error = query.lastError();
+        }
+        if (!written) {
+            query.exec(QStringLiteral("ROLLBACK"));
+        }
+    }
+    if (written) {
+        m_waiting.clear();
+    } else if (IsPassingError(error)) {
+        m_deferredNotice.Give();
+    } else {
+        Fail();
+    }
+    return written;
+}
+
+bool cSqlitePassHistory::Insert(const sPassRecord& pass, QSqlError& error) {
     QSqlQuery query(Database());
     query.prepare(QStringLiteral(
         "INSERT INTO pass(ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review)"
         " VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
-    const qint64 ended =
-        pass.endedUtcMs != 0 ? pass.endedUtcMs : QDateTime::currentMSecsSinceEpoch();
     for (const QVariant& value :
-         {QVariant(ended), QVariant(Text(pass.key)), QVariant(Text(pass.files)),
+         {QVariant(qint64(pass.endedUtcMs)), QVariant(Text(pass.key)), QVariant(Text(pass.files)),
           QVariant(qint64(pass.timeMs)), QVariant(pass.cards), QVariant(pass.wrongAnswers),
           QVariant(pass.ignoredCards), QVariant(pass.review ? 1 : 0)}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
+        error = query.lastError();
         return false;
     }
     const QVariant passId = query.lastInsertId();
@@ -259,6 +384,7 @@ bool cSqlitePassHistory::Insert(const sPassRecord& pass) {
         query.addBindValue(card.wrongAnswers);
         query.addBindValue(card.ignored ? 1 : 0);
         if (!query.exec()) {
+            error = query.lastError();
             return false;
         }
     }
@@ -267,16 +393,35 @@ bool cSqlitePassHistory::Insert(const sPassRecord& pass) {
 
 std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& key) {
     std::vector<sPassRecord> passes;
-    if (!Open()) {
-        return passes;
+    StartCall();
+    WriteWaiting();
+    QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
+    if (m_state == eState::Open && Retry(query, [&] {
+            return SelectForKey(
+                query,
+                "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
+                " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
+                key);
+        })) {
+        ReadPassRows(query, passes);
     }
-    QSqlQuery query(Database());
-    if (!SelectForKey(query,
-                      "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
-                      " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
-                      key)) {
-        return passes;
+    // The passes the file has not taken yet are part of the history all the same.
+    bool added = false;
+    for (const sPassRecord& waiting : m_waiting) {
+        if (key.empty() || waiting.key == key) {
+            passes.push_back(waiting);
+            passes.back().missed.clear();
+            added = true;
+        }
     }
+    if (added) {
+        std::stable_sort(passes.begin(), passes.end(),
+                         [](const auto& a, const auto& b) { return a.endedUtcMs > b.endedUtcMs; });
+    }
+    return passes;
+}
+
+void cSqlitePassHistory::ReadPassRows(QSqlQuery& query, std::vector<sPassRecord>& passes) {
     while (query.next()) {
         sPassRecord& pass = passes.emplace_back();
         pass.endedUtcMs = query.value(0).toLongLong();
@@ -288,27 +433,59 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
         pass.ignoredCards = query.value(6).toInt();
         pass.review = query.value(7).toInt() != 0;
     }
-    return passes;
 }
 
 std::vector<sHardCard> cSqlitePassHistory::ReadHardestCards(const std::u16string& key, int limit) {
     std::vector<sHardCard> cards;
-    if (!Open()) {
+    StartCall();
+    WriteWaiting();
+    // The cards of the waiting passes, counted as the file counts them.
+    std::map<std::pair<std::u16string, std::u16string>, std::pair<int, int>> waitingCards;
+    for (const sPassRecord& waiting : m_waiting) {
+        if (!key.empty() && waiting.key != key) {
+            continue;
+        }
+        for (const sMissedCard& card : waiting.missed) {
+            auto& [passes, wrong] = waitingCards[{card.cue, card.answer}];
+            ++passes;
+            wrong += card.wrongAnswers;
+        }
+    }
+    QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
+    if (m_state == eState::Open && Retry(query, [&] {
+            return SelectForKey(
+                query,
+                "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
+                " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
+                " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue"
+                " LIMIT ?",
+                key, {limit + static_cast<int>(waitingCards.size())});
+        })) {
+        while (query.next()) {
+            cards.push_back({query.value(0).toString().toStdU16String(),
+                             query.value(1).toString().toStdU16String(), query.value(2).toInt(),
+                             query.value(3).toInt()});
+        }
+    }
+    if (waitingCards.empty()) {
+        cards.resize(std::min<size_t>(cards.size(), static_cast<size_t>(std::max(limit, 0))));
         return cards;
     }
-    QSqlQuery query(Database());
-    if (!SelectForKey(query,
-                      "SELECT m.cue, m.answer, COUNT(*) AS passes, SUM(m.wrong) AS wrong"
-                      " FROM missed_card m JOIN pass p ON p.id = m.pass_id WHERE ? OR p.key = ?"
-                      " GROUP BY m.cue, m.answer ORDER BY passes DESC, wrong DESC, m.cue"
-                      " LIMIT ?",
-                      key, {limit})) {
-        return cards;
+    for (sHardCard& card : cards) {
+        const auto waiting = waitingCards.find({card.cue, card.answer});
+        if (waiting != waitingCards.end()) {
+            card.passesMissed += waiting->second.first;
+            card.wrongAnswers += waiting->second.second;
+            waitingCards.erase(waiting);
+        }
     }
-    while (query.next()) {
-        cards.push_back({query.value(0).toString().toStdU16String(),
-                         query.value(1).toString().toStdU16String(), query.value(2).toInt(),
-                         query.value(3).toInt()});
+    for (const auto& [card, counts] : waitingCards) {
+        cards.push_back({card.first, card.second, counts.first, counts.second});
     }
+    std::sort(cards.begin(), cards.end(), [](const sHardCard& a, const sHardCard& b) {
+        return std::tie(b.passesMissed, b.wrongAnswers, a.cue) <
+               std::tie(a.passesMissed, a.wrongAnswers, b.cue);
+    });
+    cards.resize(std::min<size_t>(cards.size(), static_cast<size_t>(std::max(limit, 0))));
     return cards;
 }

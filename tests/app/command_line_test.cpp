@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <filesystem>
 
 #include "app/command_line.h"
@@ -27,6 +30,13 @@ TEST(CommandLineTest, OptionsAndFiles) {
     const cCommandLine files = Parse({"b.recallix", "a.recallix", "--", "-odd.recallix"});
     EXPECT_TRUE(files.ShouldRun());
     EXPECT_EQ(files.GetFiles(), QStringList({"b.recallix", "a.recallix", "-odd.recallix"}));
+
+    // A name with a dash is one unknown option, with the way to load such a file.
+    const cCommandLine dashed = Parse({"a.recallix", "-x.recallix"});
+    EXPECT_EQ(dashed.GetExitCode(), 2);
+    EXPECT_TRUE(dashed.GetError().startsWith("Recallix: Unknown option: -x.recallix\n"))
+        << dashed.GetError().toStdString();
+    EXPECT_TRUE(dashed.GetError().contains("recallix -- -x.recallix"));
 }
 
 // Keeps the values it was given but stores nothing new, like a store that cannot be written.
@@ -106,9 +116,13 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
 TEST_F(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
     Start({}, 1);
     EXPECT_TRUE(started);
+    EXPECT_NE(app->GetFrame()->GetStatusText(), Translated(eUiText::LoadSucceeded));
     EXPECT_EQ(StoredFont(), 1u);
     EXPECT_EQ(app->GetFrame()->GetForm()->font().pointSize(), 12);
-    Start({}, 3);
+    testing::internal::CaptureStderr();
+    Start({}, 4294967295u);  // named as stored, not as the index it makes
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("for the font 4294967295\n"), std::string::npos) << said;
     EXPECT_FALSE(started);
     EXPECT_EQ(StoredFont(), 0u);
     // Where the reset cannot be stored, this run takes the first layout instead.
@@ -132,18 +146,51 @@ TEST_F(StartUpTest, StoredJapaneseTranslatesTheWindowAndQtsOwnTexts) {
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "フォルダー");
 }
 
-TEST_F(StartUpTest, UnusableHistorySaysSoInTheStatusBarAndStudyGoesOn) {
-    // A folder where the history file should be.
+// A file manager passes every file chosen: they all load, in order, into one refresh.
+TEST_F(StartUpTest, ManyFilesNamedLoadInOrder) {
+    QStringList arguments;
+    for (int i = 0; i < 500; ++i) {
+        const std::string name = "f" + std::to_string(1000 + i) + ".recallix";
+        files.Write(name, "cue" + std::to_string(i) + " = answer\n");
+        arguments << Path(name.c_str());
+    }
+    Start(Parse(arguments).GetFiles());
+    ASSERT_TRUE(started);
+    EXPECT_EQ(app->GetDocument()->GetTotalCues(), 500);
+    auto* list = qobject_cast<QListWidget*>(app->GetFrame()->GetForm()->GetControl(kIdFileList));
+    ASSERT_EQ(list->count(), 500);
+    EXPECT_EQ(list->item(499)->text(), "f1499");
+}
+
+// A history that cannot take the pass says why in the status bar and studying goes on: a
+// folder in its place leaves it off for the run; a file another program holds keeps the
+// pass until the program ends.
+TEST_F(StartUpTest, HistoryThatCannotTakeAPassSaysWhy) {
     const QString path = cSqlitePassHistory::DefaultPath();
     ASSERT_TRUE(path.startsWith(QDir::tempPath())) << "not the test's own data folder";
-    ASSERT_TRUE(QDir().mkpath(path));
     files.Write("one.recallix", "eins = one\n");
-    Start({Path("one.recallix")});
-    ASSERT_TRUE(started);
-    EXPECT_EQ(app->GetDocument()->Next(u"one"), u"");
-    EXPECT_EQ(app->GetFrame()->GetStatusText(), Translated(eUiText::HistoryUnavailable));
-    app.reset();
-    QDir(path).removeRecursively();
+    for (const bool locked : {false, true}) {
+        SCOPED_TRACE(locked ? "locked" : "unusable");
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+        holder.setDatabaseName(path);
+        ASSERT_TRUE(locked ? cSqlitePassHistory(path).Open() && holder.open() &&
+                                 QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"))
+                           : QDir().mkpath(path));
+        Start({Path("one.recallix")});
+        ASSERT_TRUE(started);
+        EXPECT_EQ(app->GetDocument()->Next(u"one"), u"");
+        EXPECT_EQ(app->GetFrame()->GetStatusText(),
+                  Translated(locked ? eUiText::HistoryDeferred : eUiText::HistoryUnavailable));
+        holder.close();
+        app.reset();
+        EXPECT_EQ(cSqlitePassHistory(path).ReadPasses(u"").size(), locked ? 1u : 0u);
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase("holder");
+        QDir(path).removeRecursively();
+        for (const char* part : {"", "-wal", "-shm"}) {
+            QFile::remove(path + part);
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
 
@@ -61,6 +63,21 @@ TEST_F(MenuTest, FontOrLanguageChangeAsksToRestart) {
     frame->FindAction(kIdFontFirst + 1)->trigger();  // the font in use: no question
 }
 
+// The About box states the licence the program is published under, in either language.
+TEST_F(MenuTest, AboutBoxNamesTheLicence) {
+    const std::pair<uint32_t, QStringList> rows[] = {
+        {kLocaleEnglishUs, {"GNU General Public License, version 3 or any later", "warranty"}},
+        {kLocaleJapanese, {"GNU 一般公衆利用許諾書 (GNU GPL) バージョン 3", "保証"}}};
+    for (const auto& [locale, needles] : rows) {
+        Rebuild(locale);
+        cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        frame->OnCommand(kIdAbout);
+        for (const QString& needle : needles + QStringList{"© 2026 the Recallix developers"}) {
+            EXPECT_TRUE(answerer.text.contains(needle)) << needle.toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ViewRemovedByAnotherDuringARefreshIsNotCalled) {
     struct cCallingView : cView {
         void OnUpdate(cView*, long) override { onUpdate(); }
@@ -78,18 +95,41 @@ TEST_F(MainWindowTest, ViewRemovedByAnotherDuringARefreshIsNotCalled) {
 
 constexpr int kButtonIds[] = {kIdClear, kIdRestart, kIdLoad, kIdNext, kIdIgnore, kIdClose};
 
-TEST_F(MainWindowTest, ButtonsLieApartAndATooShortWindowHidesThem) {
+// The window is never smaller than its layout. On a screen too small for the layout (a
+// large font, a high scale factor) it fits the screen, the status bar stays in view and the
+// form scrolls, so that every control can still be reached.
+TEST_F(MainWindowTest, EveryControlStaysWithinReachHoweverSmallTheWindow) {
     EXPECT_FALSE(Button(kIdNext)->geometry().intersects(Button(kIdIgnore)->geometry()));
-    const QSize normal = form->size();
-    const auto resizeForm = [&](int height) {
-        frame->resize(frame->size() + QSize(normal.width(), height) - form->size());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->height() == height; }, 2000));
-    };
-    const int tight = FileList()->y() + Button(kIdClose)->height() + 10;
-    for (const int height : {tight, tight - 1}) {
-        resizeForm(height);
-        for (int id : kButtonIds) {
-            EXPECT_EQ(Button(id)->isVisible(), height == tight) << id;
+    const QSize layout = form->sizeHint();
+    auto* scrollArea = qobject_cast<QScrollArea*>(frame->centralWidget());
+    ASSERT_NE(scrollArea, nullptr);
+    const struct {
+        const char* name;
+        QSize screen;
+    } rows[] = {{"RoomyScreen", {4000, 3000}}, {"SmallScreen", {300, 200}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        frame->FitToScreen(row.screen);
+        frame->resize(300, 200);  // as far as the user can shrink it
+        const QSize expected = frame->sizeHint().boundedTo(row.screen).expandedTo({300, 200});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == expected; }, 2000));
+        QCoreApplication::processEvents();  // the layout follows the new size
+        EXPECT_GE(form->width(), layout.width());
+        EXPECT_GE(form->height(), layout.height());
+        EXPECT_TRUE(frame->rect().contains(frame->statusBar()->geometry()));
+        for (const int id : {kIdClear, kIdRestart, kIdLoad, kIdNext, kIdIgnore, kIdClose, kIdTime,
+                             kIdFastest, kIdAnswer}) {
+            QWidget* control = form->GetControl(id);
+            const QRect inForm(control->mapTo(form, QPoint()), control->size());
+            scrollArea->ensureVisible(inForm.center().x(), inForm.center().y(),
+                                      inForm.width() / 2 + 1, inForm.height() / 2 + 1);
+            const QWidget* viewport = scrollArea->viewport();
+            const QRect shown(control->mapTo(viewport, QPoint()), control->size());
+            const QRect seen = shown & viewport->rect();
+            EXPECT_TRUE(control->isVisible()) << id;
+            EXPECT_EQ(seen.height(), shown.height()) << id;
+            // A box wider than the window shows as much of itself as there is room for.
+            EXPECT_GE(seen.width(), std::min(shown.width(), viewport->width() - 2)) << id;
         }
     }
 }

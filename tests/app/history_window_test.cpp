@@ -3,7 +3,10 @@
 #include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QDateTimeAxis>
+#include <QLabel>
 #include <QMenuBar>
+#include <QSet>
 #include <QTableView>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -106,6 +109,69 @@ TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {
     const QAbstractItemModel* passes = window->GetPassList()->model();
     EXPECT_NE(passes->index(0, 5).data(), passes->index(1, 5).data());
     EXPECT_EQ(Points(window, 0).size(), 1);
+}
+
+// What a screen reader hears of the heading and of the chart, and a chart that can be read:
+// no two date labels alike, and a lone pass drawn as a point of its own.
+TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
+    const int64_t day = 24 * 3600 * 1000, start = 1796774400000;  // 2026-12-09
+    const struct {
+        const char* name;
+        std::vector<int64_t> ends;
+        bool loaded;
+        QString format;
+    } rows[] = {
+        {"OnePass", {start}, true, "yyyy-MM-dd HH:mm"},
+        {"AnHourApart", {start, start + day / 24}, false, "yyyy-MM-dd HH:mm"},
+        {"AMonthApart", {start, start + 30 * day}, true, "yyyy-MM-dd"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        cTempDir folder;
+        cSqlitePassHistory passes(QString::fromStdU16String(folder.U16("history.sqlite")));
+        uint32_t ms = 80000;  // the oldest pass is the fastest
+        for (const int64_t end : row.ends) {
+            passes.RecordPass(
+                {end, doc->GetFastestTimeKey(), u"german.recallix", ms, 3, 0, 0, false, {}});
+            ms += 15000;
+        }
+        doc->SetPassHistory(&passes);
+        if (!row.loaded) {
+            doc->Clear();
+        }
+        cHistoryWindow* window = OpenHistory();
+
+        const QString heading = row.loaded ? "german.recallix" : "All combinations of files";
+        auto* label = window->findChild<QLabel*>();
+        EXPECT_EQ(label->text(), heading);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), heading);
+        const QString description = QAccessible::queryAccessibleInterface(window->GetChartView())
+                                        ->text(QAccessible::Description);
+        EXPECT_TRUE(description.startsWith(
+            QStringLiteral("Full passes: %1, from %2 ")
+                .arg(row.ends.size())
+                .arg(QDateTime::fromMSecsSinceEpoch(start).toString("yyyy-MM-dd HH:mm"))))
+            << description.toStdString();
+        EXPECT_TRUE(description.endsWith("Fastest time: 01 : 20.")) << description.toStdString();
+
+        // The axis's ticks fall evenly from its first date to its last.
+        const auto* dates = qobject_cast<QDateTimeAxis*>(Chart(window)->axes(Qt::Horizontal)[0]);
+        EXPECT_EQ(dates->format(), row.format);
+        QSet<QString> labels;
+        const qint64 from = dates->min().toMSecsSinceEpoch(), to = dates->max().toMSecsSinceEpoch();
+        for (int tick = 0; tick < dates->tickCount(); ++tick) {
+            const qint64 at = from + (to - from) * tick / (dates->tickCount() - 1);
+            labels.insert(QDateTime::fromMSecsSinceEpoch(at).toString(dates->format()));
+        }
+        EXPECT_EQ(labels.size(), dates->tickCount());
+        EXPECT_EQ(qobject_cast<QXYSeries*>(Chart(window)->series().at(0))->pointsVisible(),
+                  row.ends.size() == 1);
+        window->close();
+        doc->SetPassHistory(&history);
+        if (!row.loaded) {
+            LoadGerman();
+        }
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/view.h"
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
@@ -28,6 +29,34 @@ TEST_F(LoadingTest, LoadCountsTheCardsAndListsTheFileTitles) {
     picker.cancel = true;
     Button(kIdLoad)->click();
     EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
+}
+
+// Files named from outside load in order up to the first that fails, and the views are
+// refreshed once for them all, however many there are.
+TEST_F(LoadingTest, FilesNamedFromOutsideRefreshTheViewsOnce) {
+    struct cCountingView : cView {
+        void OnUpdate(cView*, long) override { ++updates; }
+        int updates = 0;
+    } view;
+    doc->AddView(&view);
+    const std::u16string a = files.U16("a.recallix"), b = files.U16("b.recallix");
+    files.Write("a.recallix", "one = eins\n");
+    files.Write("b.recallix", "two = zwei\n");
+    const struct {
+        const char* name;
+        std::vector<std::u16string> paths;
+        int failed, loaded;
+    } rows[] = {{"AllLoad", {a, b}, -1, 2}, {"SecondMissing", {a, u"/nonexistent", b}, 1, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        doc->Clear();
+        view.updates = 0;
+        EXPECT_EQ(doc->OnOpenDocuments(row.paths), row.failed);
+        EXPECT_EQ(view.updates, 1);
+        EXPECT_EQ(doc->GetLoadedFileCount(), row.loaded);
+        EXPECT_EQ(FileList()->count(), row.loaded);
+    }
+    doc->RemoveView(&view);
 }
 
 TEST_F(LoadingTest, WaitCursorOnlyOnceTheFilesArePickedAndLongCuesShowTheirStart) {
@@ -82,30 +111,41 @@ TEST_F(LoadingTest, DroppedCueFilesLoadAndShiftReversesThem) {
     EXPECT_FALSE(Drop(frame.get(), {}));  // a drag without files is refused
 }
 
-// A load that runs long shows how far it has got and gives the window its turns, in which
-// no command gets through; Esc there stops it and nothing of that file stays.
+// A load that runs long, in any format, shows how far it has got and gives the window its
+// turns, in which no command gets through; Esc there stops it and nothing of that file stays.
 TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
     LoadGerman();
-    std::string text;
+    std::string cueFile, document = "<kvtml version=\"2.0\"><entries>\n", table;
     for (int i = 0; i < 30000; ++i) {
-        text += "Wort" + std::to_string(i) + " = word" + std::to_string(i) + "\n";
+        const std::string n = std::to_string(i);
+        cueFile += "Wort" + n + " = word" + n + "\n";
+        document += "<entry><translation id=\"0\"><text>Wort" + n +
+                    "</text></translation><translation id=\"1\"><text>word" + n +
+                    "</text></translation></entry>\n";
+        table += "Wort" + n + "\tword" + n + "\n";
     }
+    document += "</entries></kvtml>\n";
     doc->SetLoadQuietMs(0);
-    QStringList shown;
-    QTimer watcher;  // runs only while the load lets the window have its turns
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        shown << frame->GetStatusText();
-        QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
-        QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
-    });
-    watcher.start(0);
-    LoadFile("big.recallix", text);
-    watcher.stop();
-    ASSERT_FALSE(shown.isEmpty());
-    EXPECT_TRUE(shown.first().startsWith(Translated(eUiText::LoadProgress).section("%i", 0, 0)))
-        << shown.first().toStdString();
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
-    EXPECT_EQ(Cue(), "one");
+    const std::pair<const char*, const std::string&> files[] = {
+        {"big.recallix", cueFile}, {"big.kvtml", document}, {"big.tsv", table}};
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        QStringList shown;
+        QTimer watcher;  // runs only while the load lets the window have its turns
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            shown << frame->GetStatusText();
+            QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
+            QTest::keyClick(AnswerBox(), Qt::Key_Escape);         // stops the load
+        });
+        watcher.start(0);
+        LoadFile(name, text);
+        watcher.stop();
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_TRUE(shown.first().startsWith(Translated(eUiText::LoadProgress).section("%i", 0, 0)))
+            << shown.first().toStdString();
+        EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+        EXPECT_EQ(Cue(), "one");
+    }
 }
 
 using WorkingSetTest = MainWindowTest;
@@ -141,3 +181,15 @@ TEST_F(WorkingSetTest, ClearGivesTheMemoryOfALargeSetBackToTheSystem) {
 }
 
 }  // namespace
+
+// A file opened from outside loads with its outcome in the status bar; the views wait for
+// whoever opens it to refresh them once.
+TEST_F(LoadingTest, AFileOpenedFromOutsideLoadsAndLeavesTheRefreshToItsCaller) {
+    LoadGerman();
+    EXPECT_TRUE(doc->OnOpenDocument(files.Write("more.recallix", "four = vier\n")));
+    EXPECT_EQ(doc->GetTeacher().GetTotalCues(), 4);
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadSucceeded));
+    EXPECT_EQ(Edit(kIdTotalCues)->text(), "3");
+    EXPECT_FALSE(doc->OnOpenDocument(files.U16("missing.recallix")));
+    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
+}

@@ -7,16 +7,27 @@
 #include "text/file_title.h"
 
 TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {
-    auto key = [](std::vector<std::u16string> paths) {
-        return MakeFastestTimeKey(JoinFileNames(paths));
+    // Only "/" separates folders: a backslash or a colon is part of the name.
+    struct {
+        const char* name;
+        std::vector<std::u16string> paths;
+        std::u16string key, lastTitle;
+    } const rows[] = {
+        {"Plain", {u"/cards/French Verbs.recallix"}, u"french_verbs_recallix", u"French Verbs"},
+        {"TwoFilesOneReversed",
+         {u"/A/Verbs.recallix", u"/B/Nouns.recallix-"},
+         u"verbs_recallix___nouns_recallix_",
+         u"Nouns"},
+        {"NotAscii", {u"/E/Übung 2.recallix"}, u"_bung_2_recallix", u"Übung 2"},
+        {"Relative", {u"Verbs.recallix"}, u"verbs_recallix", u"Verbs"},
+        {"Backslash", {u"/cards/a\\b.recallix"}, u"a_b_recallix", u"a\\b"},
+        {"Colon", {u"/cards/C:Verbs.recallix"}, u"c_verbs_recallix", u"C:Verbs"},
     };
-    EXPECT_EQ(key({u"C:\\Cards\\French Verbs.recallix"}), u"french_verbs_recallix");
-    EXPECT_EQ(key({u"D:\\A\\Verbs.recallix", u"/B/Nouns.recallix-"}),
-              u"verbs_recallix___nouns_recallix_");
-    EXPECT_EQ(key({u"E:\\Übung 2.recallix"}), u"_bung_2_recallix");
-    EXPECT_EQ(key({u"C:Verbs.recallix"}), u"verbs_recallix");
-    // The file list shows the name without folder and extension.
-    EXPECT_EQ(FileTitleOfPath(u"/cards/French Verbs.recallix-"), u"French Verbs");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(MakeFastestTimeKey(JoinFileNames(row.paths)), row.key);
+        EXPECT_EQ(FileTitleOfPath(row.paths.back()), row.lastTitle);
+    }
 }
 
 class FastestTimeTest : public TeacherTest {

@@ -8,6 +8,10 @@
 //   passes PATH COUNT           records COUNT passes (0: forever) into the pass history at
 //                               PATH, each with its three cards missed once; says "ready"
 //                               after the first
+//   hold PATH KIND              holds the pass history at PATH locked, as a backup tool or
+//                               an sqlite3 shell does, until a line comes on standard input;
+//                               says "locked". KIND: "transaction" (BEGIN EXCLUSIVE) or
+//                               "exclusive" (PRAGMA locking_mode=EXCLUSIVE)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +20,8 @@
 
 #include <QCoreApplication>
 #include <QLockFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include "platform/qt/settings_lock.h"
 #include "platform/qt/settings_profile.h"
@@ -61,6 +67,29 @@ int RecordPasses(const QString& path, long count) {
     return history.Open() ? 0 : 1;
 }
 
+int HoldHistory(const QString& path, const std::string& kind) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(path);
+    if (!db.open()) {
+        return 1;
+    }
+    QSqlQuery query(db);
+    const QStringList statements =
+        kind == "exclusive"
+            ? QStringList{"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
+                          "UPDATE pass SET cards = cards WHERE id = 1", "COMMIT"}
+            : QStringList{"BEGIN EXCLUSIVE", "UPDATE pass SET cards = cards WHERE id = 1"};
+    for (const QString& sql : statements) {
+        if (!query.exec(sql)) {
+            return 1;
+        }
+    }
+    std::printf("locked\n");
+    std::fflush(stdout);
+    std::getchar();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,6 +101,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "lock" || mode == "turn") {
         return Hold(path, mode == "turn");
+    }
+    if (mode == "hold" && argc == 4) {
+        return HoldHistory(path, argv[3]);
     }
     if (mode == "passes" && argc == 4) {
         return RecordPasses(path, std::atol(argv[3]));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 // Other instances finishing passes into the same history: at the same moment, or killed
-// in the middle of a write.
+// in the middle of a write; another program holding the file locked for a while.
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -32,7 +33,79 @@ protected:
     QTemporaryDir m_dir;
 };
 
+sPassRecord WriterPass() {
+    sPassRecord pass{0, u"writer", u"writer.recallix", 3000, 3, 3, 0, false, {}};
+    for (const char16_t* word : {u"one", u"two", u"three"}) {
+        pass.missed.push_back({word, word, 1, false});
+    }
+    return pass;
+}
+
+struct sLockCase {
+    const char* name;
+    const char* kind;  // how the other program holds the file (see fault_helper)
+    bool usedBefore;   // this run wrote a pass before the lock was taken
+    bool endsRun;      // the lock goes before the program ends rather than before a pass
+};
+
+void PrintTo(const sLockCase& lock, std::ostream* out) {
+    *out << lock.name;
+}
+
+class HistoryLockedTest : public HistoryInstancesTest,
+                          public ::testing::WithParamInterface<sLockCase> {};
+
 }  // namespace
+
+// Every pass finished while another program holds the file is kept and written later in
+// the same run, no call waits beyond the bound, and the history is never switched off.
+TEST_P(HistoryLockedTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBound) {
+    constexpr std::chrono::milliseconds kBound{600};
+    cSqlitePassHistory(Path()).RecordPass(WriterPass());  // an earlier run's pass
+    int expected = 1, deferred = 0, unavailable = 0;
+    auto history = std::make_unique<cSqlitePassHistory>(Path(), kBound);
+    history->SetDeferredNotice([&] { ++deferred; });
+    history->SetUnavailableNotice([&] { ++unavailable; });
+    if (GetParam().usedBefore) {
+        history->RecordPass(WriterPass());
+        ++expected;
+    }
+    auto holder = StartHelper({"hold", Path(), GetParam().kind});
+    ASSERT_TRUE(holder->waitForReadyRead(30000)) << holder->readAllStandardError().constData();
+    QElapsedTimer wait;
+    const auto expectWithinBound = [&] { EXPECT_LT(wait.elapsed(), kBound.count() + 200); };
+    for (int i = 0; i < 2; ++i, ++expected) {
+        wait.start();
+        history->RecordPass(WriterPass());
+        expectWithinBound();
+    }
+    EXPECT_EQ(history->GetWaitingPassCount(), 2u);
+    // A file held in exclusive mode cannot even be read; the waiting passes still show.
+    const bool readable = std::string(GetParam().kind) == "transaction";
+    wait.start();
+    EXPECT_EQ(history->ReadPasses(u"writer").size(), size_t(readable ? expected : 2))
+        << "a waiting pass is missing from what the History window reads";
+    expectWithinBound();
+    holder->write("\n");
+    holder->closeWriteChannel();
+    ASSERT_TRUE(holder->waitForFinished(30000));
+    if (GetParam().endsRun) {
+        history.reset();
+    } else {
+        history->RecordPass(WriterPass());
+        ++expected;
+    }
+    EXPECT_EQ(CompletePasses(), expected);
+    EXPECT_EQ(std::pair(deferred, unavailable), std::pair(1, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locks, HistoryLockedTest,
+    ::testing::Values(sLockCase{"TransactionAtFirstUse", "transaction", false, false},
+                      sLockCase{"ExclusiveModeAtFirstUse", "exclusive", false, true},
+                      sLockCase{"TransactionLater", "transaction", true, false},
+                      sLockCase{"TransactionLaterUntilTheEnd", "transaction", true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HistoryInstancesTest, TwoInstancesFinishingPassesAtOnceLoseNone) {
     constexpr int kPassesEach = 400;
