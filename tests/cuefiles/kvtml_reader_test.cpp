@@ -110,6 +110,7 @@ TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
          eDocumentFault::NotWellFormed},
         {laughs, eDocumentFault::NotWellFormed},  // an entity that grows without end
         {"<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
+        {"<kvtml version=\"1.0\"><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
         {"<vocabulary version=\"2.0\"/>", eDocumentFault::NotKvtml2},
     };
     for (const auto& [bytes, why] : cases) {
