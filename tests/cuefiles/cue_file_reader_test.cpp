@@ -30,50 +30,22 @@ TEST(CueFileReaderTest, RefusesWhatIsNoRegularFile) {
     EXPECT_FALSE(reader.IsOpen());
 }
 
-// Lines come out whole wherever the file is read in pieces: a line longer than a piece, a
-// CR LF that a piece's end splits, and a last line without a line feed. Both ways of
-// reading a line give the same lines.
-TEST(CueFileReaderTest, LinesComeOutWholeAcrossThePiecesTheFileIsReadIn) {
-    const cTempDir dir;
-    constexpr size_t kPiece = cCueFileReader::kPieceBytes;
-    const std::u16string first = u"a = b";
-    const std::u16string longLine(70000, u'x');
-    const size_t crAt = 2 * kPiece - 1;  // the last byte of the second piece
-    const std::u16string split(crAt - (first.size() + 2 + longLine.size() + 2), u'y');
-    const std::u16string last = u"last = line";
-    std::string text;
-    for (const std::u16string& line : {first, longLine, split}) {
-        text += std::string(line.begin(), line.end()) + "\r\n";
-    }
-    ASSERT_EQ(text[crAt], '\r');
-    text += std::string(last.begin(), last.end());
-    const std::u16string path = dir.Write("lines.recallix", text);
-
-    const std::vector<std::u16string> expected = {first, longLine, split, last};
-    for (const bool asViews : {false, true}) {
-        cCueFileReader reader;
-        ASSERT_TRUE(reader.Open(path));
-        std::vector<std::u16string> lines;
-        std::u16string line;
-        std::u16string_view view;
-        while (asViews ? reader.ReadTextLine(view, line) : reader.ReadTextLine(line)) {
-            lines.emplace_back(asViews ? std::u16string(view) : line);
-        }
-        EXPECT_EQ(lines, expected) << (asViews ? "as views" : "as copies");
-    }
-}
-
 // LF, CR LF and a CR alone (as older Mac software saves) each end one line, in every
-// encoding; a CR LF is one line end even where the end of a piece falls between the two.
-TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLine) {
+// encoding, wherever the file is read in pieces: a line longer than a piece, a CR LF that a
+// piece's end splits, a last line without a line end. Both ways of reading a line give the
+// same lines.
+TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsReadIn) {
     const cTempDir dir;
-    const std::string crAtPieceEnd(cCueFileReader::kPieceBytes - 1, 'p');
-    struct sCase {
+    const std::string piece(cCueFileReader::kPieceBytes - 1, 'p');  // a CR after it ends a piece
+    const std::u16string inPiece(piece.begin(), piece.end());
+    const std::string longLine(70000, 'x');
+    // After "a = b", the long line and it, a CR lands on the last byte of the second piece.
+    const std::string split(2 * cCueFileReader::kPieceBytes - 1 - (7 + longLine.size() + 2), 'y');
+    const struct {
         const char* name;
         std::string bytes;
         std::vector<std::u16string> lines;
-    };
-    const sCase cases[] = {
+    } cases[] = {
         {"CR alone", "a = b\rc = d\re = f\r", {u"a = b", u"c = d", u"e = f"}},
         {"CR LF and LF", "a\r\nb\nc", {u"a", u"b", u"c"}},
         {"empty lines between", "a\r\r\n\n\rb", {u"a", u"", u"", u"", u"b"}},
@@ -82,22 +54,25 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLine) {
                      "a\0\r\0b\0\r\0\n\0c\0",
                      14),
          {u"a", u"b", u"c"}},
-        {"CR ending a piece, then a word",
-         crAtPieceEnd + "\rx\n",
-         {std::u16string(crAtPieceEnd.begin(), crAtPieceEnd.end()), u"x"}},
-        {"CR ending a piece, then LF",
-         crAtPieceEnd + "\r\nx",
-         {std::u16string(crAtPieceEnd.begin(), crAtPieceEnd.end()), u"x"}},
+        {"CR ending a piece, then a word", piece + "\rx\n", {inPiece, u"x"}},
+        {"CR ending a piece, then LF", piece + "\r\nx", {inPiece, u"x"}},
+        {"a line longer than a piece",
+         "a = b\r\n" + longLine + "\r\n" + split + "\r\nlast = line",
+         {u"a = b", std::u16string(longLine.begin(), longLine.end()),
+          std::u16string(split.begin(), split.end()), u"last = line"}},
     };
-    for (const sCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        cCueFileReader reader;
-        ASSERT_TRUE(reader.Open(dir.Write("lines.recallix", c.bytes)));
-        std::vector<std::u16string> lines;
-        std::u16string line;
-        while (reader.ReadTextLine(line)) {
-            lines.push_back(line);
+    for (const auto& c : cases) {
+        for (const bool asViews : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (asViews ? ", as views" : ", as copies"));
+            cCueFileReader reader;
+            ASSERT_TRUE(reader.Open(dir.Write("lines.recallix", c.bytes)));
+            std::vector<std::u16string> lines;
+            std::u16string line;
+            std::u16string_view view;
+            while (asViews ? reader.ReadTextLine(view, line) : reader.ReadTextLine(line)) {
+                lines.emplace_back(asViews ? std::u16string(view) : line);
+            }
+            EXPECT_EQ(lines, c.lines);
         }
-        EXPECT_EQ(lines, c.lines);
     }
 }

@@ -9,7 +9,6 @@
 #include "cuefiles/cue_file_reader.h"
 #include "cuefiles/delimited_list_reader.h"
 #include "cuefiles/html_text.h"
-#include "cuefiles/list_format.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -36,18 +35,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(DelimitedListTest, PlainTextIsATabListByItsFirstLine) {
-    for (const auto& [bytes, tabs] : std::vector<std::pair<std::string_view, bool>>{
-             {"\n\nHund\tdog\n", true},
-             {"#separator:tab\nHund = dog\n", true},
-             {"Words\nHund\tdog\n", false},
-         }) {
-        cCueFileReader lines;
-        ASSERT_TRUE(lines.Open(dir.Write("list.txt", bytes)));
-        EXPECT_EQ(IsTabList(lines), tabs) << testing::PrintToString(bytes);
-    }
-}
 
 TEST_F(DelimitedListTest, TabListsTakeTheFirstTwoFieldsAndSkipHeaderLines) {
     const Records records = Read(eDialect::Tab,

@@ -16,48 +16,42 @@ std::span<const unsigned char> Bytes(std::string_view bytes) {
 
 }  // namespace
 
+// What the encoding test takes for UTF-16: in a sample of a file, and at the start of a
+// file, where the byte-order mark decides alone and 8-bit text ends at 0x1A.
 TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
-    for (const std::string& bytes : {
-             Utf16LeBytes(u"Hund = dog\nKatze = "),              // ASCII stored in 16 bits
-             Utf16LeBytes(u"États-Unis = USA\nFrançais = fr"),   // and Latin-1
-             Utf16LeBytes(u"日本語の勉強をしましょう。今日は"),  // East Asian text without a mark
-         }) {
-        EXPECT_TRUE(IsUnicodeSample(Bytes(bytes))) << testing::PrintToString(bytes);
-    }
-    for (const std::string& bytes : {
-             std::string("Neuseeland\nNicaragua\nNiederlande\n"),  // its byte pairs cluster
-             std::string("Афганистан\nАлбан\xD0"),                 // its byte pairs look East Asian
-             Utf16LeBytes(u"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15"),
-         }) {
-        EXPECT_FALSE(IsUnicodeSample(Bytes(bytes))) << testing::PrintToString(bytes);
-    }
-}
-
-TEST(CueEncodingTest, AlphabeticScriptsWithoutAsciiAreUnicode) {
-    for (const std::u16string text : {
-             u"КошкаСобакаКнигаДомикКот",  // К holds the byte 0x1A that ends 8-bit text
-             u"हिन्दीशब्दकोशकुत्ताबिल्ली",      // Devanagari's high byte is a tab
-             u"የፈረንሳይ፡ጉዊአና፡ፖሊኔዥያ",         // Ethiopic letters span two blocks
-         }) {
-        const std::string bytes = Utf16LeBytes(text);
-        EXPECT_TRUE(IsUnicodeFileStart(Bytes(bytes))) << testing::PrintToString(text);
-    }
-    // 8-bit text that alternates letters with tabs and line ends reads as pairs of a
-    // letter and a white-space byte, just as Devanagari or Malayalam would.
-    for (const std::string_view bytes : {
-             "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nn\no\np\nq\n",
-             "1\t2\n3\t4\n5\t6\n7\t8\n9\t0\n1\t2\n3\t4\n5\t6\n7\t8\n",
-         }) {
-        EXPECT_FALSE(IsUnicodeFileStart(Bytes(bytes))) << testing::PrintToString(bytes);
-    }
-}
-
-TEST(CueEncodingTest, FileStartIsTakenAsEightBitText) {
-    // Without a mark, under 32 bytes of text is 8-bit, whatever the content.
     const std::string unmarked = Utf16LeBytes(u"Hund = dog\nKatze = cat\n");
-    EXPECT_FALSE(IsUnicodeFileStart(Bytes(unmarked.substr(0, 31))));
-    // 8-bit text stops at 0x1A even where what follows would pair up as UTF-16.
-    EXPECT_FALSE(IsUnicodeFileStart(Bytes("\r\n\x1A" + unmarked)));
-    // The mark decides alone: a short marked file is still UTF-16.
-    EXPECT_TRUE(IsUnicodeFileStart(Bytes(Utf16LeBytes(u"a=b", true))));
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool fileStart;  // IsUnicodeFileStart rather than IsUnicodeSample
+        bool unicode;
+    } cases[] = {
+        {"ASCII in 16 bits", Utf16LeBytes(u"Hund = dog\nKatze = "), false, true},
+        {"Latin-1 in 16 bits", Utf16LeBytes(u"États-Unis = USA\nFrançais = fr"), false, true},
+        {"East Asian without a mark", Utf16LeBytes(u"日本語の勉強をしましょう。今日は"), false,
+         true},
+        {"8-bit whose byte pairs cluster", "Neuseeland\nNicaragua\nNiederlande\n", false, false},
+        {"UTF-8 whose byte pairs look East Asian", "Афганистан\nАлбан\xD0", false, false},
+        {"control characters",
+         Utf16LeBytes(u"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15"), false,
+         false},
+        // Alphabetic scripts without ASCII.
+        {"Cyrillic, К holding the 8-bit end 0x1A", Utf16LeBytes(u"КошкаСобакаКнигаДомикКот"), true,
+         true},
+        {"Devanagari, its high byte a tab", Utf16LeBytes(u"हिन्दीशब्दकोशकुत्ताबिल्ली"), true, true},
+        {"Ethiopic, spanning two blocks", Utf16LeBytes(u"የፈረንሳይ፡ጉዊአና፡ፖሊኔዥያ"), true, true},
+        // 8-bit text of letters and white space reads as pairs, as Devanagari would.
+        {"8-bit letters and line ends", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nn\no\np\nq\n", true,
+         false},
+        {"8-bit digits and tabs", "1\t2\n3\t4\n5\t6\n7\t8\n9\t0\n1\t2\n3\t4\n5\t6\n7\t8\n", true,
+         false},
+        {"under 32 bytes without a mark", unmarked.substr(0, 31), true, false},
+        {"8-bit ending at 0x1A before UTF-16", "\r\n\x1A" + unmarked, true, false},
+        {"a short file with the mark", Utf16LeBytes(u"a=b", true), true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::span<const unsigned char> bytes = Bytes(c.bytes);
+        EXPECT_EQ(c.fileStart ? IsUnicodeFileStart(bytes) : IsUnicodeSample(bytes), c.unicode);
+    }
 }

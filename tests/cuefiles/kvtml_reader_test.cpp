@@ -14,25 +14,6 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::u16string, std::u16string>>;
 
-// An entry as a flash-card editor writes it, with texts in translations 0 and 1.
-std::string Entry(std::string_view first, std::string_view second) {
-    return "  <entry id=\"0\">\n   <translation id=\"0\">\n    <text>" + std::string(first) +
-           "</text>\n   </translation>\n   <translation id=\"1\">\n    <text>" +
-           std::string(second) + "</text>\n   </translation>\n  </entry>\n";
-}
-
-// The layout of a document saved by a vocabulary trainer, header to lessons.
-std::string Document(std::string_view entries) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"kvtml2.dtd\">\n"
-           "<kvtml version=\"2.0\">\n <information><title>Animals</title></information>\n"
-           " <entries>\n" +
-           std::string(entries) +
-           " </entries>\n"
-           " <lessons><container><name>Lesson 1</name><entry id=\"0\"/></container></lessons>\n"
-           "</kvtml>\n";
-}
-
 class KvtmlReaderTest : public ::testing::Test {
 protected:
     // The entries of the document, nothing when it cannot be read.
@@ -53,80 +34,74 @@ protected:
 
 }  // namespace
 
-TEST_F(KvtmlReaderTest, ReadsEveryEntryOfADocumentAndNothingElse) {
-    EXPECT_EQ(
-        Read(Document(
-            Entry("der Hund", " the dog ") + Entry("a &unknown; b", "c <i>d</i> e") +
-            "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
-            "   <translation id=\"2\"><text>third</text></translation>\n"
-            "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n")),
-        (Pairs{{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}));
-}
-
-// Whatever else a translation holds, before or after its text, is passed over; a text
-// is the words of its element, markup inside it included, on one line.
-TEST_F(KvtmlReaderTest, OnlyTheTextOfEachTranslationCounts) {
+// Each entry with texts in the first two languages is a card. Whatever else a translation
+// holds, before or after its text, is passed over; a text is the words of its element,
+// markup inside it included, on one line. An entity the reader cannot resolve stays as
+// written, and an external one is never read.
+TEST_F(KvtmlReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
     const std::string around =
         "<comment>a comment that is longer than the word itself</comment>"
         "<pronunciation>hʊnt</pronunciation><grade currentgrade=\"3\"/>"
         "<conjugation><tense>Präsens</tense></conjugation>";
-    struct sCase {
-        const char* name;
-        std::string translation0;
-        std::string translation1;
-        Pairs entries;
+    const auto entry = [](const std::string& translation0, const std::string& translation1) {
+        return KvtmlDocument("<entry id=\"0\"><translation id=\"0\">" + translation0 +
+                             "</translation><translation id=\"1\">" + translation1 +
+                             "</translation></entry>");
     };
-    const sCase cases[] = {
-        {"children after the text",
-         "<text>der Hund</text>" + around,
-         "<text>the dog</text><comment>x</comment>",
-         {{u"der Hund", u"the dog"}}},
-        {"children before the text",
-         around + "<text>der Hund</text>",
-         "<falsefriend>x</falsefriend><text>the dog</text>",
-         {{u"der Hund", u"the dog"}}},
-        {"layout inside a text",
-         "<text>\n      der\n\t Hund  \n    </text>",
-         "<text> the <i>dog</i>\n</text>",
-         {{u"der Hund", u"the dog"}}},
-        {"CDATA and character references",
-         "<text><![CDATA[a < b]]></text>",
-         "<text>&#xE4;&amp;&lt;</text>",
-         {{u"a < b", u"ä&<"}}},
-    };
-    for (const sCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Read(Document("<entry id=\"0\"><translation id=\"0\">" + c.translation0 +
-                                "</translation><translation id=\"1\">" + c.translation1 +
-                                "</translation></entry>")),
-                  c.entries);
-    }
-}
-
-// An entity the reader cannot resolve stays as written; an external one is never read.
-TEST_F(KvtmlReaderTest, EntitiesTheReaderCannotResolveStayAsWritten) {
     const std::string secret = dir.Path("secret.txt").string();
     dir.Write("secret.txt", "do not read me");
-    const std::string entry =
+    const std::string entities =
         "<entries><entry><translation id=\"0\"><text>a &word; b</text>"
         "</translation><translation id=\"1\"><text>c &xxe; d</text>"
         "</translation></entry></entries></kvtml>";
-    const std::string declared = "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" +
-                                 secret + "\">]><kvtml version=\"2.0\">";
-    EXPECT_EQ(Read(declared + entry), (Pairs{{u"a Wort b", u"c &xxe; d"}}));
-    const std::string undeclared = "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">";
-    EXPECT_EQ(Read(undeclared + entry), (Pairs{{u"a &word; b", u"c &xxe; d"}}));
+    const struct {
+        const char* name;
+        std::string bytes;
+        Pairs entries;
+    } cases[] = {
+        {"entries in order, languages beyond the second passed over",
+         KvtmlDocument(
+             KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
+             "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
+             "   <translation id=\"2\"><text>third</text></translation>\n"
+             "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"),
+         {{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}},
+        {"children after the text",
+         entry("<text>der Hund</text>" + around, "<text>the dog</text><comment>x</comment>"),
+         {{u"der Hund", u"the dog"}}},
+        {"children before the text",
+         entry(around + "<text>der Hund</text>",
+               "<falsefriend>x</falsefriend><text>the dog</text>"),
+         {{u"der Hund", u"the dog"}}},
+        {"layout inside a text",
+         entry("<text>\n      der\n\t Hund  \n    </text>", "<text> the <i>dog</i>\n</text>"),
+         {{u"der Hund", u"the dog"}}},
+        {"CDATA and character references",
+         entry("<text><![CDATA[a < b]]></text>", "<text>&#xE4;&amp;&lt;</text>"),
+         {{u"a < b", u"ä&<"}}},
+        {"declared and external entities",
+         "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" + secret +
+             "\">]><kvtml version=\"2.0\">" + entities,
+         {{u"a Wort b", u"c &xxe; d"}}},
+        {"undeclared entities",
+         "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">" + entities,
+         {{u"a &word; b", u"c &xxe; d"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Read(c.bytes), c.entries);
+    }
 }
 
 TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
-    const std::string good = Document(Entry("eins", "one"));
+    const std::string good = KvtmlDocument(KvtmlEntry("eins", "one"));
     std::string laughs = "<!DOCTYPE kvtml [<!ENTITY a0 \"haha\">";
     for (int i = 1; i < 12; ++i) {
         const std::string previous = "&a" + std::to_string(i - 1) + ";";
         laughs += "<!ENTITY a" + std::to_string(i) + " \"" + previous + previous + previous +
                   previous + previous + previous + previous + previous + "\">";
     }
-    laughs += "]>" + Document(Entry("&a11;", "x")).substr(good.find("<kvtml "));
+    laughs += "]>" + KvtmlDocument(KvtmlEntry("&a11;", "x")).substr(good.find("<kvtml "));
     const std::pair<std::string, eDocumentFault> cases[] = {
         {good.substr(0, good.size() - 40), eDocumentFault::NotWellFormed},  // cut short
         {good + "<kvtml/>", eDocumentFault::NotWellFormed},                 // a second root
@@ -135,6 +110,7 @@ TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
          eDocumentFault::NotWellFormed},
         {laughs, eDocumentFault::NotWellFormed},  // an entity that grows without end
         {"<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
+        {"<kvtml version=\"1.0\"><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
         {"<vocabulary version=\"2.0\"/>", eDocumentFault::NotKvtml2},
     };
     for (const auto& [bytes, why] : cases) {

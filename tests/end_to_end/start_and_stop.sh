@@ -12,19 +12,43 @@ settings_home=$(mktemp -d)
 trap 'rm -rf "$settings_home"' EXIT
 export XDG_CONFIG_HOME=$settings_home
 settings=$settings_home/Vorlen/Recallix.conf
+started=$settings_home/started
 failures=0
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 stored_font() { sed -n 's/^Font=//p' "$settings" 2>/dev/null; }
 
-# stays_up EXPECTED_FONT [ARGUMENT]: starts the program, checks after a while that it is
-# still running with Font stored as expected, and ends it.
+# wait_for SECONDS COMMAND...: waits until the command succeeds; fails when time runs out.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+# waits_for_input PID: the program's main thread waits in poll, as its event loop (or a
+# message box's) does between events.
+waits_for_input() {
+  local call
+  read -r call _ <"/proc/$1/syscall" 2>/dev/null && { [ "$call" = 7 ] || [ "$call" = 271 ]; }
+}
+# up_or_ended PID FONT: the program has ended, or waits for input with Font stored as FONT,
+# which it writes (after a 0 while it starts) once its window is up and its files are loaded.
+up_or_ended() {
+  ! kill -0 "$1" 2>/dev/null ||
+    { [ "$settings" -nt "$started" ] && waits_for_input "$1" && [ "$(stored_font)" = "$2" ]; }
+}
+
+# stays_up EXPECTED_FONT [ARGUMENT]: starts the program, checks that it comes up and keeps
+# running with Font stored as expected, and ends it.
 stays_up() {
   local expected_font=$1
   shift
+  : >"$started"
   "$program" "$@" &
   local pid=$!
-  sleep 3
+  wait_for 60 up_or_ended "$pid" "$expected_font"
   if ! kill -0 "$pid" 2>/dev/null; then
     fail "the program did not stay up ($*)"
     return
@@ -46,6 +70,9 @@ timeout 20 "$program" "$examples/german-travel.recallix" && fail "started with l
 printf '[General]\nFont=2\n' > "$settings"
 stays_up 2
 
+# message_or_end PID ERRORS: the program has ended, or has printed why and waits for input.
+message_or_end() { ! kill -0 "$1" 2>/dev/null || { [ -s "$2" ] && waits_for_input "$1"; }; }
+
 # stops_at_a_message NAME: starts the program on a cue file that cannot be loaded; it prints
 # why and waits in a message box (which the user closes, ending it with status 1). Leaves
 # what it printed in $message.
@@ -53,7 +80,7 @@ stops_at_a_message() {
   local errors=$settings_home/errors
   "$program" "$1" 2>"$errors" &
   local pid=$!
-  sleep 2
+  wait_for 60 message_or_end "$pid" "$errors"
   kill -0 "$pid" 2>/dev/null || fail "no message box for $1"
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "cuefiles/fastest_time_key.h"
-#include "engine/fastest_times.h"
 #include "tests/support/teacher_fixture.h"
 #include "text/file_title.h"
 
@@ -66,29 +65,14 @@ TEST_F(FastestTimeTest, OnlyStrictlyFasterPassesAreStoredPerCombinationOfFiles) 
     EXPECT_EQ(Stored(u"verbs_recallix_"), 20000u);
 }
 
-TEST_F(FastestTimeTest, PenaltiesCountAndZeroIsNeverStored) {
+TEST_F(FastestTimeTest, PenaltiesCountButNoTimeOrNoFileIsNeverStored) {
     RunPass(0);
     EXPECT_EQ(profile.GetValueCount(), 0);
     teacher.Restart();
     teacher.Ignore();
     teacher.Ignore();
     EXPECT_EQ(Stored(u"verbs_recallix"), 60000u);
-}
-
-// The record itself: only a strictly faster time replaces the stored one; no time and no
-// key store nothing.
-TEST(FastestTimesPartTest, KeepsTheFastestTimeOfEachKey) {
-    cMemoryProfile profile;
-    cFastestTimes times(profile);
-    const std::pair<uint32_t, uint32_t> recordThenStored[] = {
-        {9000, 9000}, {12000, 9000}, {9000, 9000}, {0, 9000}, {8999, 8999}};
-    for (const auto& [recorded, stored] : recordThenStored) {
-        SCOPED_TRACE(recorded);
-        times.Record(u"verbs_recallix", recorded);
-        EXPECT_EQ(times.Read(u"verbs_recallix"), stored);
-    }
-    times.Record(u"", 100);
-    EXPECT_EQ(times.Read(u""), 0u);
-    EXPECT_EQ(times.Read(u"nouns_recallix"), 0u);
+    files.clear();  // cards read from no file have no record
+    RunPass(5000);
     EXPECT_EQ(profile.GetValueCount(), 1);
 }

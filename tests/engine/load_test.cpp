@@ -2,34 +2,21 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "engine/load_progress.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/teacher_fixture.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
-// A vocabulary document with the given entries (translation 0, translation 1).
-std::string Document(std::initializer_list<std::pair<const char*, const char*>> entries) {
-    std::string xml = "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>\n";
-    for (const auto& [first, second] : entries) {
-        xml += std::string("<entry><translation id=\"0\"><text>") + first +
-               "</text></translation><translation id=\"1\"><text>" + second +
-               "</text></translation></entry>\n";
+// Lets a load go on for a number of progress reports, then stops it; keeps every report.
+struct sStopAfter : cLoadProgress {
+    explicit sStopAfter(size_t goOn) : goOn(goOn) {}
+    bool OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) override {
+        reports.emplace_back(bytesRead, fileSize);
+        return reports.size() <= goOn;
     }
-    return xml + "</entries></kvtml>\n";
-}
-
-// Lets a load go on for a number of reports, then stops it.
-class cStopAfter : public cLoadProgress {
-public:
-    explicit cStopAfter(int reports) : m_reportsLeft(reports) {}
-    bool OnLoadProgress(uint64_t, uint64_t) override { return m_reportsLeft-- > 0; }
-
-private:
-    int m_reportsLeft;
+    size_t goOn;
+    std::vector<std::pair<uint64_t, uint64_t>> reports;  // bytes read, file size
 };
 
 }  // namespace
@@ -42,14 +29,13 @@ protected:
         numbers = dir.Write("numbers.recallix", "eins = one\r\nzwei = two\r\n");
     }
 
-    cTempDir dir;
     cFakeFilePicker picker;
     std::u16string animals;
     std::u16string numbers;
 };
 
 TEST_F(LoadTest, ShiftLoadsEveryFileReversedReadAsUtf8WhenItIs) {
-    picker.chosen = {animals, numbers};
+    picker.chosen = {animals, numbers, dir.Write("words.csv", "a,b\n")};
     picker.shift = true;
     EXPECT_TRUE(teacher.Load(picker));
     EXPECT_EQ(teacher.GetCurrentCue(), u"dog");
@@ -57,8 +43,9 @@ TEST_F(LoadTest, ShiftLoadsEveryFileReversedReadAsUtf8WhenItIs) {
                                   {u"kitten", u"Kätzchen"},
                                   {u"girl", u"Mädchen"},
                                   {u"one", u"eins"},
-                                  {u"two", u"zwei"}}));
-    EXPECT_EQ(teacher.GetFastestTimeKey(), u"animals_recallix____numbers_recallix_");
+                                  {u"two", u"zwei"},
+                                  {u"b", u"a"}}));
+    EXPECT_EQ(teacher.GetFastestTimeKey(), u"animals_recallix____numbers_recallix____words_csv_");
 }
 
 TEST_F(LoadTest, ClockCarriesOverAFinishedOrRunningPass) {
@@ -83,9 +70,7 @@ TEST_F(LoadTest, AttemptThatChangesNothingLeavesThePassAlone) {
     // Stopping the clock here would let the pass be recorded with only the later time.
     EXPECT_FALSE(teacher.LoadCueFile(u"/proc/self/mem", false));  // opens, but cannot be read
     EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
-    while (teacher.GetCuesLeft() > 0) {
-        AnswerRight();
-    }
+    AnswerTheRest();
     ticks.Advance(1000);
     // A finished pass that gets no new card stays finished and keeps its time.
     EXPECT_TRUE(teacher.LoadCueFile(dir.Write("empty.recallix", "title only\n"), false));
@@ -93,69 +78,110 @@ TEST_F(LoadTest, AttemptThatChangesNothingLeavesThePassAlone) {
     EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
 }
 
-TEST_F(LoadTest, StoppedLoadLeavesNothingOfItsFileAndOthersAsTheyWere) {
-    std::string text;
+// Every format tells how far a long load has got. A stopped load keeps nothing of its file
+// and leaves the pass as it was; its file took no ids, so the cards of a later load number
+// on as if it had never been tried. A load nobody stops reads to the end.
+TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile) {
+    std::string recallix, tab, comma, entries, openQuote = "a\t\"never closed\n";
     for (int i = 0; i < 20000; ++i) {
-        text += "Wort" + std::to_string(i) + " = word" + std::to_string(i) + "\n";
+        const std::string n = std::to_string(i);
+        recallix += "Wort" + n + " = word" + n + "\n";
+        tab += "Wort" + n + "\tword" + n + "\n";
+        comma += "Wort" + n + ",word" + n + "\n";
+        entries += KvtmlEntry("Wort" + n, "word" + n);
+        openQuote += "more of the quoted field " + n + "\n";
     }
-    const std::u16string big = dir.Write("big.recallix", text);
-    ASSERT_TRUE(teacher.LoadCueFile(animals, false));
-    AnswerRight();  // a running pass, ids 100 to 102 used
-    const std::u16string current = teacher.GetCurrentCue();
+    const struct {
+        const char* name;
+        std::string bytes;
+        eLoadFault unstopped;
+    } cases[] = {
+        {"big.recallix", recallix, eLoadFault::None},
+        {"big.tsv", tab, eLoadFault::None},
+        {"big.csv", comma, eLoadFault::None},
+        {"big.kvtml", KvtmlDocument(entries), eLoadFault::None},
+        {"open.tsv", openQuote, eLoadFault::OpenQuote},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTeacher teacher(profile, ticks);
+        ASSERT_TRUE(teacher.LoadCueFile(animals, false));
+        teacher.Next(teacher.GetCurrentCard().GetAnswer());  // a running pass, ids 100 to 102
+        const std::u16string current = teacher.GetCurrentCue();
+        const std::u16string path = dir.Write(c.name, c.bytes);
+        sStopAfter stop(1);
+        teacher.SetLoadProgress(&stop);
+        picker.chosen = {path, numbers};
+        EXPECT_FALSE(teacher.Load(picker));
+        EXPECT_EQ(teacher.GetLastLoadFault(), eLoadFault::Stopped);
+        EXPECT_EQ(stop.reports.size(), 2u);
+        EXPECT_EQ(teacher.GetTotalCues(), 3);
+        EXPECT_EQ(teacher.GetCuesLeft(), 2);
+        EXPECT_EQ(teacher.GetCurrentCue(), current);
 
-    cStopAfter stop(2);
-    teacher.SetLoadProgress(&stop);
-    picker.chosen = {big, numbers};
-    EXPECT_FALSE(teacher.Load(picker));
-    EXPECT_EQ(teacher.GetTotalCues(), 3);
-    EXPECT_EQ(teacher.GetCuesLeft(), 2);
-    EXPECT_EQ(teacher.GetCurrentCue(), current);
-
-    // The stopped file took no ids: the next cards number on as if it had never been tried.
-    cStopAfter never(1000);
-    teacher.SetLoadProgress(&never);
-    ASSERT_TRUE(teacher.LoadCueFile(big, false));
-    EXPECT_EQ(teacher.GetTotalCues(), 20003);
-    EXPECT_EQ(teacher.FindCard(cCueLineKey(103))->GetCue(), u"Wort0");
+        sStopAfter never(1000);
+        teacher.SetLoadProgress(&never);
+        EXPECT_EQ(teacher.LoadCueFile(path, false), c.unstopped == eLoadFault::None);
+        EXPECT_EQ(teacher.GetLastLoadFault(), c.unstopped);
+        EXPECT_EQ(teacher.GetTotalCues(), c.unstopped == eLoadFault::None ? 20003 : 3);
+        EXPECT_EQ(teacher.FindCard(cCueLineKey(103)).value_or(cCueLine()).GetCue(),
+                  c.unstopped == eLoadFault::None ? u"Wort0" : u"");
+        ASSERT_GT(never.reports.size(), 2u);
+        const auto [read, size] = never.reports.back();
+        EXPECT_TRUE(read <= size && read > size / 2) << read << " of " << size;
+    }
 }
 
 TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
     // No combination or bar turns into anything outside cue files: these hold real letters.
     const std::u16string tab = dir.Write("Words.TSV", "the:\tder\nHund\ter|sie\n");
+    // A .txt file is a tab list when its first line, blank ones passed over, holds a tab or
+    // is a header line.
     const std::u16string text = dir.Write("anki.txt", "#separator:tab\n#html:true\ne/\tx\n");
+    const std::u16string blankFirst = dir.Write("blank.txt", "\n\nc:\td\n");
     const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
     const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
     const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
-    const std::u16string document =
-        dir.Write("words.kvtml", Document({{"a:", "b|c"}, {"only one", ""}}));
-    for (const std::u16string& path : {tab, text, comma, cue, cueText, document}) {
+    const std::u16string document = dir.Write(
+        "words.kvtml", KvtmlDocument(KvtmlEntry("a:", "b|c") + KvtmlEntry("only one", "")));
+    for (const std::u16string& path : {tab, text, blankFirst, comma, cue, cueText, document}) {
         EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
     }
     EXPECT_EQ(Cards(), (CardTexts{{u"the:", u"der"},
                                   {u"Hund", u"er|sie"},
                                   {u"e/", u"x"},
+                                  {u"c:", u"d"},
                                   {u"a, b", u"c:"},
                                   {u"thë", u"der"},
                                   {u"thë", u"der"},
                                   {u"a:", u"b|c"}}));
 }
 
-TEST_F(LoadTest, MalformedFilesLoadNothingAndStopTheLoad) {
+// A file that is not well-formed loads nothing, ends the Load command there, and says what
+// is wrong in the terms of its format.
+TEST_F(LoadTest, MalformedFilesLoadNothingStopTheLoadAndSayWhy) {
+    const std::string document = KvtmlDocument(KvtmlEntry("Hund", "dog"));
+    const struct {
+        const char* name;
+        std::string bytes;
+        eLoadFault fault;
+    } cases[] = {
+        {"missing.tsv", "", eLoadFault::Unreadable},  // not written
+        {"open.csv", "a,b\n\"c,d\n", eLoadFault::OpenQuote},
+        {"after.tsv", "a\tb\n\"c\"x\td\n", eLoadFault::TextAfterQuote},
+        {"broken.kvtml", document.substr(0, document.size() - 9), eLoadFault::NotWellFormedXml},
+        {"old.kvtml", "<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eLoadFault::NotKvtml2},
+    };
     AddCards({{u"kept", u"card"}});
     const std::u16string good = dir.Write("good.tsv", "eins\tone\n");
-    const std::u16string textAfterQuote = dir.Write("after.tsv", "a\tb\n\"c\"x\td\n");
-    const std::string whole = Document({{"Hund", "dog"}});
-    const std::u16string broken = dir.Write("broken.kvtml", whole.substr(0, whole.size() - 9));
-    for (const std::u16string& path : {textAfterQuote, broken}) {
-        picker.chosen = {good, path, good};
-        EXPECT_FALSE(teacher.Load(picker)) << testing::PrintToString(path);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool exists = c.fault != eLoadFault::Unreadable;
+        picker.chosen = {good, exists ? dir.Write(c.name, c.bytes) : dir.U16(c.name), good};
+        EXPECT_FALSE(teacher.Load(picker));
+        EXPECT_EQ(teacher.GetLastLoadFault(), c.fault);
     }
     // Each command loaded the good file before the bad one, and nothing of the bad one.
-    EXPECT_EQ(teacher.GetTotalCues(), 1 + 2);
-    EXPECT_EQ(teacher.GetLoadedFileCount(), 2);
-}
-
-TEST_F(LoadTest, AListLoadsReversed) {
-    EXPECT_TRUE(teacher.LoadCueFile(dir.Write("good.csv", "a,b\n"), true));
-    EXPECT_EQ(teacher.GetCurrentCue(), u"b");  // reversed
+    EXPECT_EQ(teacher.GetTotalCues(), 1 + 5);
+    EXPECT_EQ(teacher.GetLoadedFileCount(), 5);
 }

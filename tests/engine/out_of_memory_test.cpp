@@ -8,7 +8,6 @@
 #include <new>
 
 #include "tests/support/teacher_fixture.h"
-#include "tests/support/temp_dir.h"
 
 // The replacements below pair malloc with free; the compiler cannot see that they replace
 // both sides.
@@ -46,7 +45,6 @@ TEST_F(OutOfMemoryTest, ReadingStopsKeepsTheCardsReadSoFarAndListsNoFile) {
         text += "a fairly long cue number " + std::to_string(i) +
                 " = an answer long enough to need memory " + std::to_string(i) + "\n";
     }
-    const cTempDir dir;
     const std::u16string big = dir.Write("big.recallix", text);
     // Cards take few allocations of their own, so the failure is moved on until it
     // strikes part way through the file.

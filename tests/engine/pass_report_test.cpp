@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "engine/pass_report.h"
 #include "platform/memory_pass_history.h"
 #include "tests/support/teacher_fixture.h"
 
@@ -27,12 +26,7 @@ protected:
     }
     void AnswerWrong() { EXPECT_NE(teacher.Next(u"nonsense"), u""); }
     // Answers every card left right, a second apart.
-    void AnswerAllRight() {
-        while (teacher.GetCuesLeft() > 0) {
-            AnswerRight();
-            ticks.Advance(1000);
-        }
-    }
+    void AnswerAllRight() { AnswerTheRest(1000); }
     uint32_t Fastest() const {
         return profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0);
     }
@@ -56,6 +50,7 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     EXPECT_EQ(full.files, u"Verbs.recallix");
     EXPECT_EQ(full.wrongAnswers, 2);
     EXPECT_EQ(full.ignoredCards, 1);
+    EXPECT_FALSE(full.review);
     EXPECT_TRUE(SameItems(full.missed, {{first.GetCue(), first.GetAnswer(), 2, false},
                                         {ignored.GetCue(), ignored.GetAnswer(), 0, true}}));
 
@@ -68,7 +63,8 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     EXPECT_TRUE(SameItems(reviewed, {first.GetCue(), ignored.GetCue()}));
     EXPECT_EQ(Fastest(), full.timeMs);
     ASSERT_EQ(history.GetPasses().size(), 2u);
-    EXPECT_EQ(history.GetPasses()[1].cards, 2);
+    EXPECT_EQ(std::pair(history.GetPasses()[1].cards, history.GetPasses()[1].review),
+              std::pair(2, true));
 
     // Restart returns to full passes, whose times count again.
     teacher.Restart();
@@ -80,7 +76,7 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     EXPECT_EQ(Fastest(), 100u);
 }
 
-TEST_F(PassReportTest, ClearForgetsTheMissesAndARestartedPassStartsCountingAnew) {
+TEST_F(PassReportTest, RestartCountsAnewLoadedCardsJoinAReviewAndClearForgetsTheMisses) {
     AnswerWrong();
     teacher.Restart();  // the misses of an unfinished pass are not carried over
     AnswerAllRight();
@@ -90,37 +86,16 @@ TEST_F(PassReportTest, ClearForgetsTheMissesAndARestartedPassStartsCountingAnew)
     teacher.Restart();
     teacher.Ignore();
     AnswerAllRight();
+    // Cards loaded during a review join it.
+    ASSERT_TRUE(teacher.StartReview());
+    ASSERT_TRUE(teacher.LoadCueFile(dir.Write("more.recallix", "D = d\n"), false));
+    AnswerAllRight();
+    EXPECT_EQ(history.GetPasses().back().cards, 2);
+
+    teacher.Restart();
+    teacher.Ignore();
+    AnswerAllRight();
     EXPECT_TRUE(teacher.HasMissesToReview());
     teacher.Clear();
     EXPECT_FALSE(teacher.StartReview());
-}
-
-// The report on its own: misses counted by card, a review's size with the cards that join
-// it, and the cards the next review goes over.
-TEST(PassReportPartTest, CountsMissesByCardAndTheSizeOfAReview) {
-    cCardStore store;
-    for (const char16_t* cue : {u"A", u"B", u"C"}) {
-        store.AddCard(cue, u"x");
-    }
-    cPassReport report;
-    report.Begin(0);
-    report.NoteWrongAnswer(cCueLineKey(100));
-    report.NoteWrongAnswer(cCueLineKey(100));
-    report.NoteIgnored(cCueLineKey(102));
-    sPassRecord pass = report.Finish(store, u"key", u"files", 5000);
-    EXPECT_FALSE(pass.review);
-    EXPECT_EQ(pass.cards, 3);
-    EXPECT_EQ(pass.wrongAnswers, 2);
-    EXPECT_EQ(pass.ignoredCards, 1);
-    EXPECT_EQ(pass.missed,
-              (std::vector<sMissedCard>{{u"A", u"x", 2, false}, {u"C", u"x", 0, true}}));
-    EXPECT_EQ(report.GetLastMissed(),
-              (std::vector<cCueLineKey>{cCueLineKey(100), cCueLineKey(102)}));
-
-    report.Begin(2);
-    report.AddToReview(1);
-    pass = report.Finish(store, u"key", u"files", 100);
-    EXPECT_TRUE(pass.review);
-    EXPECT_EQ(pass.cards, 3);
-    EXPECT_TRUE(report.GetLastMissed().empty());
 }

@@ -32,23 +32,18 @@ TEST_F(StudyPassTest, IgnoreDropsEveryEntryOfTheCardWithoutADraw) {
     EXPECT_EQ(AnswerTheRest(), (std::vector<std::u16string>{u"B", u"C"}));
 }
 
-TEST_F(StudyPassTest, CommandsOnAnEmptyToDoListDoNothing) {
-    while (teacher.GetCuesLeft() > 0) {
-        AnswerRight();
-    }
-    const uint32_t finished = teacher.GetElapsedMs();
-    ticks.Advance(5000);
-    EXPECT_EQ(teacher.Next(u"anything"), u"");
-    teacher.Ignore();
-    EXPECT_EQ(teacher.GetElapsedMs(), finished);
-}
-
-TEST_F(StudyPassTest, RestartAndClearQueueEveryCardOnceAndStopTheClock) {
+TEST_F(StudyPassTest, RestartQueuesEveryCardOnceAFinishedPassTakesNoCommandClearEmpties) {
     AnswerRight();
     ticks.Advance(1000);
     teacher.Restart();
     EXPECT_EQ(teacher.GetElapsedText(), u"");
     EXPECT_EQ(AnswerTheRest(), (std::vector<std::u16string>{u"A", u"B", u"C"}));
+    // Commands on a finished pass do nothing.
+    const uint32_t finished = teacher.GetElapsedMs();
+    ticks.Advance(5000);
+    EXPECT_EQ(teacher.Next(u"anything"), u"");
+    teacher.Ignore();
+    EXPECT_EQ(teacher.GetElapsedMs(), finished);
 
     teacher.Restart();
     AnswerRight();

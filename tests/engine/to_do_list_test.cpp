@@ -14,49 +14,41 @@
 
 namespace {
 
-std::vector<cCueLineKey> Keys(const std::deque<uint32_t>& ids) {
-    std::vector<cCueLineKey> keys;
-    for (const uint32_t id : ids) {
-        keys.emplace_back(id);
-    }
-    return keys;
-}
-
 TEST(ToDoListTest, EveryOperationKeepsTheOrderOfAPlainQueue) {
     cToDoList list;
-    std::deque<uint32_t> model;
+    std::deque<cCueLineKey> model;
     cRandomGenerator random(7);
     constexpr int kSize = 5000;  // several chunks
     for (int round = 0; round < 3; ++round) {
         for (uint32_t id = 100; id < 100 + kSize; ++id) {
             list.AddFront(cCueLineKey(id));
-            model.push_front(id);
+            model.push_front(cCueLineKey(id));
         }
         for (int step = 0; step < 20000 && !model.empty(); ++step) {
             const uint32_t choice = random.NextBelow(19);
             const uint32_t index = random.NextBelow(static_cast<uint32_t>(model.size()));
             if (choice < 12) {  // a right answer: the end leaves, a drawn entry comes last
-                ASSERT_EQ(list.RemoveEnd().GetId(), model.back());
+                ASSERT_EQ(list.RemoveEnd(), model.back());
                 model.pop_back();
                 if (!model.empty()) {
                     list.MoveToEnd(static_cast<int>(index % model.size()));
                     const auto at = model.begin() + static_cast<ptrdiff_t>(index % model.size());
-                    const uint32_t id = *at;
+                    const cCueLineKey drawn = *at;
                     model.erase(at);
-                    model.push_back(id);
+                    model.push_back(drawn);
                 }
             } else if (choice < 17) {  // a wrong answer: two more copies at the front
-                list.AddFront(cCueLineKey(model.back()));
-                list.AddFront(cCueLineKey(model.back()));
+                list.AddFront(model.back());
+                list.AddFront(model.back());
                 model.push_front(model.back());
                 model.push_front(model.back());
             } else {  // Ignore: every copy of one key
-                const uint32_t id = model[index];
-                ASSERT_EQ(list.RemoveKey(cCueLineKey(id)), std::erase(model, id));
+                const cCueLineKey key = model[index];
+                ASSERT_EQ(list.RemoveKey(key), std::erase(model, key));
             }
-            ASSERT_EQ(list.GetEnd().GetId(), model.empty() ? 0u : model.back());
+            ASSERT_EQ(list.GetEnd(), model.empty() ? cCueLineKey() : model.back());
         }
-        ASSERT_EQ(list.ToVector(), Keys(model));
+        ASSERT_EQ(list.ToVector(), std::vector<cCueLineKey>(model.begin(), model.end()));
     }
 }
 

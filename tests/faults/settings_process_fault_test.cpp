@@ -7,9 +7,7 @@
 #include <functional>
 #include <string>
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -56,19 +54,14 @@ TEST_F(OtherInstancesTest, HungLockHolderDelaysAWriteByTheBoundOnly) {
 }
 
 TEST_F(OtherInstancesTest, LocksLeftBehindInAnyShapeAreStaleAtOnce) {
-    // A lock file as QSettings writes it, naming a process of this machine that has ended.
-    const auto writeDeadPid = [](const QString& lock) {
-        QProcess done;
-        done.start(QStringLiteral("true"));
-        ASSERT_TRUE(done.waitForStarted());
-        const QByteArray deadPid = QByteArray::number(done.processId());
-        ASSERT_TRUE(done.waitForFinished());
-        QLockFile ours(lock);
-        ASSERT_TRUE(ours.tryLock());
-        QByteArray text = ReadBytes(lock);
-        ours.unlock();
-        ASSERT_TRUE(WriteBytes(
-            lock, text.replace(QByteArray::number(QCoreApplication::applicationPid()), deadPid)));
+    // What an instance killed while writing leaves: QSettings' lock naming a process of
+    // this machine that has ended, or the file of the writers' turn it held.
+    const auto killedHolder = [this](const QString& lock) {
+        auto holder =
+            StartHelper({lock.endsWith(QStringLiteral(".update.lock")) ? "turn" : "lock", Path()});
+        ASSERT_TRUE(holder->waitForReadyRead(10000));
+        holder->kill();
+        holder->waitForFinished();
     };
     const struct {
         const char* shape;
@@ -79,7 +72,7 @@ TEST_F(OtherInstancesTest, LocksLeftBehindInAnyShapeAreStaleAtOnce) {
         {"a folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
         {"a pipe",
          [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock), 0600), 0); }},
-        {"a dead process", writeDeadPid},
+        {"a killed instance's", killedHolder},
     };
     for (const char* suffix : {".lock", ".update.lock"}) {
         for (const auto& shape : shapes) {

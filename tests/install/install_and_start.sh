@@ -47,7 +47,19 @@ unset LD_LIBRARY_PATH
 export XDG_CONFIG_HOME=$settings_home QT_QPA_PLATFORM=offscreen
 "$prefix/bin/recallix" "$prefix/share/recallix/examples/french-verbs.recallix" &
 pid=$!
-sleep 3
+# Up: the main thread waits for input in poll, with the font it writes once its window is
+# up and its file is loaded. Ended: there is nothing to wait for.
+up_or_ended() {
+  local call
+  ! kill -0 "$pid" 2>/dev/null || {
+    read -r call _ <"/proc/$pid/syscall" 2>/dev/null && { [ "$call" = 7 ] || [ "$call" = 271 ]; } &&
+      grep -q '^Font=0$' "$settings_home/Vorlen/Recallix.conf" 2>/dev/null
+  }
+}
+deadline=$((SECONDS + 60))
+until up_or_ended || [ "$SECONDS" -ge "$deadline" ]; do
+  sleep 0.05
+done
 if kill -0 "$pid" 2>/dev/null; then
   kill "$pid"
   wait "$pid" 2>/dev/null

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
 // Loads each file named on the command line into a working set of its own, as the Load
-// command does, and prints what it holds as one JSON object per line:
-//   {"file": path, "loaded": true|false, "cards": [[cue, answer], ...]}
-// with the cards in the order they were read.
+// command does, and prints one line for it: 1 when it loaded, else 0, then the cue and the
+// answer of every card in the order they were read, each text as hexadecimal UTF-16 units
+// (which carry any text, broken ones included), all separated by tabs.
 #include <cstdio>
 #include <string>
 
@@ -14,23 +14,14 @@
 
 namespace {
 
-std::string Json(std::u16string_view text) {
-    std::string utf8;
-    Utf16ToUtf8(text, utf8, eByteEscapes::LoneSurrogates);
-    std::string json = "\"";
-    for (const char c : utf8) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-            json += escaped;
-        } else {
-            json += c;
-        }
+std::string Hex(std::u16string_view text) {
+    std::string hex;
+    for (const char16_t unit : text) {
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%04x", static_cast<unsigned>(unit));
+        hex += digits;
     }
-    return json + "\"";
+    return hex;
 }
 
 std::string Dump(const std::string& path) {
@@ -38,14 +29,12 @@ std::string Dump(const std::string& path) {
     cFakeTickSource ticks;
     cTeacher teacher(profile, ticks);
     const std::u16string path16 = Utf8ToUtf16(path, eByteEscapes::LoneSurrogates).value();
-    const bool loaded = teacher.LoadCueFile(path16, false);
-    std::string line = "{\"file\": " + Json(path16) +
-                       ", \"loaded\": " + (loaded ? "true" : "false") + ", \"cards\": [";
+    std::string line = teacher.LoadCueFile(path16, false) ? "1" : "0";
     for (int i = 0; i < teacher.GetTotalCues(); ++i) {
         const cCueLine card = teacher.FindCard(cCueLineKey(100 + static_cast<uint32_t>(i))).value();
-        line += (i > 0 ? ", [" : "[") + Json(card.GetCue()) + ", " + Json(card.GetAnswer()) + "]";
+        line += "\t" + Hex(card.GetCue()) + "\t" + Hex(card.GetAnswer());
     }
-    return line + "]}\n";
+    return line + "\n";
 }
 
 }  // namespace

@@ -12,7 +12,6 @@ The documents are Debian's kdeedu-kvtml-data (every .kvtml under /usr/share/apps
 The tables are written here by Python's csv module, in every line end and encoding a
 spreadsheet or an editor saves, from the words and comments of those documents."""
 import csv
-import json
 import re
 import subprocess
 import sys
@@ -117,10 +116,20 @@ def write_tables(folder, rows):
 
 
 def program_cards(card_dump, paths):
-    output = subprocess.run([card_dump] + [str(p) for p in paths], check=True,
-                            capture_output=True, text=True).stdout
-    return {entry["file"]: (entry["loaded"], entry["cards"])
-            for entry in map(json.loads, output.splitlines())}
+    """card_dump's line for each file, in order: 1 or 0 for loaded, then cue and answer of
+    every card, each as hexadecimal UTF-16 units, all separated by tabs."""
+    paths = [str(p) for p in paths]
+    output = subprocess.run([card_dump] + paths, check=True, capture_output=True,
+                            text=True).stdout
+
+    def text(units):
+        return bytes.fromhex(units).decode("utf-16-be", "surrogatepass")
+
+    got = {}
+    for path, line in zip(paths, output.splitlines(), strict=True):
+        loaded, *texts = line.split("\t")
+        got[path] = (loaded == "1", [[text(c), text(a)] for c, a in zip(texts[::2], texts[1::2])])
+    return got
 
 
 def compare(expected, got, what):

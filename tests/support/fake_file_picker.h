@@ -10,10 +10,8 @@
 // A file picker that answers with prepared paths, or cancels when it has none.
 class cFakeFilePicker : public cFilePicker {
 public:
-    bool PickFiles(const std::u16string& title, const std::u16string& filter,
+    bool PickFiles(const std::u16string&, const std::u16string&,
                    std::vector<std::u16string>& paths) override {
-        lastTitle = title;
-        lastFilter = filter;
         if (cancel) {
             return false;
         }
@@ -25,6 +23,4 @@ public:
     std::vector<std::u16string> chosen;
     bool cancel = false;
     bool shift = false;
-    std::u16string lastTitle;
-    std::u16string lastFilter;
 };

@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <algorithm>
 
 #include "cuefiles/cue_file_reader.h"
 #include "engine/teacher.h"
@@ -33,7 +32,7 @@ protected:
         std::string utf8;
         Utf16ToUtf8(lines, utf8);
         cCueFileReader reader;
-        ASSERT_TRUE(reader.Open(m_cardFiles.Write("cards.recallix", utf8)));
+        ASSERT_TRUE(reader.Open(dir.Write("cards.recallix", utf8)));
         ASSERT_TRUE(into.ReadCueFile(&reader, false));
     }
     // Every card of the working set, in the order of its ids.
@@ -48,13 +47,14 @@ protected:
     // Answers the current card correctly.
     void AnswerRight() { EXPECT_EQ(teacher.Next(teacher.GetCurrentCard().GetAnswer()), u""); }
 
-    // The cues of every entry still to do, sorted: the pass is answered to its end to
-    // find them.
-    std::vector<std::u16string> AnswerTheRest() {
+    // The cues of every entry still to do, sorted: the pass is answered to its end, the
+    // answers msApart apart, to find them.
+    std::vector<std::u16string> AnswerTheRest(uint32_t msApart = 0) {
         std::vector<std::u16string> cues;
         while (teacher.GetCuesLeft() > 0) {
             cues.push_back(teacher.GetCurrentCue());
             AnswerRight();
+            ticks.Advance(msApart);
         }
         std::sort(cues.begin(), cues.end());
         return cues;
@@ -63,7 +63,5 @@ protected:
     cMemoryProfile profile;
     cFakeTickSource ticks;
     cTeacher teacher{profile, ticks};
-
-private:
-    cTempDir m_cardFiles;
+    cTempDir dir;
 };

@@ -47,3 +47,23 @@ inline std::string Utf16LeBytes(std::u16string_view text, bool mark = false) {
     }
     return bytes;
 }
+
+// An entry of a vocabulary document as a flash-card editor writes it, with texts in
+// translations 0 and 1.
+inline std::string KvtmlEntry(std::string_view first, std::string_view second) {
+    return "  <entry id=\"0\">\n   <translation id=\"0\">\n    <text>" + std::string(first) +
+           "</text>\n   </translation>\n   <translation id=\"1\">\n    <text>" +
+           std::string(second) + "</text>\n   </translation>\n  </entry>\n";
+}
+
+// The layout of a document saved by a vocabulary trainer, header to lessons.
+inline std::string KvtmlDocument(std::string_view entries) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"kvtml2.dtd\">\n"
+           "<kvtml version=\"2.0\">\n <information><title>Animals</title></information>\n"
+           " <entries>\n" +
+           std::string(entries) +
+           " </entries>\n"
+           " <lessons><container><name>Lesson 1</name><entry id=\"0\"/></container></lessons>\n"
+           "</kvtml>\n";
+}
