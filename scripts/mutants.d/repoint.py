@@ -19,7 +19,7 @@ files named at start load through cMainDoc::LoadInOrder.
 
 An entry is known by its old file, find and replace. Its file, find and replace are rewritten
 in place, and so is its tests line when it has one (an entry without one keeps running the
-whole suite); every other line (breaks, promise, comments) and the entry's place stay as they
+whole suite); a tests line naming a test program that was renamed names the new one; every other line (breaks, promise, comments) and the entry's place stay as they
 are. Running it again changes nothing. Entries whose text is not found exactly once
 afterwards are printed, with the reason when the table knows why the fault has no
 counterpart any more. Exit status: 0 when every entry finds its text, 1 otherwise.
@@ -30,6 +30,8 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent.parent
 LISTS = ROOT / "scripts" / "mutants.d"
 FIELDS = ("file", "find", "replace")
+# Test programs that went with their folders: every entry's tests line names the new one.
+RENAMED_PROGRAMS = {"platform_thread_locale_tests": "locale_tests"}
 
 # Each block: the entry as it was (old-file, old-find, old-replace) and the same fault on the
 # current code (file, find, replace, tests; an empty tests runs the whole suite), or why: when
@@ -1328,6 +1330,20 @@ class Entry:
             items.append([name, lines])
         self.items = items
 
+    def rename_programs(self):
+        tests = self.value("tests")
+        if tests is None:
+            return False
+        words = []
+        for word in tests.split(" "):
+            program, sep, pattern = word.partition("=")
+            words.append(RENAMED_PROGRAMS.get(program, program) + sep + pattern)
+        if words == tests.split(" "):
+            return False
+        self.items = [[name, render(name, " ".join(words)) if name == "tests" else lines]
+                      for name, lines in self.items]
+        return True
+
     def lines(self):
         return [line for _, lines in self.items for line in lines]
 
@@ -1387,6 +1403,8 @@ def repoint(folders):
                 new = table.get(tuple(entry.value(key) for key in FIELDS))
                 if new is not None and "file" in new:
                     entry.repoint(new)
+                    changed += 1
+                elif entry.rename_programs():
                     changed += 1
                 sound = report(path, entry, table, sources) and sound
             result = join_list(parts)
