@@ -19,7 +19,8 @@ files named at start load through cMainDoc::LoadInOrder.
 
 An entry is known by its old file, find and replace. Its file, find and replace are rewritten
 in place, and so is its tests line when it has one (an entry without one keeps running the
-whole suite); a tests line naming a test program that was renamed names the new one; every other line (breaks, promise, comments) and the entry's place stay as they
+whole suite); a tests line naming a test program that was renamed, or that lost the tests
+of the entry's folder to another program, names the new one; every other line (breaks, promise, comments) and the entry's place stay as they
 are. Running it again changes nothing. Entries whose text is not found exactly once
 afterwards are printed, with the reason when the table knows why the fault has no
 counterpart any more. Exit status: 0 when every entry finds its text, 1 otherwise.
@@ -32,6 +33,13 @@ LISTS = ROOT / "scripts" / "mutants.d"
 FIELDS = ("file", "find", "replace")
 # Test programs that went with their folders: every entry's tests line names the new one.
 RENAMED_PROGRAMS = {"platform_thread_locale_tests": "locale_tests"}
+# Tests that left a program with their folder: an entry of the folder whose tests name the
+# old program names the new one first.
+FOLDER_PROGRAMS = {"lexitra/": ("i18n_tests", "lexitra_tests")}
+# Folders that moved with their files unchanged: an entry the table does not know whose file
+# is gone follows its file when the text is found exactly once there.
+MOVED_FOLDERS = {"platform/locale/": "locale/", "i18n/lexitra/": "lexitra/",
+                 "platform/posix/": "posix/"}
 
 # Each block: the entry as it was (old-file, old-find, old-replace) and the same fault on the
 # current code (file, find, replace, tests; an empty tests runs the whole suite), or why: when
@@ -1201,7 +1209,7 @@ old-replace:     if (GetThreadLocale() != kLocaleEnglishUs) {
 file: lexitra/lexitra.cpp
 find:     if (GetThreadLocale() == kLocaleJapanese) {
 replace:     if (GetThreadLocale() != kLocaleEnglishUs) {
-tests: i18n_tests
+tests: lexitra_tests i18n_tests
 
 old-file: i18n/lexitra/lexitra.cpp
 old-find:     Text{eUiText::FileDialogTitle, u"Load cue files"},
@@ -1209,7 +1217,7 @@ old-replace:     Text{eUiText::FileTypeName, u"Load cue files"},
 file: lexitra/lexitra.cpp
 find:     Text{eUiText::FileDialogTitle, u"Load cue files"},
 replace:     Text{eUiText::FileTypeName, u"Load cue files"},
-tests: i18n_tests
+tests: lexitra_tests i18n_tests
 
 old-file: i18n/lexitra/lexitra.cpp
 old-find: u"Wrong answer. The correct answer is:"
@@ -1217,7 +1225,7 @@ old-replace: u"Wrong answer.\nThe correct answer is:"
 file: lexitra/lexitra.cpp
 find: u"Wrong answer. The correct answer is:"
 replace: u"Wrong answer.\nThe correct answer is:"
-tests: i18n_tests
+tests: lexitra_tests i18n_tests
 
 old-file: i18n/lexitra/lexitra.cpp
 old-find:     Text{eUiText::VocabularyListsName, u"単語リスト"},
@@ -1225,7 +1233,7 @@ old-replace:     Text{eUiText::VocabularyListsName, u"単語|リスト"},
 file: lexitra/lexitra.cpp
 find:     Text{eUiText::VocabularyListsName, u"単語リスト"},
 replace:     Text{eUiText::VocabularyListsName, u"単語|リスト"},
-tests: i18n_tests
+tests: lexitra_tests i18n_tests
 
 old-file: i18n/lexitra/lexitra.cpp
 old-find:     Text{eUiText::WrongAnswer, u"不正解です。正解は次のとおりです:"},
@@ -1233,7 +1241,7 @@ old-replace:     Text{eUiText::WrongAnswer, u"Wrong answer. The correct answer i
 file: lexitra/lexitra.cpp
 find:     Text{eUiText::WrongAnswer, u"不正解です。正解は次のとおりです:"},
 replace:     Text{eUiText::WrongAnswer, u"Wrong answer. The correct answer is:"},
-tests: i18n_tests
+tests: lexitra_tests i18n_tests
 
 old-file: platform/posix/regular_file.cpp
 old-find:     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
@@ -1338,6 +1346,10 @@ class Entry:
         for word in tests.split(" "):
             program, sep, pattern = word.partition("=")
             words.append(RENAMED_PROGRAMS.get(program, program) + sep + pattern)
+        programs = [word.partition("=")[0] for word in words]
+        for folder, (old, new) in FOLDER_PROGRAMS.items():
+            if self.value("file").startswith(folder) and old in programs and new not in programs:
+                words.insert(0, new)
         if words == tests.split(" "):
             return False
         self.items = [[name, render(name, " ".join(words)) if name == "tests" else lines]
@@ -1380,6 +1392,18 @@ def found_once(entry, sources):
     return text is not None and text.count(entry.value("find")) == 1
 
 
+def moved(entry, sources):
+    """The entry's fields in the folder its file moved to, or None."""
+    name = entry.value("file")
+    for old, new in MOVED_FOLDERS.items():
+        if name.startswith(old) and not (ROOT / name).exists():
+            fields = {"file": new + name[len(old):], "find": entry.value("find"),
+                      "replace": entry.value("replace"), "tests": entry.value("tests")}
+            candidate = Entry(render("file", fields["file"]) + render("find", fields["find"]), 0)
+            return fields if found_once(candidate, sources) else None
+    return None
+
+
 def report(path, entry, table, sources):
     """Prints the entry when its text is not found exactly once; True when it is."""
     if found_once(entry, sources):
@@ -1400,9 +1424,10 @@ def repoint(folders):
             text = path.read_text(encoding="utf-8")
             parts = split_list(text)
             for entry in (p for p in parts if isinstance(p, Entry) and p.is_fault()):
-                new = table.get(tuple(entry.value(key) for key in FIELDS))
+                new = table.get(tuple(entry.value(key) for key in FIELDS)) or moved(entry, sources)
                 if new is not None and "file" in new:
                     entry.repoint(new)
+                    entry.rename_programs()
                     changed += 1
                 elif entry.rename_programs():
                     changed += 1
