@@ -20,10 +20,11 @@ files named at start load through cMainDoc::LoadInOrder.
 An entry is known by its old file, find and replace. Its file, find and replace are rewritten
 in place, and so is its tests line when it has one (an entry without one keeps running the
 whole suite); a tests line naming a test program that was renamed, or that lost the tests
-of the entry's folder to another program, names the new one; every other line (breaks, promise, comments) and the entry's place stay as they
-are. Running it again changes nothing. Entries whose text is not found exactly once
-afterwards are printed, with the reason when the table knows why the fault has no
-counterpart any more. Exit status: 0 when every entry finds its text, 1 otherwise.
+of the entry's folder to another program, names the new one. Every other line (breaks,
+promise, comments) and the entry's place stay as they are. Running it again changes nothing.
+Entries whose text is not found exactly once afterwards are printed, with the reason when
+the table knows why the fault has no counterpart any more. Exit status: 0 when every entry
+finds its text, 1 otherwise.
 """
 import sys
 from pathlib import Path
