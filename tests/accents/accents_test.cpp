@@ -2,7 +2,10 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "accents/accent_list.h"
+#include "accents/accents_help.h"
 
 namespace {
 
@@ -37,4 +40,12 @@ TEST(SubstituteAccentsTest, ChangesTextSeesEveryCombinationAndBarWhereverItIs) {
             EXPECT_TRUE(Accents().ChangesText(text)) << position;
         }
     }
+}
+
+// Help > Accents lists every combination with its letter, in the table's order.
+TEST(AccentsHelpTest, ListsEveryCombinationWithItsLetter) {
+    const std::u16string help = BuildAccentsHelpText(u"Intro", Accents());
+    EXPECT_TRUE(help.starts_with(u"Intro\na:\tä\n")) << testing::PrintToString(help.substr(0, 20));
+    EXPECT_TRUE(help.ends_with(u"s:\tß\n"));
+    EXPECT_EQ(std::count(help.begin(), help.end(), u'\n'), Accents().GetCount() + 1);
 }

@@ -51,12 +51,18 @@ TEST_F(DelimitedListTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
     EXPECT_EQ(tab, (Records{{u"a b", u"say \"hi\""}, {u"two lines", u"x"}}));
     const Records comma = Read(eDialect::Comma,
                                "\"1,5\", \"one and a half\" ,extra\n"
-                               "a&amp;b,<br>\n");
-    EXPECT_EQ(comma, (Records{{u"1,5", u"one and a half"}, {u"a&amp;b", u"<br>"}}));
+                               "a&amp;b,<br>\n#1,number one\n\"a\r\nb\",c\n");
+    EXPECT_EQ(comma, (Records{{u"1,5", u"one and a half"},
+                              {u"a&amp;b", u"<br>"},
+                              {u"#1", u"number one"},
+                              {u"a b", u"c"}}));
 }
 
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
     EXPECT_EQ(HtmlToPlainText(u"der <b>Hund</b><br>the&nbsp;dog"), u"der Hund the dog");
+    // Block ends and line breaks separate words, in any letter case.
+    EXPECT_EQ(HtmlToPlainText(u"<div>eins</div>zwei</P>drei<BR>vier<Li>f\u00fcnf"),
+              u"eins zwei drei vier f\u00fcnf");
     EXPECT_EQ(HtmlToPlainText(u"a &amp; b &lt;c&gt; &quot;d&quot; &#39;e&#x27; &#8211;"),
               u"a & b <c> \"d\" 'e' \u2013");
     // What is no tag or no known reference stays as written.

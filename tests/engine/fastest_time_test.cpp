@@ -22,6 +22,7 @@ TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {
         {"Relative", {u"Verbs.recallix"}, u"verbs_recallix", u"Verbs"},
         {"Backslash", {u"/cards/a\\b.recallix"}, u"a_b_recallix", u"a\\b"},
         {"Colon", {u"/cards/C:Verbs.recallix"}, u"c_verbs_recallix", u"C:Verbs"},
+        {"MoreDots", {u"/cards/unit.3.recallix"}, u"unit_3_recallix", u"unit.3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -72,7 +73,8 @@ TEST_F(FastestTimeTest, PenaltiesCountButNoTimeOrNoFileIsNeverStored) {
     teacher.Ignore();
     teacher.Ignore();
     EXPECT_EQ(Stored(u"verbs_recallix"), 60000u);
-    files.clear();  // cards read from no file have no record
+    EXPECT_EQ(profile.GetValueCount(), 1);  // the record alone: nothing of the working set
+    files.clear();                          // cards read from no file have no record
     RunPass(5000);
     EXPECT_EQ(profile.GetValueCount(), 1);
 }

@@ -144,7 +144,12 @@ TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
     const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
     const std::u16string document = dir.Write(
         "words.kvtml", KvtmlDocument(KvtmlEntry("a:", "b|c") + KvtmlEntry("only one", "")));
-    for (const std::u16string& path : {tab, text, blankFirst, comma, cue, cueText, document}) {
+    // The last dot starts the extension; a cue file stays one whatever its first line holds.
+    const std::u16string dotted = dir.Write("unit.3.tsv", "u:\tv\n");
+    const std::u16string tabbedCue = dir.Write("tabbed.recallix", "a\tb = c\n");
+    const std::u16string header = dir.Write("a.txt", "#a:1\nf:\tg\n");
+    for (const std::u16string& path :
+         {tab, text, blankFirst, comma, cue, cueText, document, dotted, tabbedCue, header}) {
         EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
     }
     EXPECT_EQ(Cards(), (CardTexts{{u"the:", u"der"},
@@ -154,7 +159,10 @@ TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
                                   {u"a, b", u"c:"},
                                   {u"thë", u"der"},
                                   {u"thë", u"der"},
-                                  {u"a:", u"b|c"}}));
+                                  {u"a:", u"b|c"},
+                                  {u"u:", u"v"},
+                                  {u"a\tb", u"c"},
+                                  {u"f:", u"g"}}));
 }
 
 // A file that is not well-formed loads nothing, ends the Load command there, and says what

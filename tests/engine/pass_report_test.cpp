@@ -55,6 +55,9 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
                                         {ignored.GetCue(), ignored.GetAnswer(), 0, true}}));
 
     ASSERT_TRUE(teacher.StartReview());
+    teacher.Restart();  // during a review: a full pass again
+    EXPECT_EQ(teacher.GetCuesLeft(), 3);
+    ASSERT_TRUE(teacher.StartReview());
     std::vector<std::u16string> reviewed = {teacher.GetCurrentCue()};
     AnswerRight();
     ticks.Advance(100);

@@ -26,6 +26,9 @@ TEST(ThreadLocaleTest, LocaleIdFromTheEnvironmentAsTheDesktopChoosesIt) {
         // LANGUAGE goes first with its first known entry, but not under the C locale.
         {nullptr, nullptr, "en_US.UTF-8", "::xx_YY:en_GB:ja", 2057},
         {"C.UTF-8", nullptr, "en_US.UTF-8", "ja", 1033},
+        {"POSIX", nullptr, nullptr, "ja", 1033},
+        {nullptr, nullptr, nullptr, "ja", 1033},        // no locale at all is the C locale
+        {nullptr, nullptr, "de_DE.UTF-8", "ja", 1041},  // a language without a territory
     };
     for (const sCase& c : cases) {
         const std::pair<const char*, const char*> variables[] = {{"LC_ALL", c.all},
@@ -35,7 +38,7 @@ TEST(ThreadLocaleTest, LocaleIdFromTheEnvironmentAsTheDesktopChoosesIt) {
         for (const auto& [name, value] : variables) {
             value != nullptr ? setenv(name, value, 1) : unsetenv(name);
         }
-        EXPECT_EQ(LocaleIdFromEnvironment(), c.id) << "case " << &c - cases;
+        EXPECT_EQ(LocaleIdFromEnvironment(), c.id) << "row " << &c - cases;
     }
     unsetenv("LANGUAGE");
 }

@@ -10,7 +10,8 @@ same, and so must the verdict on whether the file loads at all.
 
 The documents are Debian's kdeedu-kvtml-data (every .kvtml under /usr/share/apps/kvtml).
 The tables are written here by Python's csv module, in every line end and encoding a
-spreadsheet or an editor saves, from the words and comments of those documents."""
+spreadsheet or an editor saves, from the words and comments of those documents; the cue
+files likewise, in UTF-16 either way round, UTF-8 and Latin-1."""
 import csv
 import re
 import subprocess
@@ -115,6 +116,43 @@ def write_tables(folder, rows):
     return written
 
 
+def reference_cue_file(path, encoding):
+    """The cards of a cue file: each line (LF, CR LF or CR alone ends one) split at its
+    first "=", both sides trimmed and neither empty."""
+    with open(path, newline="", encoding=encoding) as f:
+        text = f.read().removeprefix("\ufeff")
+    cards = []
+    for line in re.split(r"\r\n|\r|\n", text):
+        cue, equals, answer = line.partition("=")
+        if equals and cue.strip() and answer.strip():
+            cards.append([cue.strip(), answer.strip()])
+    return True, cards
+
+
+def write_cue_files(folder, rows):
+    """(path, encoding to read it back) for cue files of the same words in every encoding
+    and line end the README names. Words that could hold a combination or a bar are left
+    out: their substitution is the accent table's, which no other reader knows."""
+    plain = [r for r in rows if not any(c in f for f in r[:2] for c in ":/\\|\r\n")]
+    latin = [r for r in plain if all(f.encode("latin-1", "ignore").decode("latin-1") == f
+                                     for f in r[:2])]
+    files = [
+        ("le-mark.recallix", "utf-16-le", "\ufeff", "\r\n", plain),
+        ("le.recallix", "utf-16-le", "", "\n", plain),
+        ("be-mark.recallix", "utf-16-be", "\ufeff", "\r\n", plain),
+        ("utf8.recallix", "utf-8", "", "\r", plain),
+        ("latin1.recallix", "latin-1", "", "\r\n", latin),
+    ]
+    written = []
+    for name, encoding, mark, line_end, cards in files:
+        path = folder / name
+        with open(path, "w", newline="", encoding=encoding) as f:
+            f.write(mark + "Title line without an equals sign" + line_end)
+            f.writelines(f"{cue} = {answer}{line_end}" for cue, answer, *_ in cards)
+        written.append((path, encoding))
+    return written
+
+
 def program_cards(card_dump, paths):
     """card_dump's line for each file, in order: 1 or 0 for loaded, then cue and answer of
     every card, each as hexadecimal UTF-16 units, all separated by tabs."""
@@ -164,6 +202,9 @@ def main():
         tables = write_tables(Path(folder), words_and_comments(documents))
         expected = {path: reference_table(path, encoding, tab) for path, encoding, tab in tables}
         differences += compare(expected, program_cards(card_dump, expected), "Tables")
+        cue_files = write_cue_files(Path(folder), words_and_comments(documents))
+        expected = {path: reference_cue_file(path, encoding) for path, encoding in cue_files}
+        differences += compare(expected, program_cards(card_dump, expected), "Cue files")
     return 1 if differences else 0
 
 
