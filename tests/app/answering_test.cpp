@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 
@@ -8,13 +7,7 @@
 
 namespace {
 
-class AnsweringTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        LoadGerman();  // the Answer box takes input only while cards are left
-    }
-};
+using AnsweringTest = LoadedWindowTest;  // the Answer box takes input only while cards are left
 
 TEST_F(AnsweringTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
     AnswerBox()->setText("Mller");
@@ -32,18 +25,15 @@ TEST_F(AnsweringTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
 
 // A screen reader cannot see the Cue box behind the message: it hears the correct answer
 // as the description of the box and of its text.
-QString DescriptionOf(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
-}
-
 TEST_F(AnsweringTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
     QTest::keyClicks(AnswerBox(), "falsch");
     cMessageBoxAnswerer answerer(QMessageBox::Ok, [&] {
         EXPECT_EQ(Cue(), "one = eins");
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(DescriptionOf(box), "eins");
-        EXPECT_EQ(DescriptionOf(box->findChild<QLabel*>("qt_msgbox_label")), "eins");
+        EXPECT_EQ(Accessible(box, QAccessible::Description), "eins");
+        EXPECT_EQ(Accessible(box->findChild<QLabel*>("qt_msgbox_label"), QAccessible::Description),
+                  "eins");
     });
     QTest::keyClick(AnswerBox(), Qt::Key_Return);
     ASSERT_TRUE(answerer.shown);

@@ -4,18 +4,13 @@
 // change the document makes at once.
 #include <QGuiApplication>
 #include <QStyleHints>
-#include <QTest>
 
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
 
-class ClockDisplayTest : public MainWindowTest {
+class ClockDisplayTest : public LoadedWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        LoadGerman();
-    }
     // The wait until the clock wakes next; -1 while it sleeps until the document changes.
     int NextWakeMs() const { return ClockTimer()->isActive() ? ClockTimer()->interval() : -1; }
 };
@@ -25,22 +20,19 @@ TEST_F(ClockDisplayTest, WakesAtEachChangeOfTheShownTimeAndOnlyThen) {
     EXPECT_EQ(NextWakeMs(), 1);                              // at 0 ms
     EXPECT_EQ(ClockTimer()->timerType(), Qt::PreciseTimer);  // a coarse one may come late
 
-    const struct {
-        uint32_t advanceMs;
-        const char* shown;
-        int nextWakeMs;
-    } wakes[] = {
+    // Time to advance, the time shown then, the wait until the next wake-up.
+    const std::tuple<uint32_t, const char*, int> wakes[] = {
         {1, "00 : 00", 999},       // the clock's first visible change
         {999, "00 : 01", 1000},    // then every whole second
         {1250, "00 : 02", 750},    // a late wake-up keeps to the boundaries
         {300, "00 : 02", 450},     // an early one changes nothing and waits for the rest
         {57450, "01 : 00", 1000},  // minutes
     };
-    for (const auto& wake : wakes) {
-        SCOPED_TRACE(wake.shown);
-        ticks.Advance(wake.advanceMs);
-        EXPECT_EQ(TimeAfterATick(), wake.shown);
-        EXPECT_EQ(NextWakeMs(), wake.nextWakeMs);
+    for (const auto& [advanceMs, shown, nextWakeMs] : wakes) {
+        SCOPED_TRACE(shown);
+        ticks.Advance(advanceMs);
+        EXPECT_EQ(TimeAfterATick(), shown);
+        EXPECT_EQ(NextWakeMs(), nextWakeMs);
     }
 }
 
@@ -49,7 +41,7 @@ TEST_F(ClockDisplayTest, WhatTheDocumentChangesShowsAtOnce) {
     ticks.Advance(2600);
     EXPECT_EQ(TimeAfterATick(), "00 : 32");
     Button(kIdIgnore)->click();
-    EXPECT_EQ(Edit(kIdTime)->text(), "01 : 02");  // no wait for the next wake-up
+    EXPECT_EQ(Text(kIdTime), "01 : 02");  // no wait for the next wake-up
 }
 
 // Without input for a while the caret stops blinking (it stays drawn), so an idle window

@@ -6,30 +6,26 @@ namespace {
 
 class KeyboardTest : public MainWindowTest {
 protected:
-    // A key as the user sends it to the widget that has the focus.
-    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A key as the user sends it to the widget that has the focus; the cards left after it.
+    QString Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(Focused(), static_cast<Qt::Key>(key), modifiers);
+        return Text(kIdCuesLeft);
     }
 };
 
 TEST_F(KeyboardTest, FormAccessKeysWinOverTheMenuBarInBothLanguages) {
     for (const uint32_t locale : {kLocaleEnglishUs, kLocaleJapanese}) {
+        SCOPED_TRACE(locale);
         Rebuild(locale);
         doc->Clear();
-        picker.chosen = {files.Write("german.recallix", "one = eins\ntwo = zwei\n")};
-        Press(Qt::Key_L, Qt::AltModifier);  // Load, not the Language menu
-        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << locale;
-        EXPECT_EQ(Edit(kIdTotalCues)->text(), "2") << locale;
-
-        Press(Qt::Key_N, Qt::AltModifier);  // Next is disabled: nothing, and nothing typed
-        EXPECT_EQ(CuesLeft(), "2") << locale;
+        ChooseGerman();
+        EXPECT_EQ(Press(Qt::Key_L, Qt::AltModifier), "3");  // Load, not the Language menu
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(Press(Qt::Key_N, Qt::AltModifier), "3");  // Next is disabled: nothing typed
         QTest::keyClicks(AnswerBox(), RightAnswer());
-        Press(Qt::Key_N, Qt::AltModifier);
-        EXPECT_EQ(CuesLeft(), "1") << locale;
-        Press(Qt::Key_I, Qt::AltModifier);
-        EXPECT_EQ(CuesLeft(), "0") << locale;
-        Press(Qt::Key_R, Qt::AltModifier);
-        EXPECT_EQ(CuesLeft(), "2") << locale;
+        EXPECT_EQ(Press(Qt::Key_N, Qt::AltModifier), "2");
+        EXPECT_EQ(Press(Qt::Key_I, Qt::AltModifier), "1");
+        EXPECT_EQ(Press(Qt::Key_R, Qt::AltModifier), "3");
     }
     // Clear and Close share C: each press only moves the focus between them.
     for (int press = 0; press < 2; ++press) {
@@ -37,36 +33,29 @@ TEST_F(KeyboardTest, FormAccessKeysWinOverTheMenuBarInBothLanguages) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(Focused() == Button(kIdClear) || Focused() == Button(kIdClose));
     }
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "2");
+    EXPECT_EQ(Text(kIdTotalCues), "3");
     EXPECT_TRUE(frame->isVisible());
 }
 
 // Enter presses the focused button, else Next while an answer (more than a punctuation mark)
 // is typed; with Shift or Ctrl it only gives the focus back, so a slip cannot submit.
 TEST_F(KeyboardTest, EnterPressesTheFocusedButtonElseNext) {
-    picker.chosen = {files.Write("german.recallix", "one = eins\ntwo = zwei\n")};
+    ChooseGerman();
     Button(kIdLoad)->setFocus();
-    Press(Qt::Key_Return);
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "2");
-
+    EXPECT_EQ(Press(Qt::Key_Return), "3");
     QTest::keyClicks(AnswerBox(), ".");
-    Press(Qt::Key_Return);
-    EXPECT_EQ(CuesLeft(), "2");
+    EXPECT_EQ(Press(Qt::Key_Return), "3");
     AnswerBox()->clear();
     QTest::keyClicks(AnswerBox(), RightAnswer());
-    for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
-        Press(Qt::Key_Return, modifier);
-        EXPECT_EQ(CuesLeft(), "2");
-    }
+    EXPECT_EQ(Press(Qt::Key_Return, Qt::ShiftModifier), "3");
+    EXPECT_EQ(Press(Qt::Key_Return, Qt::ControlModifier), "3");
     Edit(kIdTime)->setFocus();  // from a read-only box, with the keypad's Enter
-    Press(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(CuesLeft(), "1");
+    EXPECT_EQ(Press(Qt::Key_Enter, Qt::KeypadModifier), "2");
 }
 
 TEST_F(KeyboardTest, StandardShortcutsLoadHelpAndQuit) {
-    picker.chosen = {files.Write("german.recallix", "Ma:dchen = girl\n")};
-    Press(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(Edit(kIdTotalCues)->text(), "1");
+    ChooseGerman();
+    EXPECT_EQ(Press(Qt::Key_O, Qt::ControlModifier), "3");
     {
         cMessageBoxAnswerer answerer(QMessageBox::Ok);
         Button(kIdLoad)->setFocus();

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -22,6 +24,7 @@
 #include "app/message_box.h"
 #include "app/resources/control_ids.h"
 #include "app/run_state.h"
+#include "app/view.h"
 #include "engine/teacher.h"
 #include "lexitra/lexitra.h"
 #include "locale/thread_locale.h"
@@ -48,6 +51,17 @@ inline void AnswerUnexpectedMessageBoxes() {
         return QMessageBox::NoButton;
     });
 }
+
+// The text a screen reader reads for an object: its name, or what else is asked.
+inline QString Accessible(QObject* object, QAccessible::Text text = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
+}
+
+// A view that runs what the test gives it on each refresh.
+struct cCallbackView : cView {
+    void OnUpdate(cView*, long) override { onUpdate(); }
+    std::function<void()> onUpdate;
+};
 
 // Answers the next message box of the program with the given button, after noting what
 // it said and running whileOpen while it is open.
@@ -103,9 +117,11 @@ protected:
     QLineEdit* Edit(int id) const { return Get<QLineEdit>(id); }
     QPushButton* Button(int id) const { return Get<QPushButton>(id); }
     QLineEdit* AnswerBox() const { return Edit(kIdAnswer); }
-    QString Cue() const { return Edit(kIdCue)->text(); }
-    QString CuesLeft() const { return Edit(kIdCuesLeft)->text(); }
+    QString Text(int id) const { return Edit(id)->text(); }
+    QString Cue() const { return Text(kIdCue); }
     QListWidget* FileList() const { return Get<QListWidget>(kIdFileList); }
+    // Opening any menu of the bar builds the language list and sets the marks.
+    void OpenFileMenu() { emit frame->menuBar()->actions().first()->menu()->aboutToShow(); }
     // Where the keyboard focus is in the window (holds also while it is not the active one).
     QWidget* Focused() const { return frame->focusWidget(); }
 
@@ -124,8 +140,13 @@ protected:
         Button(kIdLoad)->click();
     }
     // Three cards; the first one ("one") is shown first.
+    void ChooseGerman() {
+        picker.chosen = {
+            files.Write("german.recallix", "one = eins\r\ntwo = zwei\r\nthree = drei\r\n")};
+    }
     void LoadGerman() {
-        LoadFile("german.recallix", "one = eins\r\ntwo = zwei\r\nthree = drei\r\n");
+        ChooseGerman();
+        Button(kIdLoad)->click();
     }
 
     QString RightAnswer() const {
@@ -145,4 +166,13 @@ protected:
     std::unique_ptr<cMainDoc> doc;
     std::unique_ptr<cMainFrame> frame;  // owns the form; goes before the document
     cMainForm* form = nullptr;
+};
+
+// The window with the three German cards loaded.
+class LoadedWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        LoadGerman();
+    }
 };
