@@ -56,6 +56,11 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
          {u"a", u"b", u"c"}},
         {"CR ending a piece, then a word", piece + "\rx\n", {inPiece, u"x"}},
         {"CR ending a piece, then LF", piece + "\r\nx", {inPiece, u"x"}},
+        // A CR alone, then a line that runs to the end of the piece: the LF starting the
+        // next piece ends that line, it is no pair of the CR before.
+        {"CR alone, then a line up to the piece's end",
+         "x\r" + piece.substr(1) + "\nd\n",
+         {u"x", inPiece.substr(1), u"d"}},
         {"a line longer than a piece",
          "a = b\r\n" + longLine + "\r\n" + split + "\r\nlast = line",
          {u"a = b", std::u16string(longLine.begin(), longLine.end()),

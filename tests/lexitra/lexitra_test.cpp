@@ -35,6 +35,10 @@ TEST_F(LexitraTest, EveryIdHasATextThatCallersCanUseInTheLanguageOfTheLocale) {
         }
         EXPECT_EQ(LoadTranslatedUiString(40010).find(u'\n'), std::u16string::npos);
         EXPECT_EQ(LoadTranslatedUiString(40003), u"https://www.vorlen.com/recallix/");
+        // Each reason a file did not load says something of its own.
+        for (uint32_t id = 40021; id < 40029; ++id) {
+            EXPECT_NE(LoadTranslatedUiString(id), LoadTranslatedUiString(id + 1)) << "id " << id;
+        }
     }
 }
 
