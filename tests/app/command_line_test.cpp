@@ -24,7 +24,19 @@ cCommandLine Parse(QStringList arguments) {
 }
 
 TEST(CommandLineTest, OptionsAndFiles) {
-    EXPECT_FALSE(Parse({"--help"}).ShouldRun());
+    // Help and version print to standard output and end the start with status 0.
+    for (const char* option : {"--help", "-h", "--help-all", "--version", "-v"}) {
+        SCOPED_TRACE(option);
+        const cCommandLine told = Parse({option});
+        EXPECT_FALSE(told.ShouldRun());
+        EXPECT_EQ(told.GetExitCode(), 0);
+        EXPECT_TRUE(told.GetOutput().endsWith(u'\n'));
+        EXPECT_TRUE(told.GetOutput().startsWith(std::string_view(option).starts_with("--h") ||
+                                                        std::string_view(option) == "-h"
+                                                    ? "Usage:"
+                                                    : "Recallix"))
+            << told.GetOutput().toStdString();
+    }
     EXPECT_EQ(Parse({"a.recallix", "--frobnicate"}).GetExitCode(), 2);
 
     const cCommandLine files = Parse({"b.recallix", "a.recallix", "--", "-odd.recallix"});
