@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QUrl>
 #include <fstream>
 #include <string>
@@ -145,6 +146,19 @@ TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
         EXPECT_EQ(Text(kIdTotalCues), "3");
         EXPECT_EQ(Cue(), "one");
     }
+    // A long load nobody stops reads to its end, counting up, and still takes no command.
+    QStringList shown;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        shown << frame->GetStatusText();
+        QTest::mouseClick(Button(kIdClear), Qt::LeftButton);  // held back
+    });
+    watcher.start(0);
+    LoadFile("big.kvtml", document);
+    watcher.stop();
+    EXPECT_EQ(Text(kIdTotalCues), "30003");
+    EXPECT_FALSE(shown.filter(QRegularExpression("[1-9][0-9]* ?%")).isEmpty())
+        << shown.join(" | ").toStdString();
 }
 
 using WorkingSetTest = MainWindowTest;
