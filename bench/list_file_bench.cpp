@@ -164,7 +164,8 @@ size_t ParseWithExpat(const std::string& path) {
         parser,
         [](void* data, const XML_Char* name, const XML_Char**) {
             auto& f = *static_cast<sExpatFloor*>(data);
-            if (++f.depth, std::strcmp(name, "text") == 0) {
+            ++f.depth;
+            if (std::strcmp(name, "text") == 0) {
                 f.textDepth = f.depth;
                 f.text.clear();
             }

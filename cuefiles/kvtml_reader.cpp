@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -35,9 +34,9 @@ enum class eElement : unsigned char {
 constexpr size_t kPieceBytes = 64 * 1024;
 
 std::u16string OneLine(const std::string& utf8) {
-    // The parser hands over well-formed UTF-8 only.
-    const std::optional<std::u16string> text = Utf8ToUtf16(utf8, eByteEscapes::LoneSurrogates);
-    return CollapseWhiteSpace(text ? *text : std::u16string());
+    // The parser hands over well-formed UTF-8 only, and with escapes allowed the
+    // conversion never fails.
+    return CollapseWhiteSpace(*Utf8ToUtf16(utf8, eByteEscapes::LoneSurrogates));
 }
 
 const char* Attribute(const XML_Char** attributes, const char* name) {
