@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/main_app.h"
@@ -23,26 +24,17 @@ QStringList DecodedArguments(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // Ties the windows to the installed desktop entry, for its name and icon on Wayland.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.vorlen.recallix"));
-    // The user's data folder for the pass history: ~/.local/share/Vorlen/Recallix.
-    QCoreApplication::setOrganizationName(QStringLiteral("Vorlen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Recallix"));
+    cMainApp::SetApplicationNames();
     const cCommandLine commandLine(DecodedArguments(argc, argv));
     if (!commandLine.ShouldRun()) {
         std::fputs(commandLine.GetOutput().toUtf8().constData(), stdout);
         std::fputs(commandLine.GetError().toUtf8().constData(), stderr);
         return commandLine.GetExitCode();
     }
-    int exitCode = 1;
-    bool restart = false;
-    {
-        cMainApp app;
-        if (app.InitInstance(commandLine.GetFiles())) {
-            exitCode = QApplication::exec();
-        }
-        restart = app.GetRunState().RestartRequested;
-    }
+    auto app = std::make_unique<cMainApp>();
+    const int exitCode = app->Run(commandLine.GetFiles());
+    const bool restart = app->GetRunState().RestartRequested;
+    app.reset();
     // The old window is gone; the new instance may start while this one finishes.
     if (restart) {
         cMainApp::StartNewInstance();

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include "app/main_app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QProcess>
 #include <cstdio>
 
@@ -47,6 +47,21 @@ cMainApp::cMainApp(std::unique_ptr<cProfile> profile)
 cMainApp::~cMainApp() {
     m_frame.reset();  // the form leaves the document before the document goes
     m_doc.reset();
+}
+
+void cMainApp::SetApplicationNames() {
+    // Ties the windows to the installed desktop entry, for its name and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vorlen.recallix"));
+    // The user's data folder for the pass history: ~/.local/share/Vorlen/Recallix.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Recallix"));
+}
+
+int cMainApp::Run(const QStringList& cueFiles) {
+    if (!InitInstance(cueFiles)) {
+        return 1;
+    }
+    return QApplication::exec();
 }
 
 bool cMainApp::InitInstance(const QStringList& cueFiles) {

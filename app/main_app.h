@@ -26,6 +26,14 @@ public:
     cMainApp(const cMainApp&) = delete;
     cMainApp& operator=(const cMainApp&) = delete;
 
+    // The names the desktop and the user's data folders know the program by; before the
+    // first cMainApp, whose history lives under them.
+    static void SetApplicationNames();
+
+    // Starts with the cue files named and runs until the window is closed; the program's
+    // exit status: 0 when the window was closed, 1 when the start failed.
+    int Run(const QStringList& cueFiles);
+
     // Builds and shows the window after loading the cue files named, in order. False when
     // the program cannot start (the form's layout is missing, or a cue file cannot be
     // loaded: a message box names the file and the reason first).

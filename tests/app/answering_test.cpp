@@ -42,7 +42,8 @@ TEST_F(AnsweringTest, WrongAnswerShowsTheCorrectOneBehindTheMessage) {
 
 TEST_F(AnsweringTest, FinishedPassStopsTheClockAndLocksTheAnswerBox) {
     for (const int ms : {30000, 35000, 10000}) {
-        AnswerRight();  // the first right answer starts the clock
+        AnswerRight();                       // the first right answer starts the clock
+        EXPECT_EQ(AnswerBox()->text(), "");  // empty for the next card
         ticks.Advance(ms);
     }
     EXPECT_FALSE(ClockTimer()->isActive());  // nothing changes any more

@@ -115,10 +115,17 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
             files.Write(name, text);
         }
         cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        testing::internal::CaptureStderr();
         Start({Path("good.recallix"), Path(name)}, 2);
+        const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
         ASSERT_TRUE(answerer.shown);
-        EXPECT_TRUE(answerer.text.contains(Path(name).replace("\n", "\\x0a")));
+        const QString printable = Path(name).replace("\n", "\\x0a");
+        EXPECT_TRUE(answerer.text.contains(printable));
         EXPECT_TRUE(answerer.text.endsWith(Translated(reason)));
+        // The same on standard error, for whoever started the program from a terminal.
+        EXPECT_TRUE(said.contains("Recallix: cannot load the cue file " + printable + ": " +
+                                  Translated(reason) + "\n"))
+            << said.toStdString();
         EXPECT_EQ(app->GetFrame(), nullptr);
         EXPECT_EQ(StoredFont(), 2u);  // a cue file says nothing against the font
     }
@@ -169,31 +176,64 @@ TEST_F(StartUpTest, ManyFilesNamedLoadInOrder) {
     EXPECT_EQ(list->item(499)->text(), "f1499");
 }
 
-// A history that cannot take the pass says why in the status bar and studying goes on: a
-// folder in its place leaves it off for the run; a file another program holds keeps the
-// pass until the program ends.
+// The history lives in the user's data folder. One that cannot take the pass says why in
+// the status bar and studying goes on: a folder in its place leaves it off for the run; a
+// file another program holds keeps the pass until the program ends; a damaged file is set
+// aside for a new one.
 TEST_F(StartUpTest, HistoryThatCannotTakeAPassSaysWhy) {
+    cMainApp::SetApplicationNames();
     const QString path = cSqlitePassHistory::DefaultPath();
-    ASSERT_TRUE(path.startsWith(QDir::tempPath())) << "not the test's own data folder";
+    EXPECT_EQ(path, qEnvironmentVariable("XDG_DATA_HOME") + "/Vorlen/Recallix/history.sqlite");
     files.Write("one.recallix", "eins = one\n");
-    for (const bool locked : {false, true}) {
-        SCOPED_TRACE(locked ? "locked" : "unusable");
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
-        holder.setDatabaseName(path);
-        ASSERT_TRUE(locked ? cSqlitePassHistory(path).Open() && holder.open() &&
-                                 QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"))
-                           : QDir().mkpath(path));
+    QSqlDatabase holder;
+    const std::tuple<const char*, std::function<bool()>, eUiText, size_t> rows[] = {
+        {"Unusable", [&] { return QDir().mkpath(path); }, eUiText::HistoryUnavailable, 0},
+        {"Locked",
+         [&] {
+             holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+             holder.setDatabaseName(path);
+             return cSqlitePassHistory(path).Open() && holder.open() &&
+                    QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+         },
+         eUiText::HistoryDeferred, 1},
+        {"Damaged",
+         [&] {
+             QFile file(path);
+             return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+                    file.write(QByteArray(8192, 'x')) == 8192;
+         },
+         eUiText::HistorySetAside, 1},
+    };
+    for (const auto& [name, prepare, said, kept] : rows) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(prepare());
         ASSERT_TRUE(Start({Path("one.recallix")}));
         EXPECT_EQ(app->GetDocument()->Next(u"one"), u"");
-        EXPECT_EQ(app->GetFrame()->GetStatusText(),
-                  Translated(locked ? eUiText::HistoryDeferred : eUiText::HistoryUnavailable));
+        EXPECT_EQ(app->GetFrame()->GetStatusText(), Translated(said));
         holder.close();
         app.reset();
-        EXPECT_EQ(cSqlitePassHistory(path).ReadPasses(u"").size(), locked ? 1u : 0u);
+        EXPECT_EQ(cSqlitePassHistory(path).ReadPasses(u"").size(), kept);
         holder = QSqlDatabase();
         QSqlDatabase::removeDatabase("holder");
         QDir(QFileInfo(path).path()).removeRecursively();
     }
+}
+
+// Closing the window ends the run with status 0, a failed start with 1.
+TEST_F(StartUpTest, ClosingTheWindowEndsTheRunWithStatusZero) {
+    {
+        cMessageBoxAnswerer answerer(QMessageBox::Ok);
+        EXPECT_EQ(cMainApp(std::make_unique<cMemoryProfile>()).Run({Path("missing.recallix")}), 1);
+    }
+    files.Write("one.recallix", "eins = one\n");
+    app = std::make_unique<cMainApp>(std::make_unique<cMemoryProfile>());
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(0, [this] { app->GetFrame()->close(); });
+    QTimer stuck;  // a window that does not close ends the run anyway, with another status
+    stuck.callOnTimeout([] { QCoreApplication::exit(2); });
+    stuck.start(20000);
+    EXPECT_EQ(app->Run({Path("one.recallix")}), 0);
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
+#include <time.h>
+
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
 #include <QLabel>
+#include <QScatterSeries>
 #include <QSet>
 #include <QTableView>
 #include <QTableWidget>
@@ -87,28 +90,39 @@ TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
     }
 }
 
+// File > Review missed cards and the History window's button each start a review.
 TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {
     OpenFileMenu();
     EXPECT_FALSE(frame->FindAction(kIdReviewMissed)->isEnabled());
-    FinishPass(QStringLiteral("drei"));
-
-    OpenHistory()->GetReviewButton()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(frame->GetHistoryWindow(), nullptr);  // closed: the review runs in the form
-    EXPECT_EQ(Cue(), "three");
-    AnswerRight();
-
-    // The review is listed as one, and kept out of the chart.
+    const std::pair<const char*, std::function<void()>> starts[] = {
+        {"Menu", [&] { frame->FindAction(kIdReviewMissed)->trigger(); }},
+        {"HistoryButton", [&] { OpenHistory()->GetReviewButton()->click(); }}};
+    for (const auto& [name, start] : starts) {
+        SCOPED_TRACE(name);
+        doc->Restart();
+        FinishPass(QStringLiteral("drei"));
+        OpenFileMenu();
+        ASSERT_TRUE(frame->FindAction(kIdReviewMissed)->isEnabled());
+        start();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(frame->GetHistoryWindow(), nullptr);  // closed: the review runs in the form
+        EXPECT_EQ(Cue(), "three");
+        EXPECT_EQ(Text(kIdCuesLeft), "1");
+        AnswerRight();
+    }
+    // Each review is listed as one, and kept out of the chart.
     cHistoryWindow* window = OpenHistory();
     EXPECT_FALSE(window->GetReviewButton()->isEnabled());
     const QAbstractItemModel* passes = window->GetPassList()->model();
     EXPECT_NE(passes->index(0, 5).data(), passes->index(1, 5).data());
-    EXPECT_EQ(Points(window, 0).size(), 1);
+    EXPECT_EQ(Points(window, 0).size(), 2);
 }
 
 // What a screen reader hears of the heading and of the chart, and a chart that can be read:
 // no two date labels alike, and a lone pass drawn as a point of its own.
 TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
+    qputenv("TZ", "JST-9");  // the local time is Tokyo's
+    tzset();
     const int64_t day = 24 * 3600 * 1000, start = 1796774400000;  // 2026-12-09
     // The row without a loaded file goes last: it clears the working set.
     const std::tuple<const char*, std::vector<int64_t>, bool, QString> rows[] = {
@@ -121,8 +135,15 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
         cSqlitePassHistory passes(QString::fromStdU16String(data.U16(name)));
         uint32_t ms = 80000;  // the oldest pass is the fastest
         for (const int64_t end : ends) {
-            passes.RecordPass(
-                {end, doc->GetFastestTimeKey(), u"german.recallix", ms, 3, 0, 0, false, {}});
+            passes.RecordPass({end,
+                               doc->GetFastestTimeKey(),
+                               u"german.recallix",
+                               ms,
+                               3,
+                               2,
+                               0,
+                               false,
+                               {{u"two", u"zwei", 2, false}}});
             ms += 15000;
         }
         doc->SetPassHistory(&passes);
@@ -142,6 +163,16 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
                 .arg(QDateTime::fromMSecsSinceEpoch(start).toString("yyyy-MM-dd HH:mm"))))
             << description.toStdString();
         EXPECT_TRUE(description.endsWith("Fastest time: 01 : 20.")) << description.toStdString();
+        // The oldest pass ended at midnight UTC, 09:00 in Tokyo; it had 3 cards, 2 wrong answers.
+        const QAbstractItemModel* list = window->GetPassList()->model();
+        EXPECT_EQ(list->index(list->rowCount() - 1, 0).data().toString(), "2026-12-09 09:00");
+        EXPECT_EQ(list->index(0, 2).data().toString(), "3");
+        // "two" was missed in every pass, twice each time.
+        const QTableWidget* hardest = window->GetHardestList();
+        EXPECT_EQ(hardest->item(0, 2)->text(), QString::number(ends.size()));
+        EXPECT_EQ(hardest->item(0, 3)->text(), QString::number(2 * ends.size()));
+        // The fastest pass is marked by a large dot.
+        EXPECT_GE(qobject_cast<QScatterSeries*>(Chart(window)->series().last())->markerSize(), 10);
 
         // The axis's ticks fall evenly from its first date to its last.
         const auto* dates = qobject_cast<QDateTimeAxis*>(Chart(window)->axes(Qt::Horizontal)[0]);
@@ -158,6 +189,28 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
         window->close();
         doc->SetPassHistory(&history);
     }
+    qunsetenv("TZ");
+    tzset();
+}
+
+// With no file loaded the window, in the language chosen, charts every combination: one
+// line for each of the first eight.
+TEST_F(HistoryWindowTest, AllCombinationsInTheChosenLanguageUpToEightLines) {
+    for (int i = 0; i < 9; ++i) {
+        const std::u16string n(1, char16_t(u'a' + i));
+        history.RecordPass({1000 + i, n, n + u".recallix", 60000, 3, 0, 0, false, {}});
+    }
+    doc->Clear();
+    Rebuild(kLocaleJapanese);
+    cHistoryWindow* window = OpenHistory();
+    EXPECT_EQ(window->windowTitle(), "履歴");
+    EXPECT_EQ(window->findChild<QLabel*>()->text(), "すべてのファイルの組み合わせ");
+    EXPECT_EQ(window->GetPassList()->model()->columnCount(), 7);  // with the files
+    int lines = 0;
+    for (const QAbstractSeries* series : Chart(window)->series()) {
+        lines += series->type() == QAbstractSeries::SeriesTypeLine;
+    }
+    EXPECT_EQ(lines, 8);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "app/load_progress_display.h"
+#include "platform/qt/explore_file_dialog.h"
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
@@ -28,6 +30,10 @@ TEST_F(LoadingTest, LoadCountsTheCardsAndListsTheFileTitles) {
     picker.cancel = true;
     Button(kIdLoad)->click();
     EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
+    // The file types the dialog offers.
+    EXPECT_EQ(cExploreFileDialog::FilterToNameFilters(picker.filter),
+              QStringList({"Recallix cue files (*.recallix)",
+                           "Vocabulary lists (*.kvtml *.tsv *.csv *.txt)", "All files (*)"}));
 }
 
 // Files named from outside load in order up to the first that fails, and the views are
@@ -98,14 +104,16 @@ bool Drop(QWidget* target, const std::vector<std::u16string>& paths,
     return enter.isAccepted();
 }
 
-TEST_F(LoadingTest, DroppedCueFilesLoadAndShiftReversesThem) {
-    EXPECT_TRUE(
-        Drop(frame.get(), {files.Write("german.recallix", "one = eins\n")}, Qt::ShiftModifier));
+TEST_F(LoadingTest, DroppedCueFilesLoadInOrderAndShiftReversesThem) {
+    EXPECT_TRUE(Drop(frame.get(),
+                     {files.Write("german.recallix", "one = eins\n"),
+                      files.Write("french.recallix", "five = cinq\n")},
+                     Qt::ShiftModifier));
     EXPECT_EQ(Cue(), "eins");
 
     // Onto the Answer box, which takes dropped text: the file loads, nothing is typed.
-    EXPECT_TRUE(Drop(AnswerBox(), {files.Write("french.recallix", "five = cinq\n")}));
-    EXPECT_EQ(Text(kIdTotalCues), "2");
+    EXPECT_TRUE(Drop(AnswerBox(), {files.Write("dutch.recallix", "six = zes\n")}));
+    EXPECT_EQ(Text(kIdTotalCues), "3");
     EXPECT_EQ(AnswerBox()->text(), "");
 
     EXPECT_FALSE(Drop(frame.get(), {}));  // a drag without files is refused
@@ -159,6 +167,28 @@ TEST_F(LoadingTest, LongLoadShowsItsProgressTakesNoCommandsAndEscStopsIt) {
     EXPECT_EQ(Text(kIdTotalCues), "30003");
     EXPECT_FALSE(shown.filter(QRegularExpression("[1-9][0-9]* ?%")).isEmpty())
         << shown.join(" | ").toStdString();
+}
+
+// The status bar stays quiet for a short load; a long one shows its percentage and goes on
+// until Esc is pressed (not when it is let go), and no click reaches a button meanwhile.
+TEST(LoadProgressDisplayTest, QuietAtFirstThenThePercentageUntilEscIsPressed) {
+    QStringList shown;
+    cLoadProgressDisplay display(
+        [&](const std::u16string& text) { shown << QString::fromStdU16String(text); }, 100);
+    EXPECT_TRUE(display.OnLoadProgress(10, 100));
+    EXPECT_EQ(shown, QStringList());
+    QTest::qWait(150);
+    EXPECT_TRUE(display.OnLoadProgress(50, 200));
+    EXPECT_TRUE(display.OnLoadProgress(60, 200));  // within the refresh time: no new text
+    EXPECT_EQ(shown, QStringList{"Loading cue file: 25%. Press Esc to cancel."});
+
+    QPushButton button;
+    button.show();
+    QTest::mousePress(&button, Qt::LeftButton);
+    EXPECT_FALSE(button.isDown());
+    QTest::keyPress(&button, Qt::Key_Escape);
+    EXPECT_FALSE(display.OnLoadProgress(70, 200));
+    EXPECT_TRUE(display.IsCancelled());
 }
 
 using WorkingSetTest = MainWindowTest;

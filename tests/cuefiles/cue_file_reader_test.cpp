@@ -54,6 +54,7 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
                      "a\0\r\0b\0\r\0\n\0c\0",
                      14),
          {u"a", u"b", u"c"}},
+        {"UTF-16 big-endian, marked", std::string("\xFE\xFF\0a\0\r\0\n\0b", 10), {u"a", u"b"}},
         {"CR ending a piece, then a word", piece + "\rx\n", {inPiece, u"x"}},
         {"CR ending a piece, then LF", piece + "\r\nx", {inPiece, u"x"}},
         // A CR alone, then a line that runs to the end of the piece: the LF starting the

@@ -108,6 +108,8 @@ grep -qF 'a\x0aRecallix: loaded b' <<<"$message" || fail "no escaped name in: $m
 
 # 6. The program's own options end it at once; an unknown one with status 2.
 "$program" --version | grep -qx 'Recallix 4.32' || fail "--version does not print Recallix 4.32"
+"$program" -platform offscreen -style fusion --version | grep -qx 'Recallix 4.32' ||
+  fail "Qt's own options are not taken"
 "$program" --help | grep -q -- '--version' || fail "--help does not list --version"
 "$program" --frobnicate 2>/dev/null
 [ $? -eq 2 ] || fail "an unknown option does not end with status 2"

@@ -12,6 +12,7 @@
 //                               an sqlite3 shell does, until a line comes on standard input;
 //                               says "locked". KIND: "transaction" (BEGIN EXCLUSIVE) or
 //                               "exclusive" (PRAGMA locking_mode=EXCLUSIVE)
+//   hold PATH KIND MS           the same, letting go by itself after MS milliseconds
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +68,7 @@ int RecordPasses(const QString& path, long count) {
     return history.Open() ? 0 : 1;
 }
 
-int HoldHistory(const QString& path, const std::string& kind) {
+int HoldHistory(const QString& path, const std::string& kind, long holdMs) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(path);
     if (!db.open()) {
@@ -86,7 +87,11 @@ int HoldHistory(const QString& path, const std::string& kind) {
     }
     std::printf("locked\n");
     std::fflush(stdout);
-    std::getchar();
+    if (holdMs > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+    } else {
+        std::getchar();
+    }
     return 0;
 }
 
@@ -102,8 +107,8 @@ int main(int argc, char** argv) {
     if (mode == "lock" || mode == "turn") {
         return Hold(path, mode == "turn");
     }
-    if (mode == "hold" && argc == 4) {
-        return HoldHistory(path, argv[3]);
+    if (mode == "hold" && (argc == 4 || argc == 5)) {
+        return HoldHistory(path, argv[3], argc == 5 ? std::atol(argv[4]) : 0);
     }
     if (mode == "passes" && argc == 4) {
         return RecordPasses(path, std::atol(argv[3]));

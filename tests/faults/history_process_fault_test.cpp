@@ -107,6 +107,17 @@ INSTANTIATE_TEST_SUITE_P(
                       sLockCase{"TransactionLaterUntilTheEnd", "transaction", true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Another program's write of half a second: the pass waits it out and is written at once.
+TEST_F(HistoryInstancesTest, PassWaitsOutAShortWriteOfAnother) {
+    cSqlitePassHistory history(Path());  // the program's own bound
+    history.RecordPass(WriterPass());
+    auto holder = StartHelper({"hold", Path(), "transaction", "500"});
+    ASSERT_TRUE(holder->waitForReadyRead(30000)) << holder->readAllStandardError().constData();
+    history.RecordPass(WriterPass());
+    EXPECT_EQ(history.GetWaitingPassCount(), 0u);
+    ASSERT_TRUE(holder->waitForFinished(30000));
+}
+
 TEST_F(HistoryInstancesTest, TwoInstancesFinishingPassesAtOnceLoseNone) {
     constexpr int kPassesEach = 400;
     auto first = StartHelper({"passes", Path(), QString::number(kPassesEach)});

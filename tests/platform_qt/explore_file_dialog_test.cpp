@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,18 @@ TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
         std::vector<std::u16string> paths;
         EXPECT_TRUE(picker.PickFiles(u"Load cue files", kFilter, paths));
         EXPECT_EQ(paths, expected);
+    }
+}
+
+// Shift held when the dialog is confirmed asks for the files reversed; Ctrl does not.
+TEST(ExploreFileDialogTest, ShiftHeldAsksForTheFilesReversed) {
+    QWidget window;
+    const std::pair<Qt::KeyboardModifiers, bool> rows[] = {
+        {Qt::NoModifier, false}, {Qt::ShiftModifier, true}, {Qt::ControlModifier, false}};
+    for (const auto& [modifiers, reversed] : rows) {
+        QTest::keyPress(&window, Qt::Key_A, modifiers);  // the keys held, as the desktop tells
+        EXPECT_EQ(cExploreFileDialog(nullptr).IsShiftDown(), reversed) << modifiers;
+        QTest::keyRelease(&window, Qt::Key_A, modifiers);
     }
 }
 

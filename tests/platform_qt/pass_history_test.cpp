@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -68,6 +69,7 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
     ASSERT_EQ(hardest.size(), 2u);
     EXPECT_EQ(hardest[0].cue, u"Hund");
     EXPECT_EQ(std::pair(hardest[0].passesMissed, hardest[0].wrongAnswers), std::pair(2, 4));
+    EXPECT_EQ(hardest[1].cue, u"Maus");  // among cards missed as often, most wrong answers first
 }
 
 TEST_F(PassHistoryTest, BringsAFileOfTheFirstVersionUpToDateKeepingItsPasses) {
@@ -101,8 +103,14 @@ TEST_F(PassHistoryTest, DamagedFileIsSetAsideWithItsJournalAndANewHistoryStarts)
     history.RecordPass(Pass(u"verbs", 1000));
     EXPECT_EQ(history.ReadPasses(u"verbs").size(), 1u);
     EXPECT_EQ(std::pair(setAside, unavailable), std::pair(1, 0));
-    // Kept under a dated name, its journal with it.
-    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("history.sqlite.damaged-*")}).size(), 2);
+    // Kept under the date and time, its journal with it.
+    const QStringList aside =
+        QDir(m_dir.path()).entryList({QStringLiteral("history.sqlite.damaged-*")});
+    EXPECT_EQ(aside.size(), 2);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^history\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
+                    .match(aside.value(0))
+                    .hasMatch())
+        << aside.join(' ').toStdString();
 }
 
 TEST_F(PassHistoryTest, FileWithBrokenPagesIsSetAsideToo) {

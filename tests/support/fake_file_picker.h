@@ -10,8 +10,9 @@
 // A file picker that answers with prepared paths, or cancels when it has none.
 class cFakeFilePicker : public cFilePicker {
 public:
-    bool PickFiles(const std::u16string&, const std::u16string&,
+    bool PickFiles(const std::u16string&, const std::u16string& shownFilter,
                    std::vector<std::u16string>& paths) override {
+        filter = shownFilter;
         if (cancel) {
             return false;
         }
@@ -20,6 +21,7 @@ public:
     }
     bool IsShiftDown() const override { return shift; }
 
+    std::u16string filter;  // the file types offered the last time
     std::vector<std::u16string> chosen;
     bool cancel = false;
     bool shift = false;
