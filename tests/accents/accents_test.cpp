@@ -9,13 +9,10 @@
 
 namespace {
 
-const cAccentList& Accents() {
-    static const cAccentList accents = MakeStandardAccentList();
-    return accents;
-}
+const cAccentList accents = MakeStandardAccentList();
 
 std::u16string Substitute(std::u16string_view text) {
-    return Accents().SubstituteAccents(text);
+    return accents.SubstituteAccents(text);
 }
 
 }  // namespace
@@ -37,15 +34,15 @@ TEST(SubstituteAccentsTest, ChangesTextSeesEveryCombinationAndBarWhereverItIs) {
         for (const std::u16string_view inserted : {u"o:", u"A\\", u"c/", u"|"}) {
             std::u16string text(11, u'x');
             text.insert(position, inserted);
-            EXPECT_TRUE(Accents().ChangesText(text)) << position;
+            EXPECT_TRUE(accents.ChangesText(text)) << position;
         }
     }
 }
 
 // Help > Accents lists every combination with its letter, in the table's order.
 TEST(AccentsHelpTest, ListsEveryCombinationWithItsLetter) {
-    const std::u16string help = BuildAccentsHelpText(u"Intro", Accents());
+    const std::u16string help = BuildAccentsHelpText(u"Intro", accents);
     EXPECT_TRUE(help.starts_with(u"Intro\na:\tä\n")) << testing::PrintToString(help.substr(0, 20));
     EXPECT_TRUE(help.ends_with(u"s:\tß\n"));
-    EXPECT_EQ(std::count(help.begin(), help.end(), u'\n'), Accents().GetCount() + 1);
+    EXPECT_EQ(std::count(help.begin(), help.end(), u'\n'), accents.GetCount() + 1);
 }

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 #include "cuefiles/cue_file_reader.h"
 #include "tests/support/temp_dir.h"
 #include "text/file_system_path.h"
@@ -41,11 +43,7 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
     const std::string longLine(70000, 'x');
     // After "a = b", the long line and it, a CR lands on the last byte of the second piece.
     const std::string split(2 * cCueFileReader::kPieceBytes - 1 - (7 + longLine.size() + 2), 'y');
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::vector<std::u16string> lines;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::vector<std::u16string>> cases[] = {
         {"CR alone", "a = b\rc = d\re = f\r", {u"a = b", u"c = d", u"e = f"}},
         {"CR LF and LF", "a\r\nb\nc", {u"a", u"b", u"c"}},
         {"empty lines between", "a\r\r\n\n\rb", {u"a", u"", u"", u"", u"b"}},
@@ -67,18 +65,18 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
          {u"a = b", std::u16string(longLine.begin(), longLine.end()),
           std::u16string(split.begin(), split.end()), u"last = line"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, bytes, lines] : cases) {
         for (const bool asViews : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (asViews ? ", as views" : ", as copies"));
+            SCOPED_TRACE(std::string(name) + (asViews ? ", as views" : ", as copies"));
             cCueFileReader reader;
-            ASSERT_TRUE(reader.Open(dir.Write("lines.recallix", c.bytes)));
+            ASSERT_TRUE(reader.Open(dir.Write("lines.recallix", bytes)));
             std::vector<std::u16string> lines;
             std::u16string line;
             std::u16string_view view;
             while (asViews ? reader.ReadTextLine(view, line) : reader.ReadTextLine(line)) {
                 lines.emplace_back(asViews ? std::u16string(view) : line);
             }
-            EXPECT_EQ(lines, c.lines);
+            EXPECT_EQ(lines, lines);
         }
     }
 }

@@ -4,8 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "cuefiles/encoding_test.h"
+#include "cuefiles/text_decoder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -14,18 +16,30 @@ std::span<const unsigned char> Bytes(std::string_view bytes) {
     return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
 }
 
+std::u16string Decode(eCueEncoding encoding, std::string_view bytes, size_t pieceSize) {
+    cTextDecoder decoder(encoding);
+    std::u16string text;
+    for (size_t i = 0; i < bytes.size(); i += pieceSize) {
+        decoder.Decode(Bytes(bytes.substr(i, pieceSize)), text);
+    }
+    decoder.Finish(text);
+    return text;
+}
+
+void ExpectDecodes(eCueEncoding encoding, std::string_view bytes, std::u16string_view text) {
+    EXPECT_EQ(Decode(encoding, bytes, bytes.size()), text);
+    EXPECT_EQ(Decode(encoding, bytes, 1), text);
+}
+
 }  // namespace
 
 // What the encoding test takes for UTF-16: in a sample of a file, and at the start of a
 // file, where the byte-order mark decides alone and 8-bit text ends at 0x1A.
 TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
     const std::string unmarked = Utf16LeBytes(u"Hund = dog\nKatze = cat\n");
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool fileStart;  // IsUnicodeFileStart rather than IsUnicodeSample
-        bool unicode;
-    } cases[] = {
+    // Each row: the bytes, whether they are tried as a file's start (rather than as a
+    // sample of it), and whether they are taken for UTF-16.
+    const std::tuple<const char*, std::string, bool, bool> cases[] = {
         {"ASCII in 16 bits", Utf16LeBytes(u"Hund = dog\nKatze = "), false, true},
         {"Latin-1 in 16 bits", Utf16LeBytes(u"États-Unis = USA\nFrançais = fr"), false, true},
         {"East Asian without a mark", Utf16LeBytes(u"日本語の勉強をしましょう。今日は"), false,
@@ -49,9 +63,25 @@ TEST(CueEncodingTest, OnlyLittleEndianUtf16IsUnicode) {
         {"8-bit ending at 0x1A before UTF-16", "\r\n\x1A" + unmarked, true, false},
         {"a short file with the mark", Utf16LeBytes(u"a=b", true), true, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::span<const unsigned char> bytes = Bytes(c.bytes);
-        EXPECT_EQ(c.fileStart ? IsUnicodeFileStart(bytes) : IsUnicodeSample(bytes), c.unicode);
+    for (const auto& [name, text, fileStart, unicode] : cases) {
+        SCOPED_TRACE(name);
+        const std::span<const unsigned char> bytes = Bytes(text);
+        EXPECT_EQ(fileStart ? IsUnicodeFileStart(bytes) : IsUnicodeSample(bytes), unicode);
     }
+}
+
+// Every case is also fed byte by byte, so that sequences split between reads are covered.
+TEST(CueTextDecoderTest, DecodesPiecesOfAnySize) {
+    using namespace std::string_view_literals;
+    ExpectDecodes(eCueEncoding::Utf16Le, "\xFF\376a\0\0\0=\xD8\0\xDE\xFF\xFE\0\xD8!"sv,
+                  u"a\U0001F600\uFEFF\xD800");
+    ExpectDecodes(eCueEncoding::Utf16Le, "a\0\xFF\xFE"sv, u"a\uFEFF");
+    ExpectDecodes(eCueEncoding::Latin1, "\xEF\xBB\xBF\0a\xFF\032b"sv, u"ï»¿aÿ");
+    ExpectDecodes(eCueEncoding::Utf8, "\xEF\xBB\277a\0\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"sv,
+                  u"aä€\U0001F600");
+    ExpectDecodes(eCueEncoding::Utf8, "\xEF\xBB\xBF\xEF\xBB\xBF", u"\uFEFF");
+    // Each broken sequence becomes one U+FFFD, and the byte that broke it starts anew.
+    ExpectDecodes(eCueEncoding::Utf8, "\xE3\201a\xC0\xAF\xED\xA0\x80\xF4\x90\377b\xE3\x81",
+                  u"\uFFFDa\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDb\uFFFD");
+    ExpectDecodes(eCueEncoding::Utf8, "x\xE3\x81\x1A\xE3\x81\x82", u"x\xFFFD");
 }

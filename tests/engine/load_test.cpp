@@ -2,6 +2,8 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/load_progress.h"
 #include "tests/support/fake_file_picker.h"
 #include "tests/support/teacher_fixture.h"
@@ -91,24 +93,20 @@ TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile)
         entries += KvtmlEntry("Wort" + n, "word" + n);
         openQuote += "more of the quoted field " + n + "\n";
     }
-    const struct {
-        const char* name;
-        std::string bytes;
-        eLoadFault unstopped;
-    } cases[] = {
+    const std::tuple<const char*, std::string, eLoadFault> cases[] = {
         {"big.recallix", recallix, eLoadFault::None},
         {"big.tsv", tab, eLoadFault::None},
         {"big.csv", comma, eLoadFault::None},
         {"big.kvtml", KvtmlDocument(entries), eLoadFault::None},
         {"open.tsv", openQuote, eLoadFault::OpenQuote},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, unstopped] : cases) {
+        SCOPED_TRACE(name);
         cTeacher teacher(profile, ticks);
         ASSERT_TRUE(teacher.LoadCueFile(animals, false));
         teacher.Next(teacher.GetCurrentCard().GetAnswer());  // a running pass, ids 100 to 102
         const std::u16string current = teacher.GetCurrentCue();
-        const std::u16string path = dir.Write(c.name, c.bytes);
+        const std::u16string path = dir.Write(name, bytes);
         sStopAfter stop(1);
         teacher.SetLoadProgress(&stop);
         picker.chosen = {path, numbers};
@@ -121,11 +119,11 @@ TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile)
 
         sStopAfter never(1000);
         teacher.SetLoadProgress(&never);
-        EXPECT_EQ(teacher.LoadCueFile(path, false), c.unstopped == eLoadFault::None);
-        EXPECT_EQ(teacher.GetLastLoadFault(), c.unstopped);
-        EXPECT_EQ(teacher.GetTotalCues(), c.unstopped == eLoadFault::None ? 20003 : 3);
+        EXPECT_EQ(teacher.LoadCueFile(path, false), unstopped == eLoadFault::None);
+        EXPECT_EQ(teacher.GetLastLoadFault(), unstopped);
+        EXPECT_EQ(teacher.GetTotalCues(), unstopped == eLoadFault::None ? 20003 : 3);
         EXPECT_EQ(teacher.FindCard(cCueLineKey(103)).value_or(cCueLine()).GetCue(),
-                  c.unstopped == eLoadFault::None ? u"Wort0" : u"");
+                  unstopped == eLoadFault::None ? u"Wort0" : u"");
         ASSERT_GT(never.reports.size(), 2u);
         const auto [read, size] = never.reports.back();
         EXPECT_TRUE(read <= size && read > size / 2) << read << " of " << size;
@@ -133,47 +131,37 @@ TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile)
 }
 
 TEST_F(LoadTest, EachFormatLoadsByItsExtensionWithItsTextsAsWritten) {
-    // No combination or bar turns into anything outside cue files: these hold real letters.
-    const std::u16string tab = dir.Write("Words.TSV", "the:\tder\nHund\ter|sie\n");
-    // A .txt file is a tab list when its first line, blank ones passed over, holds a tab or
-    // is a header line.
-    const std::u16string text = dir.Write("anki.txt", "#separator:tab\n#html:true\ne/\tx\n");
-    const std::u16string blankFirst = dir.Write("blank.txt", "\n\nc:\td\n");
-    const std::u16string comma = dir.Write("words.csv", "\"a, b\",c:\n");
-    const std::u16string cue = dir.Write("words.recallix", "the: = der\n");
-    const std::u16string cueText = dir.Write("old.txt", "Words\nthe: = der\n");
-    const std::u16string document = dir.Write(
-        "words.kvtml", KvtmlDocument(KvtmlEntry("a:", "b|c") + KvtmlEntry("only one", "")));
-    // The last dot starts the extension; a cue file stays one whatever its first line holds.
-    const std::u16string dotted = dir.Write("unit.3.tsv", "u:\tv\n");
-    const std::u16string tabbedCue = dir.Write("tabbed.recallix", "a\tb = c\n");
-    const std::u16string header = dir.Write("a.txt", "#a:1\nf:\tg\n");
-    for (const std::u16string& path :
-         {tab, text, blankFirst, comma, cue, cueText, document, dotted, tabbedCue, header}) {
-        EXPECT_TRUE(teacher.LoadCueFile(path, false)) << testing::PrintToString(path);
+    const std::tuple<const char*, std::string, CardTexts> files[] = {
+        // No combination or bar turns into anything outside cue files: these hold real letters.
+        {"Words.TSV", "the:\tder\nHund\ter|sie\n", {{u"the:", u"der"}, {u"Hund", u"er|sie"}}},
+        // A .txt file is a tab list when its first line, blank ones passed over, holds a tab
+        // or is a header line.
+        {"anki.txt", "#separator:tab\n#html:true\ne/\tx\n", {{u"e/", u"x"}}},
+        {"blank.txt", "\n\nc:\td\n", {{u"c:", u"d"}}},
+        {"a.txt", "#a:1\nf:\tg\n", {{u"f:", u"g"}}},
+        {"words.csv", "\"a, b\",c:\n", {{u"a, b", u"c:"}}},
+        {"words.recallix", "the: = der\n", {{u"thë", u"der"}}},
+        {"old.txt", "Words\nthe: = der\n", {{u"thë", u"der"}}},
+        {"words.kvtml",
+         KvtmlDocument(KvtmlEntry("a:", "b|c") + KvtmlEntry("only one", "")),
+         {{u"a:", u"b|c"}}},
+        // The last dot starts the extension; a cue file stays one whatever its first line holds.
+        {"unit.3.tsv", "u:\tv\n", {{u"u:", u"v"}}},
+        {"tabbed.recallix", "a\tb = c\n", {{u"a\tb", u"c"}}},
+    };
+    CardTexts expected;
+    for (const auto& [name, bytes, cards] : files) {
+        EXPECT_TRUE(teacher.LoadCueFile(dir.Write(name, bytes), false)) << name;
+        expected.insert(expected.end(), cards.begin(), cards.end());
     }
-    EXPECT_EQ(Cards(), (CardTexts{{u"the:", u"der"},
-                                  {u"Hund", u"er|sie"},
-                                  {u"e/", u"x"},
-                                  {u"c:", u"d"},
-                                  {u"a, b", u"c:"},
-                                  {u"thë", u"der"},
-                                  {u"thë", u"der"},
-                                  {u"a:", u"b|c"},
-                                  {u"u:", u"v"},
-                                  {u"a\tb", u"c"},
-                                  {u"f:", u"g"}}));
+    EXPECT_EQ(Cards(), expected);
 }
 
 // A file that is not well-formed loads nothing, ends the Load command there, and says what
 // is wrong in the terms of its format.
 TEST_F(LoadTest, MalformedFilesLoadNothingStopTheLoadAndSayWhy) {
     const std::string document = KvtmlDocument(KvtmlEntry("Hund", "dog"));
-    const struct {
-        const char* name;
-        std::string bytes;
-        eLoadFault fault;
-    } cases[] = {
+    const std::tuple<const char*, std::string, eLoadFault> cases[] = {
         {"missing.tsv", "", eLoadFault::Unreadable},  // not written
         {"open.csv", "a,b\n\"c,d\n", eLoadFault::OpenQuote},
         {"after.tsv", "a\tb\n\"c\"x\td\n", eLoadFault::TextAfterQuote},
@@ -182,12 +170,12 @@ TEST_F(LoadTest, MalformedFilesLoadNothingStopTheLoadAndSayWhy) {
     };
     AddCards({{u"kept", u"card"}});
     const std::u16string good = dir.Write("good.tsv", "eins\tone\n");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const bool exists = c.fault != eLoadFault::Unreadable;
-        picker.chosen = {good, exists ? dir.Write(c.name, c.bytes) : dir.U16(c.name), good};
+    for (const auto& [name, bytes, fault] : cases) {
+        SCOPED_TRACE(name);
+        const bool exists = fault != eLoadFault::Unreadable;
+        picker.chosen = {good, exists ? dir.Write(name, bytes) : dir.U16(name), good};
         EXPECT_FALSE(teacher.Load(picker));
-        EXPECT_EQ(teacher.GetLastLoadFault(), c.fault);
+        EXPECT_EQ(teacher.GetLastLoadFault(), fault);
     }
     // Each command loaded the good file before the bad one, and nothing of the bad one.
     EXPECT_EQ(teacher.GetTotalCues(), 1 + 5);

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
+#include "cuefiles/fastest_time_key.h"
 #include "platform/memory_pass_history.h"
 #include "tests/support/teacher_fixture.h"
+#include "text/file_title.h"
 
 namespace {
 
@@ -16,21 +19,54 @@ bool SameItems(const std::vector<T>& items, const std::vector<T>& expected) {
 
 }  // namespace
 
-// What a finished pass reports to the history, and the review of its missed cards.
+TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {
+    // Only "/" separates folders: a backslash or a colon is part of the name.
+    const std::tuple<const char*, std::vector<std::u16string>, std::u16string, std::u16string>
+        rows[] = {
+            {"Plain", {u"/cards/French Verbs.recallix"}, u"french_verbs_recallix", u"French Verbs"},
+            {"TwoFilesOneReversed",
+             {u"/A/Verbs.recallix", u"/B/Nouns.recallix-"},
+             u"verbs_recallix___nouns_recallix_",
+             u"Nouns"},
+            {"NotAscii", {u"/E/Übung 2.recallix"}, u"_bung_2_recallix", u"Übung 2"},
+            {"Relative", {u"Verbs.recallix"}, u"verbs_recallix", u"Verbs"},
+            {"Backslash", {u"/cards/a\\b.recallix"}, u"a_b_recallix", u"a\\b"},
+            {"Colon", {u"/cards/C:Verbs.recallix"}, u"c_verbs_recallix", u"C:Verbs"},
+            {"MoreDots", {u"/cards/unit.3.recallix"}, u"unit_3_recallix", u"unit.3"},
+        };
+    for (const auto& [name, paths, key, lastTitle] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(MakeFastestTimeKey(JoinFileNames(paths)), key);
+        EXPECT_EQ(FileTitleOfPath(paths.back()), lastTitle);
+    }
+}
+
+// What a finished pass reports to the history and to the fastest times, and the review of
+// its missed cards.
 class PassReportTest : public TeacherTest {
 protected:
     void SetUp() override {
         teacher.SetPassHistory(&history);
-        teacher.AddLoadedFile(u"/cards/Verbs.recallix");
+        teacher.AddLoadedFile(files[0]);
         AddCards({{u"A", u"a"}, {u"B", u"b"}, {u"C", u"c"}});
     }
     void AnswerWrong() { EXPECT_NE(teacher.Next(u"nonsense"), u""); }
-    // Answers every card left right, a second apart.
-    void AnswerAllRight() { AnswerTheRest(1000); }
-    uint32_t Fastest() const {
-        return profile.GetProfileInt(u"FastestTimes", u"verbs_recallix", 0);
+    // Runs a pass over two fresh cards that takes ms from the first right answer.
+    void RunPass(uint32_t ms) {
+        teacher.Clear();
+        for (const auto& path : files) {
+            teacher.AddLoadedFile(path);
+        }
+        AddCards({{u"A", u"a"}, {u"B", u"b"}});
+        AnswerRight();
+        ticks.Advance(ms);
+        AnswerRight();
+    }
+    uint32_t Fastest(const char16_t* key = u"verbs_recallix") const {
+        return profile.GetProfileInt(u"FastestTimes", key, 0);
     }
 
+    std::vector<std::u16string> files{u"/cards/Verbs.recallix"};
     cMemoryPassHistory history;
 };
 
@@ -43,7 +79,7 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     const cCueLine ignored = teacher.GetCurrentCard();
     teacher.Ignore();  // one entry: 30 s
     EXPECT_TRUE(history.GetPasses().empty());
-    AnswerAllRight();
+    AnswerTheRest(1000);
 
     ASSERT_EQ(history.GetPasses().size(), 1u);
     const sPassRecord full = history.GetPasses()[0];
@@ -82,23 +118,51 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
 TEST_F(PassReportTest, RestartCountsAnewLoadedCardsJoinAReviewAndClearForgetsTheMisses) {
     AnswerWrong();
     teacher.Restart();  // the misses of an unfinished pass are not carried over
-    AnswerAllRight();
+    AnswerTheRest(1000);
     EXPECT_EQ(history.GetPasses().back().wrongAnswers, 0);
 
     AnswerRight();  // finished: nothing happens
     teacher.Restart();
     teacher.Ignore();
-    AnswerAllRight();
+    AnswerTheRest(1000);
     // Cards loaded during a review join it.
     ASSERT_TRUE(teacher.StartReview());
     ASSERT_TRUE(teacher.LoadCueFile(dir.Write("more.recallix", "D = d\n"), false));
-    AnswerAllRight();
+    AnswerTheRest(1000);
     EXPECT_EQ(history.GetPasses().back().cards, 2);
 
     teacher.Restart();
     teacher.Ignore();
-    AnswerAllRight();
+    AnswerTheRest(1000);
     EXPECT_TRUE(teacher.HasMissesToReview());
     teacher.Clear();
     EXPECT_FALSE(teacher.StartReview());
+}
+
+TEST_F(PassReportTest, OnlyStrictlyFasterPassesAreStoredPerCombinationOfFiles) {
+    for (const uint32_t ms : {9000, 12000, 9000}) {
+        RunPass(ms);
+        EXPECT_EQ(Fastest(), 9000u);
+        EXPECT_EQ(teacher.GetFastestText(), u"00 : 09");
+    }
+    files = {u"/cards/Verbs.recallix-"};
+    RunPass(20000);
+    EXPECT_EQ(Fastest(u"verbs_recallix_"), 20000u);
+    files = {u"/cards/Verbs.recallix"};
+    RunPass(8000);
+    EXPECT_EQ(Fastest(), 8000u);
+    EXPECT_EQ(Fastest(u"verbs_recallix_"), 20000u);
+}
+
+TEST_F(PassReportTest, PenaltiesCountButNoTimeOrNoFileIsNeverStored) {
+    RunPass(0);
+    EXPECT_EQ(profile.GetValueCount(), 0);
+    teacher.Restart();
+    teacher.Ignore();
+    teacher.Ignore();
+    EXPECT_EQ(Fastest(), 60000u);
+    EXPECT_EQ(profile.GetValueCount(), 1);  // the record alone: nothing of the working set
+    files.clear();                          // cards read from no file have no record
+    RunPass(5000);
+    EXPECT_EQ(profile.GetValueCount(), 1);
 }

@@ -25,10 +25,21 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-// Starts fault_helper with the arguments; see there for what each mode does.
-inline std::unique_ptr<QProcess> StartHelper(const QStringList& arguments) {
-    auto process = std::make_unique<QProcess>();
+// Another instance of the program, killed (SIGKILL, in whatever it is doing) and waited for
+// when it goes.
+using HelperProcess = std::unique_ptr<QProcess, void (*)(QProcess*)>;
+
+// Starts fault_helper with the arguments; see there for what each mode does. With ready,
+// returns once the helper has said its first line.
+inline HelperProcess StartHelper(const QStringList& arguments, bool ready = false) {
+    HelperProcess process(new QProcess, [](QProcess* helper) {
+        helper->kill();
+        helper->waitForFinished();
+        delete helper;
+    });
     process->start(QStringLiteral(FAULT_HELPER), arguments);
     EXPECT_TRUE(process->waitForStarted(10000));
+    EXPECT_TRUE(!ready || process->waitForReadyRead(30000))
+        << process->readAllStandardError().constData();
     return process;
 }

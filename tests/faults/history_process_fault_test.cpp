@@ -33,6 +33,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
+// A pass as fault_helper's "passes" writes it: three cards, each missed once.
 sPassRecord WriterPass() {
     sPassRecord pass{0, u"writer", u"writer.recallix", 3000, 3, 3, 0, false, {}};
     for (const char16_t* word : {u"one", u"two", u"three"}) {
@@ -70,8 +71,7 @@ TEST_P(HistoryLockedTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBound) 
         history->RecordPass(WriterPass());
         ++expected;
     }
-    auto holder = StartHelper({"hold", Path(), GetParam().kind});
-    ASSERT_TRUE(holder->waitForReadyRead(30000)) << holder->readAllStandardError().constData();
+    auto holder = StartHelper({"hold", Path(), GetParam().kind}, true);
     QElapsedTimer wait;
     const auto expectWithinBound = [&] { EXPECT_LT(wait.elapsed(), kBound.count() + 200); };
     for (int i = 0; i < 2; ++i, ++expected) {
@@ -111,8 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HistoryInstancesTest, PassWaitsOutAShortWriteOfAnother) {
     cSqlitePassHistory history(Path());  // the program's own bound
     history.RecordPass(WriterPass());
-    auto holder = StartHelper({"hold", Path(), "transaction", "500"});
-    ASSERT_TRUE(holder->waitForReadyRead(30000)) << holder->readAllStandardError().constData();
+    auto holder = StartHelper({"hold", Path(), "transaction", "500"}, true);
     history.RecordPass(WriterPass());
     EXPECT_EQ(history.GetWaitingPassCount(), 0u);
     ASSERT_TRUE(holder->waitForFinished(30000));
@@ -133,11 +132,9 @@ TEST_F(HistoryInstancesTest, InstanceKilledWhileWritingLosesAtMostThatPass) {
     int before = 0;
     for (const int killAfterMs : {0, 30, 120}) {
         SCOPED_TRACE(killAfterMs);
-        auto writer = StartHelper({"passes", Path(), "0"});
-        ASSERT_TRUE(writer->waitForReadyRead(30000));  // "ready": one pass is in
+        auto writer = StartHelper({"passes", Path(), "0"}, true);  // "ready": one pass is in
         QThread::msleep(killAfterMs);
-        writer->kill();  // SIGKILL, in whatever it was doing
-        writer->waitForFinished();
+        writer.reset();
         const int after = CompletePasses();
         EXPECT_GT(after, before);
         before = after;

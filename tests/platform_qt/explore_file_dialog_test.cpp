@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
+// The desktop as the program meets it through Qt: the file dialog, and programs it starts.
 #include "platform/qt/explore_file_dialog.h"
 
 #include <functional>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include "platform/qt/qt_desktop.h"
 
 namespace {
 
@@ -78,6 +84,19 @@ TEST(ExploreFileDialogTest, ShiftHeldAsksForTheFilesReversed) {
         EXPECT_EQ(cExploreFileDialog(nullptr).IsShiftDown(), reversed) << modifiers;
         QTest::keyRelease(&window, Qt::Key_A, modifiers);
     }
+}
+
+TEST(QtDesktopTest, StartsTheProgramWithEachArgumentIntact) {
+    QTemporaryDir dir;
+    // Shell syntax in an argument stays text: touch makes one file of exactly this name.
+    const QString name = QStringLiteral("a b\"; touch pwned; $(id) \u00e9");
+    const QString path = dir.filePath(name);
+    cQtDesktop desktop;
+    ASSERT_TRUE(desktop.StartDetached({u"touch", path.toStdU16String()}));
+    for (int i = 0; i < 500 && !QFileInfo::exists(path); ++i) {
+        QThread::msleep(20);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
 }
 
 }  // namespace

@@ -13,11 +13,8 @@ public:
     bool PickFiles(const std::u16string&, const std::u16string& shownFilter,
                    std::vector<std::u16string>& paths) override {
         filter = shownFilter;
-        if (cancel) {
-            return false;
-        }
-        paths = chosen;
-        return true;
+        paths = cancel ? paths : chosen;  // a cancelled dialog leaves them alone
+        return !cancel;
     }
     bool IsShiftDown() const override { return shift; }
 

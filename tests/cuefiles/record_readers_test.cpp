@@ -1,24 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
+// The records of each kind of file, and the texts they hold: cue lines, tab and comma lists,
+// vocabulary documents.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "cuefiles/cue_file_reader.h"
+#include "cuefiles/cue_record.h"
+#include "cuefiles/delimited_list_reader.h"
+#include "cuefiles/html_text.h"
 #include "cuefiles/kvtml_reader.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-using Pairs = std::vector<std::pair<std::u16string, std::u16string>>;
+using Pair = std::pair<std::u16string, std::u16string>;
+using Records = std::vector<Pair>;
+using eDialect = cDelimitedListReader::eDialect;
 
-class KvtmlReaderTest : public ::testing::Test {
+// The pair, or two empty texts when the line is no card.
+Pair Split(std::u16string_view line, bool reversed = false) {
+    std::u16string_view cue, answer;
+    return SplitCueRecord(line, reversed, cue, answer) ? Pair(cue, answer) : Pair();
+}
+
+class RecordReaderTest : public ::testing::Test {
 protected:
+    Records Read(eDialect dialect, std::string_view bytes) {
+        cCueFileReader lines;
+        EXPECT_TRUE(lines.Open(dir.Write("list", bytes)));
+        cDelimitedListReader list(lines, dialect);
+        Records records;
+        std::u16string first, second;
+        while (list.ReadRecord(first, second)) {
+            records.emplace_back(first, second);
+        }
+        return records;
+    }
     // The entries of the document, nothing when it cannot be read.
-    std::optional<Pairs> Read(std::string_view bytes) {
-        Pairs entries;
+    std::optional<Records> ReadKvtml(std::string_view bytes) {
+        Records entries;
         cKvtmlReader reader([&entries](std::u16string& first, std::u16string& second) {
             entries.emplace_back(first, second);
         });
@@ -28,17 +54,60 @@ protected:
     }
 
     eDocumentFault fault = eDocumentFault::None;
-
     cTempDir dir;
 };
 
 }  // namespace
 
+TEST(CueRecordTest, SplitsAtTheFirstEqualsSign) {
+    EXPECT_EQ(Split(u"1 + 1 = 2 = two"), Pair(u"1 + 1", u"2 = two"));
+    EXPECT_EQ(Split(u"1 + 1 = 2 = two", true), Pair(u"2 = two", u"1 + 1"));
+    EXPECT_EQ(Split(u"\t\u3000cue\r =\v answer \r\u00A0"), Pair(u"cue", u"answer"));
+    EXPECT_EQ(Split(u"a==b"), Pair(u"a", u"=b"));
+    for (const std::u16string_view line :
+         {u"Vocabulary, chapter 3", u"= nothing", u"nothing =", u"  =  ", u"    ", u""}) {
+        EXPECT_EQ(Split(line), Pair());
+        EXPECT_EQ(Split(line, true), Pair());
+    }
+}
+
+TEST_F(RecordReaderTest, TabListsTakeTheFirstTwoFieldsAndSkipHeaderLines) {
+    EXPECT_EQ(Read(eDialect::Tab,
+                   "#separator:tab\n#html:true\n#notetype column:3\nHund\t dog \tnoun\ttag\r\n"
+                   "a # b\tnot a header\n"),
+              (Records{{u"Hund", u"dog"}, {u"a # b", u"not a header"}}));
+}
+
+TEST_F(RecordReaderTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
+    EXPECT_EQ(
+        Read(eDialect::Tab, "\"a\tb\"\t\"say \"\"hi\"\"\"\n\"two\nlines\"\tx\t\"third\nfield\"\n"),
+        (Records{{u"a b", u"say \"hi\""}, {u"two lines", u"x"}}));
+    EXPECT_EQ(
+        Read(eDialect::Comma,
+             "\"1,5\", \"one and a half\" ,extra\na&amp;b,<br>\n#1,number one\n\"a\r\nb\",c\n"),
+        (Records{{u"1,5", u"one and a half"},
+                 {u"a&amp;b", u"<br>"},
+                 {u"#1", u"number one"},
+                 {u"a b", u"c"}}));
+}
+
+TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
+    EXPECT_EQ(HtmlToPlainText(u"der <b>Hund</b><br>the&nbsp;dog"), u"der Hund the dog");
+    // Block ends and line breaks separate words, in any letter case.
+    EXPECT_EQ(HtmlToPlainText(u"<div>eins</div>zwei</P>drei<BR>vier<Li>f\u00fcnf"),
+              u"eins zwei drei vier f\u00fcnf");
+    EXPECT_EQ(HtmlToPlainText(u"a &amp; b &lt;c&gt; &quot;d&quot; &#39;e&#x27; &#8211;"),
+              u"a & b <c> \"d\" 'e' \u2013");
+    // What is no tag or no known reference stays as written.
+    EXPECT_EQ(HtmlToPlainText(u"1 < 2 &unknown; &#xD800; &#; & <"),
+              u"1 < 2 &unknown; &#xD800; &#; & <");
+}
+
 // Each entry with texts in the first two languages is a card. Whatever else a translation
 // holds, before or after its text, is passed over; a text is the words of its element,
 // markup inside it included, on one line. An entity the reader cannot resolve stays as
 // written, and an external one is never read.
-TEST_F(KvtmlReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
+TEST_F(RecordReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
     const std::string around =
         "<comment>a comment that is longer than the word itself</comment>"
         "<pronunciation>hʊnt</pronunciation><grade currentgrade=\"3\"/>"
@@ -54,11 +123,7 @@ TEST_F(KvtmlReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
         "<entries><entry><translation id=\"0\"><text>a &word; b</text>"
         "</translation><translation id=\"1\"><text>c &xxe; d</text>"
         "</translation></entry></entries></kvtml>";
-    const struct {
-        const char* name;
-        std::string bytes;
-        Pairs entries;
-    } cases[] = {
+    const std::tuple<const char*, std::string, Records> cases[] = {
         {"entries in order, languages beyond the second passed over",
          KvtmlDocument(
              KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
@@ -87,13 +152,13 @@ TEST_F(KvtmlReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
          "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">" + entities,
          {{u"a &word; b", u"c &xxe; d"}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Read(c.bytes), c.entries);
+    for (const auto& [name, bytes, entries] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ReadKvtml(bytes), entries);
     }
 }
 
-TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
+TEST_F(RecordReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
     const std::string good = KvtmlDocument(KvtmlEntry("eins", "one"));
     std::string laughs = "<!DOCTYPE kvtml [<!ENTITY a0 \"haha\">";
     for (int i = 1; i < 12; ++i) {
@@ -115,7 +180,7 @@ TEST_F(KvtmlReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
     };
     for (const auto& [bytes, why] : cases) {
         SCOPED_TRACE(bytes.substr(0, 60));
-        EXPECT_EQ(Read(bytes), std::nullopt);
+        EXPECT_EQ(ReadKvtml(bytes), std::nullopt);
         EXPECT_EQ(fault, why);
     }
     cKvtmlReader reader([](std::u16string&, std::u16string&) {});
