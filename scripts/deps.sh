@@ -9,7 +9,7 @@ recallix_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev  # zlib: the benchmarks read dictd files
   kdeedu-kvtml-data python3 python3-lxml  # real vocabulary documents and an independent reader
   fonts-noto-cjk fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils dbus at-spi2-core  # at-spi2-core: what a screen reader is told
 )
 
 # What scripts/check-package needs beyond the build: CPack's tools and Debian's and the
