@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QFileIconProvider>
-#include <QListWidget>
-#include <QMenuBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <filesystem>
@@ -24,18 +22,17 @@ cCommandLine Parse(QStringList arguments) {
 }
 
 TEST(CommandLineTest, OptionsAndFiles) {
-    // Help and version print to standard output and end the start with status 0.
-    for (const char* option : {"--help", "-h", "--help-all", "--version", "-v"}) {
-        SCOPED_TRACE(option);
+    // Help (each option with an h) and version print to standard output and end the start
+    // with status 0.
+    for (const QString option : {"--help", "-h", "--help-all", "--version", "-v"}) {
+        SCOPED_TRACE(option.toStdString());
         const cCommandLine told = Parse({option});
         EXPECT_FALSE(told.ShouldRun());
         EXPECT_EQ(told.GetExitCode(), 0);
-        EXPECT_TRUE(told.GetOutput().endsWith(u'\n'));
-        EXPECT_TRUE(told.GetOutput().startsWith(std::string_view(option).starts_with("--h") ||
-                                                        std::string_view(option) == "-h"
-                                                    ? "Usage:"
-                                                    : "Recallix"))
-            << told.GetOutput().toStdString();
+        const QString said = told.GetOutput();
+        EXPECT_TRUE(said.endsWith(u'\n'));
+        EXPECT_TRUE(said.startsWith(option.contains(u'h') ? "Usage:" : "Recallix"))
+            << said.toStdString();
     }
     EXPECT_EQ(Parse({"a.recallix", "--frobnicate"}).GetExitCode(), 2);
 
@@ -84,9 +81,7 @@ protected:
         app = std::make_unique<cMainApp>(std::move(owned));
         return app->InitInstance(arguments);
     }
-    QString Path(const char* name) const {
-        return QString::fromStdString(files.Path(name).string());
-    }
+    QString Path(const char* name) const { return QString::fromStdU16String(files.U16(name)); }
     uint32_t StoredFont() const { return profile->GetProfileInt(u"", u"Font", 99); }
 
     cTempDir files;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ public:
     bool PickFiles(const std::u16string&, const std::u16string& shownFilter,
                    std::vector<std::u16string>& paths) override {
         filter = shownFilter;
+        whilePicking();
         paths = cancel ? paths : chosen;  // a cancelled dialog leaves them alone
         return !cancel;
     }
@@ -20,6 +22,7 @@ public:
 
     std::u16string filter;  // the file types offered the last time
     std::vector<std::u16string> chosen;
+    std::function<void()> whilePicking = [] {};  // runs while the dialog would be open
     bool cancel = false;
     bool shift = false;
 };
