@@ -34,7 +34,6 @@ QString WithoutAccessKey(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
 }
 
-// A heading that gives its access key to the control below it.
 // The shortest of the formats that gives every tick of the date axis a label of its own.
 QString DistinctDateFormat(qint64 fromMs, qint64 toMs, int ticks) {
     const QString formats[] = {QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd HH:mm"),
@@ -48,6 +47,7 @@ QString DistinctDateFormat(qint64 fromMs, qint64 toMs, int ticks) {
     return formats[std::size(formats) - 1];
 }
 
+// A heading that gives its access key to the control below it.
 QLabel* MakeHeading(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
