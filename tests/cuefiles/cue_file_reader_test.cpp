@@ -65,7 +65,7 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
          {u"a = b", std::u16string(longLine.begin(), longLine.end()),
           std::u16string(split.begin(), split.end()), u"last = line"}},
     };
-    for (const auto& [name, bytes, lines] : cases) {
+    for (const auto& [name, bytes, expected] : cases) {
         for (const bool asViews : {false, true}) {
             SCOPED_TRACE(std::string(name) + (asViews ? ", as views" : ", as copies"));
             cCueFileReader reader;
@@ -76,7 +76,7 @@ TEST(CueFileReaderTest, EveryKindOfLineEndEndsOneLineAcrossThePiecesTheFileIsRea
             while (asViews ? reader.ReadTextLine(view, line) : reader.ReadTextLine(line)) {
                 lines.emplace_back(asViews ? std::u16string(view) : line);
             }
-            EXPECT_EQ(lines, lines);
+            EXPECT_EQ(lines, expected);
         }
     }
 }
