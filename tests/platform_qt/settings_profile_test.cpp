@@ -2,6 +2,8 @@
 // Copyright (C) 2026 the Recallix developers
 #include "platform/qt/settings_profile.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -30,6 +32,17 @@ TEST_F(SettingsProfileTest, UnusableValuesReadAsTheDefaultAndOddNamesAreRefused)
     // A file too large to be settings is not read at all.
     ASSERT_TRUE(QFile::resize(SettingsPath(), cSettingsProfile::kMaxFileSize + 1));
     EXPECT_EQ(cSettingsProfile(SettingsPath()).GetProfileInt(u"", u"Font", 0), 0u);
+    // Nor is a pipe, which would never end; it is left alone.
+    ASSERT_TRUE(QFile::remove(SettingsPath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(SettingsPath()).constData(), 0600), 0);
+    EXPECT_FALSE(cSettingsProfile(SettingsPath()).WriteProfileInt(u"", u"Font", 1));
+}
+
+// Lines ended by CR LF, as an editor on another system saves them, are whole lines.
+TEST_F(SettingsProfileTest, FileWithCrLfLineEndsIsWrittenAndKeepsItsValues) {
+    m_dir.Write("Recallix.conf", "[FastestTimes]\r\nverbs=5000\r\n\r\n");
+    EXPECT_TRUE(cSettingsProfile(SettingsPath()).WriteProfileInt(u"", u"Font", 1));
+    EXPECT_EQ(cSettingsProfile(SettingsPath()).GetProfileInt(u"FastestTimes", u"verbs", 0), 5000u);
 }
 
 TEST_F(SettingsProfileTest, UnwritableStoreKeepsValuesForTheRun) {
@@ -62,7 +75,10 @@ TEST_F(SettingsProfileTest, RecordHeldBackByABusyTurnIsStoredLaterUnlessAFasterO
             {
                 cSettingsLock otherInstance(SettingsPath());
                 ASSERT_TRUE(otherInstance.Acquire());
+                int notices = 0;  // the user is told that the record waits
+                profile.SetStoreFailureNotice([&notices] { ++notices; });
                 EXPECT_FALSE(profile.UpdateProfileInt(u"FastestTimes", u"verbs", record));
+                EXPECT_EQ(notices, 1);
                 EXPECT_EQ(profile.GetProfileInt(u"FastestTimes", u"verbs", 0), 4000u);
                 if (nextWrite) {
                     m_dir.Write("Recallix.conf",
