@@ -3,7 +3,9 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QSet>
+#include <cstdlib>
 
 #include "app/resources/version.h"
 
@@ -29,16 +31,28 @@ QString FindUnknownOption(const QStringList& arguments) {
 
 }  // namespace
 
-cCommandLine::cCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
+// The program's options and what they are for, as --help shows them.
+void cCommandLine::Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Studies cue cards in timed passes. The cue files named are loaded in "
                        "order, as the Load command loads them."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("cue-files"),
                                  QStringLiteral("Cue files to load at start."),
                                  QStringLiteral("[cue-file...]"));
+}
+
+void cCommandLine::ExitWithHelpIncludingQtOptions() {
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.process({QCoreApplication::applicationFilePath(), QStringLiteral("--help-all")});
+    std::exit(kExitDone);  // not reached: the parser ends the program once it has printed
+}
+
+cCommandLine::cCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
     const QString program = QString::fromStdU16String(kProductName);
     const QString unknown = FindUnknownOption(arguments);
     if (!unknown.isEmpty()) {
@@ -54,10 +68,11 @@ cCommandLine::cCommandLine(const QStringList& arguments) {
         m_exitCode = kExitBadOption;
         m_error = program + QStringLiteral(": ") + parser.errorText() +
                   QStringLiteral("\nTry 'recallix --help' for the options.\n");
-    } else if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    } else if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         m_run = false;
         m_output = parser.helpText();
-    } else if (parser.isSet(version)) {
+        m_withQtOptions = parser.isSet(QStringLiteral("help-all"));
+    } else if (parser.isSet(QStringLiteral("version"))) {
         m_run = false;
         m_output = program + u' ' + QString::fromStdU16String(kVersionText) + u'\n';
     } else {

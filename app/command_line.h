@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QCommandLineParser;
+
 // What the command line asks for: the program's own options (--help, --version) and the
 // cue files to load at start, in the order given. Qt's own options (-platform, -style)
 // are taken by QApplication before this sees the arguments.
@@ -26,11 +28,18 @@ public:
     int GetExitCode() const { return m_exitCode; }
     const QString& GetOutput() const { return m_output; }
     const QString& GetError() const { return m_error; }
+    // --help-all: the help is to name Qt's own options too. Only Qt knows them, and it
+    // tells them only by printing the help and ending the program, which this does.
+    bool WantsQtOptions() const { return m_withQtOptions; }
+    [[noreturn]] static void ExitWithHelpIncludingQtOptions();
     // The cue files to load, in order.
     const QStringList& GetFiles() const { return m_files; }
 
 private:
+    static void Describe(QCommandLineParser& parser);
+
     bool m_run = true;
+    bool m_withQtOptions = false;
     int m_exitCode = kExitDone;
     QString m_output;
     QString m_error;

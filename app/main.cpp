@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     cMainApp::SetApplicationNames();
     const cCommandLine commandLine(DecodedArguments(argc, argv));
+    if (commandLine.WantsQtOptions()) {
+        cCommandLine::ExitWithHelpIncludingQtOptions();
+    }
     if (!commandLine.ShouldRun()) {
         std::fputs(commandLine.GetOutput().toUtf8().constData(), stdout);
         std::fputs(commandLine.GetError().toUtf8().constData(), stderr);

@@ -111,6 +111,10 @@ grep -qF 'a\x0aRecallix: loaded b' <<<"$message" || fail "no escaped name in: $m
 "$program" -platform offscreen -style fusion --version | grep -qx 'Recallix 4.32' ||
   fail "Qt's own options are not taken"
 "$program" --help | grep -q -- '--version' || fail "--help does not list --version"
+"$program" --help | grep -q -- '-platform' && fail "--help lists Qt's options"
+for option in --version -platform -qwindowtitle; do
+  "$program" --help-all | grep -q -- "$option" || fail "--help-all does not list $option"
+done
 "$program" --frobnicate 2>/dev/null
 [ $? -eq 2 ] || fail "an unknown option does not end with status 2"
 
