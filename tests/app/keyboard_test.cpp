@@ -33,8 +33,7 @@ TEST_F(KeyboardTest, FormAccessKeysWinOverTheMenuBarInBothLanguages) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(Focused() == Button(kIdClear) || Focused() == Button(kIdClose));
     }
-    EXPECT_EQ(Text(kIdTotalCues), "3");
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(std::pair(Text(kIdTotalCues), frame->isVisible()), std::pair(QString("3"), true));
 }
 
 // Enter presses the focused button, else Next while an answer (more than a punctuation mark)

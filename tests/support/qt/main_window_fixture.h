@@ -77,8 +77,6 @@ public:
         });
     }
     ~cMessageBoxAnswerer() { AnswerUnexpectedMessageBoxes(); }
-    cMessageBoxAnswerer(const cMessageBoxAnswerer&) = delete;
-    cMessageBoxAnswerer& operator=(const cMessageBoxAnswerer&) = delete;
 
     bool shown = false;
     QString text;
