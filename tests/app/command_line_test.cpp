@@ -109,14 +109,13 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
         if (text != nullptr) {
             files.Write(name, text);
         }
-        cMessageBoxAnswerer answerer(QMessageBox::Ok);
         testing::internal::CaptureStderr();
-        Start({Path("good.recallix"), Path(name)}, 2);
+        const QString box = BoxSaidBy([&] { Start({Path("good.recallix"), Path(name)}, 2); });
         const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
         const QString printable = Path(name).replace("\n", "\\x0a"), why = Translated(reason);
         // No window, and the font stored as it was: a cue file says nothing against the font.
         EXPECT_EQ(
-            std::tuple(answerer.text, app->GetFrame(), StoredFont()),
+            std::tuple(box, app->GetFrame(), StoredFont()),
             std::tuple(Translated(eUiText::CueFileNotLoaded) + "\n" + printable + "\n\n" + why,
                        nullptr, 2u));
         // The same on standard error, for whoever started the program from a terminal.

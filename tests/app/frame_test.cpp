@@ -38,9 +38,7 @@ TEST_F(MenuTest, FontOrLanguageChangeAsksToRestart) {
         OpenFileMenu();
         const int stored = profile.GetValueCount();
         for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
-            cMessageBoxAnswerer answerer(button);
-            frame->FindAction(entry)->trigger();
-            ASSERT_TRUE(answerer.shown);
+            ASSERT_NE(BoxSaidBy([&] { frame->FindAction(entry)->trigger(); }, button), "");
             EXPECT_EQ(runState.RestartRequested, button == QMessageBox::Yes);
             EXPECT_TRUE(button == QMessageBox::Yes || profile.GetValueCount() == stored);
         }
@@ -61,10 +59,9 @@ TEST_F(MenuTest, AboutBoxNamesTheLicence) {
         {kLocaleJapanese, {"GNU 一般公衆利用許諾書 (GNU GPL) バージョン 3", "保証"}}};
     for (const auto& [locale, needles] : rows) {
         Rebuild(locale);
-        cMessageBoxAnswerer answerer(QMessageBox::Ok);
-        frame->OnCommand(kIdAbout);
+        const QString about = BoxSaidBy([&] { frame->OnCommand(kIdAbout); });
         for (const QString& needle : needles + QStringList{"© 2026 the Recallix developers"}) {
-            EXPECT_TRUE(answerer.text.contains(needle)) << needle.toStdString();
+            EXPECT_TRUE(about.contains(needle)) << needle.toStdString();
         }
     }
 }

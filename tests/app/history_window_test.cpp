@@ -34,8 +34,7 @@ protected:
         while (doc->GetCuesLeft() > 0) {
             if (RightAnswer() == missAnswer) {
                 QTest::keyClicks(AnswerBox(), QStringLiteral("wrong"));
-                cMessageBoxAnswerer ok(QMessageBox::Ok);
-                QTest::keyClick(AnswerBox(), Qt::Key_Return);
+                BoxSaidBy([&] { QTest::keyClick(AnswerBox(), Qt::Key_Return); });
                 missAnswer.clear();  // once
             }
             AnswerRight();

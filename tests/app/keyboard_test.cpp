@@ -55,12 +55,8 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonElseNext) {
 TEST_F(KeyboardTest, StandardShortcutsLoadHelpAndQuit) {
     ChooseGerman();
     EXPECT_EQ(Press(Qt::Key_O, Qt::ControlModifier), "3");
-    {
-        cMessageBoxAnswerer answerer(QMessageBox::Ok);
-        Button(kIdLoad)->setFocus();
-        Press(Qt::Key_F1);
-        ASSERT_TRUE(answerer.shown);
-    }
+    Button(kIdLoad)->setFocus();
+    ASSERT_NE(BoxSaidBy([&] { Press(Qt::Key_F1); }), "");
     EXPECT_EQ(Focused(), AnswerBox());  // the accents help gives the focus back
     Rebuild(kLocaleEnglishUs);          // a window that is active again
     Press(Qt::Key_Q, Qt::ControlModifier);

@@ -82,6 +82,15 @@ public:
     QString text;
 };
 
+// Runs action, answering the message box it shows with button: what the box said, or nothing
+// when no box was shown.
+inline QString BoxSaidBy(const std::function<void()>& action,
+                         QMessageBox::StandardButton button = QMessageBox::Ok) {
+    cMessageBoxAnswerer answerer(button);
+    action();
+    return answerer.text;
+}
+
 // The real window on an in-memory profile, a fake clock and a fake file picker.
 class MainWindowTest : public ::testing::Test {
 protected:
