@@ -119,12 +119,6 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindowOnceItsHandlerHasReturned) {
     EXPECT_FALSE(frame->isVisible());
 }
 
-TEST_F(MainWindowTest, WindowIconComesInTheThemeSizes) {
-    for (const int size : {16, 32, 48, 256}) {
-        EXPECT_EQ(frame->windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
-    }
-}
-
 // The icon drawn into an image, as a button paints it.
 QImage Painted(const QIcon& icon) {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
@@ -153,9 +147,12 @@ TEST(DeferredIconTest, ReadsItsImagesOnceWhenFirstDrawn) {
     EXPECT_EQ(reads, 1);
 }
 
-// The menu bar's extension button, shown when the window is too narrow for its menus,
-// draws the style's own icon.
-TEST_F(MainWindowTest, MenuBarExtensionButtonShowsTheStylesIcon) {
+// The window icon comes in the theme sizes; the menu bar's extension button, shown when the
+// window is too narrow for its menus, draws the style's own icon.
+TEST_F(MainWindowTest, WindowIconInTheThemeSizesAndMenuBarExtensionInTheStyles) {
+    for (const int size : {16, 32, 48, 256}) {
+        EXPECT_EQ(frame->windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
+    }
     cDeferredIconStyle::Install();
     Rebuild(kLocaleEnglishUs);
     const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
@@ -192,7 +189,11 @@ TEST(FormFontTest, NamesInstalledFacesOnlyTheLayoutsOwnFirst) {
 using AccessibilityTest = MainWindowTest;
 
 // Screen readers need a name for every control: its label's, or a button's text.
-TEST_F(AccessibilityTest, EveryControlOfEveryLayoutHasAName) {
+TEST_F(AccessibilityTest, EveryControlOfEveryLayoutHasANameAndTheStatusBarSaysReady) {
+    // The status bar says Ready once the menus are left.
+    QStatusTipEvent leave{QString()};
+    QCoreApplication::sendEvent(frame.get(), &leave);
+    EXPECT_EQ(frame->GetStatusText(), "Ready.");
     for (int layout = 0; layout < 6; ++layout) {
         SetThreadLocale(layout < 3 ? kLocaleEnglishUs : kLocaleJapanese);
         const std::unique_ptr<cMainForm> form = cMainForm::Create(*doc, layout % 3);
@@ -205,12 +206,6 @@ TEST_F(AccessibilityTest, EveryControlOfEveryLayoutHasAName) {
         }
     }
     EXPECT_EQ(Accessible(Edit(kIdTotalCues)), "Total cues");  // without the label's colon
-}
-
-TEST_F(AccessibilityTest, StatusBarSaysReadyOnceTheMenusAreLeft) {
-    QStatusTipEvent leave{QString()};
-    QCoreApplication::sendEvent(frame.get(), &leave);
-    EXPECT_EQ(frame->GetStatusText(), "Ready.");
 }
 
 }  // namespace
