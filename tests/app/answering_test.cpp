@@ -13,8 +13,8 @@ TEST_F(AnsweringTest, CombinationsBecomeTheAccentedLetterWithTheCaretBehindIt) {
     AnswerBox()->setText("Mller");
     AnswerBox()->setCursorPosition(1);
     QTest::keyClicks(AnswerBox(), "u:");
-    EXPECT_EQ(AnswerBox()->text(), "Müller");
-    EXPECT_EQ(AnswerBox()->cursorPosition(), 2);
+    EXPECT_EQ(std::pair(AnswerBox()->text(), AnswerBox()->cursorPosition()),
+              std::pair(QString("Müller"), 2));
 
     // Line breaks of a pasted line are dropped, and combinations then form as usual.
     AnswerBox()->clear();
@@ -46,8 +46,9 @@ TEST_F(AnsweringTest, FinishedPassStopsTheClockAndLocksTheAnswerBox) {
         EXPECT_EQ(AnswerBox()->text(), "");  // empty for the next card
         ticks.Advance(ms);
     }
-    EXPECT_FALSE(ClockTimer()->isActive());  // nothing changes any more
-    EXPECT_TRUE(AnswerBox()->isReadOnly());
+    // Nothing changes any more.
+    EXPECT_EQ(std::pair(ClockTimer()->isActive(), AnswerBox()->isReadOnly()),
+              std::pair(false, true));
 }
 
 }  // namespace

@@ -16,9 +16,8 @@
 
 namespace {
 
-cCommandLine Parse(QStringList arguments) {
-    arguments.prepend(QStringLiteral("recallix"));
-    return cCommandLine(arguments);
+cCommandLine Parse(const QStringList& arguments) {
+    return cCommandLine(QStringList{"recallix"} + arguments);
 }
 
 TEST(CommandLineTest, OptionsAndFiles) {
@@ -27,25 +26,26 @@ TEST(CommandLineTest, OptionsAndFiles) {
     for (const QString option : {"--help", "-h", "--help-all", "--version", "-v"}) {
         SCOPED_TRACE(option.toStdString());
         const cCommandLine told = Parse({option});
-        EXPECT_FALSE(told.ShouldRun());
-        EXPECT_EQ(told.GetExitCode(), 0);
         const QString said = told.GetOutput();
-        EXPECT_TRUE(said.endsWith(u'\n'));
-        EXPECT_TRUE(said.startsWith(option.contains(u'h') ? "Usage:" : "Recallix"))
+        EXPECT_EQ(std::tuple(told.ShouldRun(), told.GetExitCode(), said.endsWith(u'\n'),
+                             said.startsWith(option.contains(u'h') ? "Usage:" : "Recallix")),
+                  std::tuple(false, 0, true, true))
             << said.toStdString();
     }
     EXPECT_EQ(Parse({"a.recallix", "--frobnicate"}).GetExitCode(), 2);
 
     const cCommandLine files = Parse({"b.recallix", "a.recallix", "--", "-odd.recallix"});
-    EXPECT_TRUE(files.ShouldRun());
-    EXPECT_EQ(files.GetFiles(), QStringList({"b.recallix", "a.recallix", "-odd.recallix"}));
+    EXPECT_EQ(std::pair(files.ShouldRun(), files.GetFiles()),
+              std::pair(true, QStringList({"b.recallix", "a.recallix", "-odd.recallix"})));
 
     // A name with a dash is one unknown option, with the way to load such a file.
     const cCommandLine dashed = Parse({"a.recallix", "-x.recallix"});
-    EXPECT_EQ(dashed.GetExitCode(), 2);
-    EXPECT_TRUE(dashed.GetError().startsWith("Recallix: Unknown option: -x.recallix\n"))
-        << dashed.GetError().toStdString();
-    EXPECT_TRUE(dashed.GetError().contains("recallix -- -x.recallix"));
+    const QString error = dashed.GetError();
+    EXPECT_EQ(std::tuple(dashed.GetExitCode(),
+                         error.startsWith("Recallix: Unknown option: -x.recallix\n"),
+                         error.contains("recallix -- -x.recallix")),
+              std::tuple(2, true, true))
+        << error.toStdString();
 }
 
 // Keeps the values it was given but stores nothing new, like a store that cannot be written.
@@ -109,37 +109,36 @@ TEST_F(StartUpTest, AFileThatCannotLoadEndsTheStartWithItsReason) {
         if (text != nullptr) {
             files.Write(name, text);
         }
-        cMessageBoxAnswerer answerer(QMessageBox::Ok);
         testing::internal::CaptureStderr();
-        Start({Path("good.recallix"), Path(name)}, 2);
+        const QString box = BoxSaidBy([&] { Start({Path("good.recallix"), Path(name)}, 2); });
         const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
-        ASSERT_TRUE(answerer.shown);
-        const QString printable = Path(name).replace("\n", "\\x0a");
-        EXPECT_TRUE(answerer.text.contains(printable));
-        EXPECT_TRUE(answerer.text.endsWith(Translated(reason)));
+        const QString printable = Path(name).replace("\n", "\\x0a"), why = Translated(reason);
+        // No window, and the font stored as it was: a cue file says nothing against the font.
+        EXPECT_EQ(
+            std::tuple(box, app->GetFrame(), StoredFont()),
+            std::tuple(Translated(eUiText::CueFileNotLoaded) + "\n" + printable + "\n\n" + why,
+                       nullptr, 2u));
         // The same on standard error, for whoever started the program from a terminal.
-        EXPECT_TRUE(said.contains("Recallix: cannot load the cue file " + printable + ": " +
-                                  Translated(reason) + "\n"))
+        EXPECT_TRUE(
+            said.contains("Recallix: cannot load the cue file " + printable + ": " + why + "\n"))
             << said.toStdString();
-        EXPECT_EQ(app->GetFrame(), nullptr);
-        EXPECT_EQ(StoredFont(), 2u);  // a cue file says nothing against the font
     }
 }
 
 // Until start-up has succeeded the stored font is the normal one, so a font without a layout
 // stops one start, not every later one.
 TEST_F(StartUpTest, ChosenFontIsStoredOnceTheWindowIsBuilt) {
-    EXPECT_TRUE(Start({}, 1));
+    ASSERT_TRUE(Start({}, 1));
     EXPECT_NE(app->GetFrame()->GetStatusText(), Translated(eUiText::LoadSucceeded));
-    EXPECT_EQ(StoredFont(), 1u);
-    EXPECT_EQ(app->GetFrame()->GetForm()->font().pointSize(), 12);
+    EXPECT_EQ(std::pair(StoredFont(), app->GetFrame()->GetForm()->font().pointSize()),
+              std::pair(1u, 12));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(Start({}, 4294967295u));  // named as stored, not as the index it makes
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("for the font 4294967295\n"), std::string::npos) << said;
     EXPECT_EQ(StoredFont(), 0u);
     // Where the reset cannot be stored, this run takes the first layout instead.
-    EXPECT_TRUE(Start({}, 3, false, true));
+    ASSERT_TRUE(Start({}, 3, false, true));
     EXPECT_EQ(StoredFont(), 3u);
     static_cast<cUnwritableProfile*>(profile)->failed();  // and the store says so
     EXPECT_EQ(app->GetFrame()->GetStatusText(), Translated(eUiText::SettingsNotStored));
@@ -165,9 +164,8 @@ TEST_F(StartUpTest, ManyFilesNamedLoadInOrder) {
         arguments << QString::fromStdU16String(files.Write("f" + n + ".recallix", n + " = x\n"));
     }
     ASSERT_TRUE(Start(Parse(arguments).GetFiles()));
-    EXPECT_EQ(app->GetDocument()->GetTotalCues(), 500);
     auto* list = qobject_cast<QListWidget*>(app->GetFrame()->GetForm()->GetControl(kIdFileList));
-    ASSERT_EQ(list->count(), 500);
+    ASSERT_EQ(std::pair(app->GetDocument()->GetTotalCues(), list->count()), std::pair(500, 500));
     EXPECT_EQ(list->item(499)->text(), "f1499");
 }
 

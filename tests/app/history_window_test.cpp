@@ -34,8 +34,7 @@ protected:
         while (doc->GetCuesLeft() > 0) {
             if (RightAnswer() == missAnswer) {
                 QTest::keyClicks(AnswerBox(), QStringLiteral("wrong"));
-                cMessageBoxAnswerer ok(QMessageBox::Ok);
-                QTest::keyClick(AnswerBox(), Qt::Key_Return);
+                BoxSaidBy([&] { QTest::keyClick(AnswerBox(), Qt::Key_Return); });
                 missAnswer.clear();  // once
             }
             AnswerRight();
@@ -72,12 +71,12 @@ TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
     const auto* times = qobject_cast<QValueAxis*>(Chart(window)->axes(Qt::Vertical).first());
     EXPECT_GE(times->max(), 160);
 
-    QAbstractItemModel* passes = window->GetPassList()->model();
-    EXPECT_EQ(passes->columnCount(), 6);                    // one combination: no files column
-    EXPECT_EQ(passes->index(1, 3).data().toString(), "1");  // wrong answers
-    QTableWidget* hardest = window->GetHardestList();
-    ASSERT_EQ(hardest->rowCount(), 1);
-    EXPECT_EQ(hardest->item(0, 0)->text(), "two");
+    // One combination: no files column; the wrong answers of the newest pass.
+    const QAbstractItemModel* passes = window->GetPassList()->model();
+    EXPECT_EQ(std::pair(passes->columnCount(), passes->index(1, 3).data().toString()),
+              std::pair(6, QString("1")));
+    ASSERT_EQ(window->GetHardestList()->rowCount(), 1);
+    EXPECT_EQ(window->GetHardestList()->item(0, 0)->text(), "two");
 
     EXPECT_EQ(window->font(), form->font());
     // Every control that Tab reaches has a name for screen readers.
@@ -103,9 +102,9 @@ TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {
         ASSERT_TRUE(frame->FindAction(kIdReviewMissed)->isEnabled());
         start();
         QCoreApplication::processEvents();
-        EXPECT_EQ(frame->GetHistoryWindow(), nullptr);  // closed: the review runs in the form
-        EXPECT_EQ(Cue(), "three");
-        EXPECT_EQ(Text(kIdCuesLeft), "1");
+        // The window closed: the review runs in the form.
+        EXPECT_EQ(std::tuple(frame->GetHistoryWindow(), Cue(), Text(kIdCuesLeft)),
+                  std::tuple(nullptr, QString("three"), QString("1")));
         AnswerRight();
     }
     // Each review is listed as one, and kept out of the chart.
@@ -132,11 +131,9 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
     for (const auto& [name, ends, loaded, format] : rows) {
         SCOPED_TRACE(name);
         cSqlitePassHistory passes(QString::fromStdU16String(data.U16(name)));
-        uint32_t ms = 80000;  // the oldest pass is the fastest
-        for (const int64_t end : ends) {
-            passes.RecordPass(
-                {end, doc->GetFastestTimeKey(), u"german.recallix", ms, 3, 2, 0, false, missed});
-            ms += 15000;
+        for (uint32_t i = 0; i < ends.size(); ++i) {  // the oldest pass is the fastest
+            passes.RecordPass({ends[i], doc->GetFastestTimeKey(), u"german.recallix",
+                               80000 + 15000 * i, 3, 2, 0, false, missed});
         }
         doc->SetPassHistory(&passes);
         if (!loaded) {
@@ -144,10 +141,9 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
         }
         cHistoryWindow* window = OpenHistory();
 
-        const QString heading = loaded ? "german.recallix" : "All combinations of files";
         auto* label = window->findChild<QLabel*>();
-        EXPECT_EQ(label->text(), heading);
-        EXPECT_EQ(Accessible(label), heading);
+        EXPECT_EQ(QStringList({label->text(), Accessible(label)}),
+                  QStringList(2, loaded ? "german.recallix" : "All combinations of files"));
         const QString description = Accessible(window->GetChartView(), QAccessible::Description);
         // The oldest pass ended at midnight UTC, 09:00 in Tokyo.
         EXPECT_TRUE(description.startsWith(
@@ -193,12 +189,13 @@ TEST_F(HistoryWindowTest, AllCombinationsInTheChosenLanguageUpToEightLines) {
     doc->Clear();
     Rebuild(kLocaleJapanese);
     cHistoryWindow* window = OpenHistory();
-    EXPECT_EQ(window->windowTitle(), "履歴");
-    EXPECT_EQ(window->findChild<QLabel*>()->text(), "すべてのファイルの組み合わせ");
-    EXPECT_EQ(window->GetPassList()->model()->columnCount(), 7);  // with the files
-    EXPECT_EQ(std::ranges::count(Chart(window)->series(), QAbstractSeries::SeriesTypeLine,
-                                 &QAbstractSeries::type),
-              8);
+    // The list with the files column.
+    EXPECT_EQ(
+        std::tuple(window->windowTitle(), window->findChild<QLabel*>()->text(),
+                   window->GetPassList()->model()->columnCount(),
+                   std::ranges::count(Chart(window)->series(), QAbstractSeries::SeriesTypeLine,
+                                      &QAbstractSeries::type)),
+        std::tuple(QString("履歴"), QString("すべてのファイルの組み合わせ"), 7, 8));
 }
 
 }  // namespace

@@ -49,16 +49,14 @@ TEST_F(LoadingTest, FilesNamedFromOutsideRefreshTheViewsOnce) {
         SCOPED_TRACE(name);
         doc->Clear();
         updates = 0;
-        EXPECT_EQ(doc->OnOpenDocuments(paths), failed);
-        EXPECT_EQ(updates, 1);
-        EXPECT_EQ(doc->GetLoadedFileCount(), loaded);
-        EXPECT_EQ(FileList()->count(), loaded);
+        EXPECT_EQ((std::tuple{doc->OnOpenDocuments(paths), updates, doc->GetLoadedFileCount(),
+                              FileList()->count()}),
+                  std::tuple(failed, 1, loaded, loaded));
     }
     doc->RemoveView(&view);
-    EXPECT_TRUE(doc->OnOpenDocument(b));
-    EXPECT_EQ(doc->GetTeacher().GetTotalCues(), 2);
-    EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadSucceeded));
-    EXPECT_EQ(Text(kIdTotalCues), "1");
+    EXPECT_EQ((std::tuple{doc->OnOpenDocument(b), doc->GetTeacher().GetTotalCues(),
+                          frame->GetStatusText(), Text(kIdTotalCues)}),
+              std::tuple(true, 2, Translated(eUiText::LoadSucceeded), QString("1")));
     EXPECT_FALSE(doc->OnOpenDocument(files.U16("missing.recallix")));
     EXPECT_EQ(frame->GetStatusText(), Translated(eUiText::LoadFailed));
 }
@@ -76,12 +74,11 @@ bool Drop(QWidget* target, const std::vector<std::u16string>& paths,
           Qt::KeyboardModifiers modifiers = {}) {
     QMimeData data;
     QList<QUrl> urls;
-    QStringList names;
     for (const std::u16string& path : paths) {
-        urls << QUrl::fromLocalFile(names.emplace_back(QString::fromStdU16String(path)));
+        urls << QUrl::fromLocalFile(QString::fromStdU16String(path));
     }
     data.setUrls(urls);
-    data.setText(names.join(u'\n'));
+    data.setText(QUrl::toStringList(urls, QUrl::PreferLocalFile).join(u'\n'));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &enter);
     if (enter.isAccepted()) {

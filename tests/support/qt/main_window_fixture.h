@@ -77,12 +77,19 @@ public:
         });
     }
     ~cMessageBoxAnswerer() { AnswerUnexpectedMessageBoxes(); }
-    cMessageBoxAnswerer(const cMessageBoxAnswerer&) = delete;
-    cMessageBoxAnswerer& operator=(const cMessageBoxAnswerer&) = delete;
 
     bool shown = false;
     QString text;
 };
+
+// Runs action, answering the message box it shows with button: what the box said, or nothing
+// when no box was shown.
+inline QString BoxSaidBy(const std::function<void()>& action,
+                         QMessageBox::StandardButton button = QMessageBox::Ok) {
+    cMessageBoxAnswerer answerer(button);
+    action();
+    return answerer.text;
+}
 
 // The real window on an in-memory profile, a fake clock and a fake file picker.
 class MainWindowTest : public ::testing::Test {

@@ -3,8 +3,6 @@
 // The main of every test program that needs a QApplication: headless unless the caller
 // asks for a display, and with the user's configuration folder moved to a temporary one,
 // so nothing a test writes (settings, the file dialog's own state) reaches the user's.
-#include <cstdio>
-
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -17,8 +15,7 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir configHome;
     if (!configHome.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary configuration folder\n");
-        return 1;
+        qFatal("cannot create a temporary configuration folder");
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     // The pass history of any window a test starts goes there too, never to the user's.
