@@ -83,10 +83,8 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
 
     ASSERT_EQ(history.GetPasses().size(), 1u);
     const sPassRecord full = history.GetPasses()[0];
-    EXPECT_EQ(full.files, u"Verbs.recallix");
-    EXPECT_EQ(full.wrongAnswers, 2);
-    EXPECT_EQ(full.ignoredCards, 1);
-    EXPECT_FALSE(full.review);
+    EXPECT_EQ(std::tuple(full.files, full.wrongAnswers, full.ignoredCards, full.review),
+              std::tuple(u"Verbs.recallix", 2, 1, false));
     EXPECT_TRUE(SameItems(full.missed, {{first.GetCue(), first.GetAnswer(), 2, false},
                                         {ignored.GetCue(), ignored.GetAnswer(), 0, true}}));
 
@@ -94,12 +92,8 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     teacher.Restart();  // during a review: a full pass again
     EXPECT_EQ(teacher.GetCuesLeft(), 3);
     ASSERT_TRUE(teacher.StartReview());
-    std::vector<std::u16string> reviewed = {teacher.GetCurrentCue()};
-    AnswerRight();
-    ticks.Advance(100);
-    reviewed.push_back(teacher.GetCurrentCue());
-    AnswerRight();  // 100 ms: far faster than any full pass
-    EXPECT_TRUE(SameItems(reviewed, {first.GetCue(), ignored.GetCue()}));
+    // 100 ms: far faster than any full pass
+    EXPECT_TRUE(SameItems(AnswerTheRest(100), {first.GetCue(), ignored.GetCue()}));
     EXPECT_EQ(Fastest(), full.timeMs);
     ASSERT_EQ(history.GetPasses().size(), 2u);
     EXPECT_EQ(std::pair(history.GetPasses()[1].cards, history.GetPasses()[1].review),
@@ -108,10 +102,7 @@ TEST_F(PassReportTest, FullPassReportsItsMissesWhoseReviewNeverRecordsAFastestTi
     // Restart returns to full passes, whose times count again.
     teacher.Restart();
     EXPECT_EQ(teacher.GetCuesLeft(), 3);
-    AnswerRight();
-    ticks.Advance(100);
-    AnswerRight();
-    AnswerRight();
+    AnswerTheRest(50);
     EXPECT_EQ(Fastest(), 100u);
 }
 
