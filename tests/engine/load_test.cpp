@@ -76,8 +76,7 @@ TEST_F(LoadTest, AttemptThatChangesNothingLeavesThePassAlone) {
     ticks.Advance(1000);
     // A finished pass that gets no new card stays finished and keeps its time.
     EXPECT_TRUE(teacher.LoadCueFile(dir.Write("empty.recallix", "title only\n"), false));
-    EXPECT_FALSE(teacher.IsClockRunning());
-    EXPECT_EQ(teacher.GetElapsedMs(), 4000u);
+    EXPECT_EQ(std::pair(teacher.IsClockRunning(), teacher.GetElapsedMs()), std::pair(false, 4000u));
 }
 
 // Every format tells how far a long load has got. A stopped load keeps nothing of its file
@@ -176,6 +175,5 @@ TEST_F(LoadTest, MalformedFilesLoadNothingStopTheLoadAndSayWhy) {
         EXPECT_EQ(teacher.GetLastLoadFault(), fault);
     }
     // Each command loaded the good file before the bad one, and nothing of the bad one.
-    EXPECT_EQ(teacher.GetTotalCues(), 1 + 5);
-    EXPECT_EQ(teacher.GetLoadedFileCount(), 5);
+    EXPECT_EQ(std::pair(teacher.GetTotalCues(), teacher.GetLoadedFileCount()), std::pair(1 + 5, 5));
 }
