@@ -41,12 +41,9 @@ TEST_F(LoadTest, ShiftLoadsEveryFileReversedReadAsUtf8WhenItIs) {
     picker.shift = true;
     EXPECT_TRUE(teacher.Load(picker));
     EXPECT_EQ(teacher.GetCurrentCue(), u"dog");
-    EXPECT_EQ(Cards(), (CardTexts{{u"dog", u"Hund"},
-                                  {u"kitten", u"Kätzchen"},
-                                  {u"girl", u"Mädchen"},
-                                  {u"one", u"eins"},
-                                  {u"two", u"zwei"},
-                                  {u"b", u"a"}}));
+    const CardTexts reversed = {{u"dog", u"Hund"}, {u"kitten", u"Kätzchen"}, {u"girl", u"Mädchen"},
+                                {u"one", u"eins"}, {u"two", u"zwei"},        {u"b", u"a"}};
+    EXPECT_EQ(Cards(), reversed);
     EXPECT_EQ(teacher.GetFastestTimeKey(), u"animals_recallix____numbers_recallix____words_csv_");
 }
 
