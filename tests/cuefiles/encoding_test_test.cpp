@@ -10,14 +10,12 @@
 #include "cuefiles/text_decoder.h"
 #include "tests/support/temp_dir.h"
 
-namespace {
-
-std::span<const unsigned char> Bytes(std::string_view bytes) {
+static std::span<const unsigned char> Bytes(std::string_view bytes) {
     return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
 }
 
 // Decodes the bytes whole and byte by byte, so that sequences split between reads are covered.
-void ExpectDecodes(eCueEncoding encoding, std::string_view bytes, std::u16string_view text) {
+static void ExpectDecodes(eCueEncoding encoding, std::string_view bytes, std::u16string_view text) {
     for (const size_t pieceSize : {bytes.size(), size_t{1}}) {
         cTextDecoder decoder(encoding);
         std::u16string decoded;
@@ -28,8 +26,6 @@ void ExpectDecodes(eCueEncoding encoding, std::string_view bytes, std::u16string
         EXPECT_EQ(decoded, text) << "in pieces of " << pieceSize << " bytes";
     }
 }
-
-}  // namespace
 
 // What the encoding test takes for UTF-16: in a sample of a file, and at the start of a
 // file, where the byte-order mark decides alone and 8-bit text ends at 0x1A.

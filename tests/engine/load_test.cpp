@@ -25,15 +25,10 @@ struct sStopAfter : cLoadProgress {
 
 class LoadTest : public TeacherTest {
 protected:
-    void SetUp() override {
-        animals = dir.Write("animals.recallix",
-                            "Animals\n Hund = dog\nK\xC3\xA4tzchen = kitten\n\nMa:dchen = girl\n");
-        numbers = dir.Write("numbers.recallix", "eins = one\r\nzwei = two\r\n");
-    }
-
     cFakeFilePicker picker;
-    std::u16string animals;
-    std::u16string numbers;
+    const std::u16string animals = dir.Write(
+        "animals.recallix", "Animals\n Hund = dog\nK\xC3\xA4tzchen = kitten\n\nMa:dchen = girl\n");
+    const std::u16string numbers = dir.Write("numbers.recallix", "eins = one\r\nzwei = two\r\n");
 };
 
 TEST_F(LoadTest, ShiftLoadsEveryFileReversedReadAsUtf8WhenItIs) {

@@ -10,14 +10,10 @@
 #include "tests/support/teacher_fixture.h"
 #include "text/file_title.h"
 
-namespace {
-
 template <typename T>
-bool SameItems(const std::vector<T>& items, const std::vector<T>& expected) {
+static bool SameItems(const std::vector<T>& items, const std::vector<T>& expected) {
     return std::is_permutation(items.begin(), items.end(), expected.begin(), expected.end());
 }
-
-}  // namespace
 
 TEST(FastestTimeKeyTest, KeysAndTitlesFromLoadedFiles) {
     // Only "/" separates folders: a backslash or a colon is part of the name.

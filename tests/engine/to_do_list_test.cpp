@@ -17,9 +17,7 @@
 #include "engine/random_generator.h"
 #include "engine/to_do_list.h"
 
-namespace {
-
-std::vector<uint32_t> ToDoIds(const cCardStore& store) {
+static std::vector<uint32_t> ToDoIds(const cCardStore& store) {
     std::vector<uint32_t> ids;
     std::ranges::transform(store.GetToDoKeys(), std::back_inserter(ids), &cCueLineKey::GetId);
     return ids;
@@ -64,7 +62,7 @@ TEST(ToDoListTest, EveryOperationKeepsTheOrderOfAPlainQueue) {
 // Chi-square over bins of the drawn values: with 49 degrees of freedom a sound generator
 // stays below 90 all but once in 10,000 runs; a draw that favours a part of the range
 // (as taking the remainder of 32768 by 20000 does) lands far above.
-double ChiSquare(uint32_t count, int draws) {
+static double ChiSquare(uint32_t count, int draws) {
     constexpr int kBins = 50;
     cRandomGenerator random(20261207);
     std::vector<double> hits(kBins);
@@ -132,5 +130,3 @@ TEST(CardStoreTest, ToDoOrderFollowsTheOperations) {
     store.AddCard(u"after", u"clear");
     EXPECT_EQ(ToDoIds(store), std::vector<uint32_t>{121});  // ids are never reused
 }
-
-}  // namespace
