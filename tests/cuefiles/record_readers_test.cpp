@@ -82,13 +82,12 @@ TEST_F(RecordReaderTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
     EXPECT_EQ(
         Read(eDialect::Tab, "\"a\tb\"\t\"say \"\"hi\"\"\"\n\"two\nlines\"\tx\t\"third\nfield\"\n"),
         (Records{{u"a b", u"say \"hi\""}, {u"two lines", u"x"}}));
+    const Records commas = {
+        {u"1,5", u"one and a half"}, {u"a&amp;b", u"<br>"}, {u"#1", u"number one"}, {u"a b", u"c"}};
     EXPECT_EQ(
         Read(eDialect::Comma,
              "\"1,5\", \"one and a half\" ,extra\na&amp;b,<br>\n#1,number one\n\"a\r\nb\",c\n"),
-        (Records{{u"1,5", u"one and a half"},
-                 {u"a&amp;b", u"<br>"},
-                 {u"#1", u"number one"},
-                 {u"a b", u"c"}}));
+        commas);
 }
 
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {

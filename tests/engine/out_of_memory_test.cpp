@@ -17,18 +17,11 @@ namespace {
 long g_allocationsUntilFailure = -1;  // negative: never fail
 }
 
+// The allocation that takes the count from 0 to -1 fails.
 void* operator new(std::size_t size) {
-    if (g_allocationsUntilFailure == 0) {
-        g_allocationsUntilFailure = -1;
-        throw std::bad_alloc();
-    }
-    if (g_allocationsUntilFailure > 0) {
-        --g_allocationsUntilFailure;
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
+    const bool fail = g_allocationsUntilFailure >= 0 && g_allocationsUntilFailure-- == 0;
+    void* memory = fail ? nullptr : std::malloc(size == 0 ? 1 : size);
+    return memory != nullptr ? memory : throw std::bad_alloc();
 }
 void operator delete(void* memory) noexcept {
     std::free(memory);

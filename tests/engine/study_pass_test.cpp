@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "engine/pass_clock.h"
 #include "lexitra/lexitra.h"
@@ -16,9 +17,9 @@ protected:
 
 TEST_F(StudyPassTest, WrongAnswerQueuesTheCardTwiceMore) {
     EXPECT_EQ(teacher.Next(u"x"), LoadTranslatedUiString(40010) + u"\na");
-    EXPECT_EQ(teacher.GetCurrentCue(), u"A");  // it stays current
-    EXPECT_EQ(teacher.GetCuesLeft(), 5);
-    EXPECT_EQ(teacher.GetProgress(), 0);  // 100 - 500 / 3 is clamped
+    // It stays current, queued twice more; the progress, 100 - 500 / 3, is clamped.
+    EXPECT_EQ(std::tuple(teacher.GetCurrentCue(), teacher.GetCuesLeft(), teacher.GetProgress()),
+              std::tuple(u"A", 5, 0));
 
     // The card must now be answered right three times in all.
     EXPECT_EQ(AnswerTheRest(), (std::vector<std::u16string>{u"A", u"A", u"A", u"B", u"C"}));
@@ -49,9 +50,8 @@ TEST_F(StudyPassTest, RestartQueuesEveryCardOnceAFinishedPassTakesNoCommandClear
     teacher.Restart();
     AnswerRight();
     teacher.Clear();
-    EXPECT_EQ(teacher.GetElapsedMs(), 0u);
-    EXPECT_EQ(teacher.GetTotalCues(), 0);
-    EXPECT_EQ(teacher.GetProgress(), 100);
+    EXPECT_EQ(std::tuple(teacher.GetElapsedMs(), teacher.GetTotalCues(), teacher.GetProgress()),
+              std::tuple(0u, 0, 100));
 }
 
 TEST(FormatTimeTest, MinutesAndSeconds) {
@@ -71,8 +71,7 @@ TEST_F(StudyPassTest, ClockRunsFromTheFirstRightAnswerUntilTheLast) {
     EXPECT_EQ(teacher.GetElapsedText(), u"00 : 02");
     AnswerTheRest();
     ticks.Advance(60000);
-    EXPECT_FALSE(teacher.IsClockRunning());
-    EXPECT_EQ(teacher.GetElapsedMs(), 2500u);
+    EXPECT_EQ(std::pair(teacher.IsClockRunning(), teacher.GetElapsedMs()), std::pair(false, 2500u));
 }
 
 // A penalty that moves the start exactly onto tick 0 must not stop the clock, and the time
@@ -107,7 +106,7 @@ TEST_F(CardDrawTest, NextAndRestartDrawAnyEntryIgnoreTakesTheEnd) {
     for (uint32_t seed = 1; seed <= 60; ++seed) {
         ticks.Set(seed * 7919);
         cTeacher teacher(profile, ticks);
-        AddCards(teacher, {{u"A", u"A"}, {u"B", u"B"}, {u"C", u"C"}, {u"D", u"D"}});
+        AddCards({{u"A", u"A"}, {u"B", u"B"}, {u"C", u"C"}, {u"D", u"D"}}, &teacher);
         teacher.Next(u"A");
         const std::u16string drawn = teacher.GetCurrentCue();
         afterNext.insert(drawn);

@@ -8,25 +8,16 @@
 
 #include "locale/thread_locale.h"
 
-namespace {
-
-bool HasNonAscii(const std::u16string& text) {
-    return std::any_of(text.begin(), text.end(), [](char16_t c) { return c > 0x7F; });
-}
-
-class LexitraTest : public testing::Test {
-protected:
-    void TearDown() override { SetThreadLocale(1033); }
-};
-
-TEST_F(LexitraTest, EveryIdHasATextThatCallersCanUseInTheLanguageOfTheLocale) {
+TEST(LexitraTest, EveryIdHasATextThatCallersCanUseInTheLanguageOfTheLocale) {
+    const auto notAscii = [](char16_t c) { return c > 0x7F; };
     // Every locale other than Japanese reads English, British English included.
     for (const uint32_t locale : {1033u, 2057u, 1041u}) {
         ASSERT_TRUE(SetThreadLocale(locale));
         for (uint32_t id :
              {40001, 40002, 40003, 40004, 40007, 40008, 40010, 40011, 40012, 40013, 40015, 40016}) {
             EXPECT_FALSE(LoadTranslatedUiString(id).empty()) << "id " << id << " in " << locale;
-            EXPECT_EQ(HasNonAscii(LoadTranslatedUiString(id)), locale == 1041 && id != 40003)
+            EXPECT_EQ(std::ranges::any_of(LoadTranslatedUiString(id), notAscii),
+                      locale == 1041 && id != 40003)
                 << "id " << id << " in " << locale;
         }
         // The file dialog filter splits at "|", the form splits the message at a line feed.
@@ -40,6 +31,5 @@ TEST_F(LexitraTest, EveryIdHasATextThatCallersCanUseInTheLanguageOfTheLocale) {
             EXPECT_NE(LoadTranslatedUiString(id), LoadTranslatedUiString(id + 1)) << "id " << id;
         }
     }
+    SetThreadLocale(1033);
 }
-
-}  // namespace

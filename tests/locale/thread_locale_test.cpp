@@ -8,8 +8,6 @@
 #include <cstdlib>
 #include <utility>
 
-namespace {
-
 // Nothing else in this program reads these variables, so they are not put back.
 TEST(ThreadLocaleTest, LocaleIdFromTheEnvironmentAsTheDesktopChoosesIt) {
     const char* const variables[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
@@ -33,5 +31,3 @@ TEST(ThreadLocaleTest, LocaleIdFromTheEnvironmentAsTheDesktopChoosesIt) {
     }
     unsetenv("LANGUAGE");
 }
-
-}  // namespace

@@ -12,9 +12,7 @@
 #include "tests/support/fake_tick_source.h"
 #include "text/unicode.h"
 
-namespace {
-
-std::string Hex(std::u16string_view text) {
+static std::string Hex(std::u16string_view text) {
     std::string hex;
     for (const char16_t unit : text) {
         char digits[8];
@@ -24,24 +22,18 @@ std::string Hex(std::u16string_view text) {
     return hex;
 }
 
-std::string Dump(const std::string& path) {
-    cMemoryProfile profile;
-    cFakeTickSource ticks;
-    cTeacher teacher(profile, ticks);
-    const std::u16string path16 = Utf8ToUtf16(path, eByteEscapes::LoneSurrogates).value();
-    std::string line = teacher.LoadCueFile(path16, false) ? "1" : "0";
-    for (int i = 0; i < teacher.GetTotalCues(); ++i) {
-        const cCueLine card = teacher.FindCard(cCueLineKey(100 + static_cast<uint32_t>(i))).value();
-        line += "\t" + Hex(card.GetCue()) + "\t" + Hex(card.GetAnswer());
-    }
-    return line + "\n";
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        std::fputs(Dump(argv[i]).c_str(), stdout);
+        cMemoryProfile profile;
+        cFakeTickSource ticks;
+        cTeacher teacher(profile, ticks);
+        const std::u16string path = Utf8ToUtf16(argv[i], eByteEscapes::LoneSurrogates).value();
+        std::string line = teacher.LoadCueFile(path, false) ? "1" : "0";
+        for (uint32_t id = 100; id < 100 + static_cast<uint32_t>(teacher.GetTotalCues()); ++id) {
+            const cCueLine card = teacher.FindCard(cCueLineKey(id)).value();
+            line += "\t" + Hex(card.GetCue()) + "\t" + Hex(card.GetAnswer());
+        }
+        std::fputs((line + "\n").c_str(), stdout);
     }
     return 0;
 }

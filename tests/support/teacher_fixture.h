@@ -23,8 +23,8 @@ using CardTexts = std::vector<std::pair<std::u16string, std::u16string>>;
 class TeacherTest : public ::testing::Test {
 protected:
     // Reads the cards into the working set as a cue file of "cue = answer" lines.
-    void AddCards(const CardTexts& cards) { AddCards(teacher, cards); }
-    void AddCards(cTeacher& into, const CardTexts& cards) {
+    // Reads them into the fixture's teacher unless told another.
+    void AddCards(const CardTexts& cards, cTeacher* into = nullptr) {
         std::u16string lines;
         for (const auto& [cue, answer] : cards) {
             lines += cue + u" = " + answer + u"\n";
@@ -33,7 +33,7 @@ protected:
         Utf16ToUtf8(lines, utf8);
         cCueFileReader reader;
         ASSERT_TRUE(reader.Open(dir.Write("cards.recallix", utf8)));
-        ASSERT_TRUE(into.ReadCueFile(&reader, false));
+        ASSERT_TRUE((into != nullptr ? *into : teacher).ReadCueFile(&reader, false));
     }
     // Every card of the working set, in the order of its ids.
     CardTexts Cards() const {

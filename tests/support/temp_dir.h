@@ -14,9 +14,7 @@ class cTempDir {
 public:
     cTempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "recallix-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_path = pattern;
-        }
+        m_path = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
     }
     ~cTempDir() {
         std::error_code ignored;
