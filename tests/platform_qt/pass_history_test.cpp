@@ -22,19 +22,16 @@ sPassRecord Pass(const char16_t* key, int64_t ended, std::vector<sMissedCard> mi
 // Runs statements on the file through a connection of the test's own; the first value of
 // the last one.
 QVariant RawSql(const QString& path, const QStringList& statements) {
-    QVariant value;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& sql : statements) {
-            EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
-        }
-        value = query.next() ? query.value(0) : QVariant();
+    static int connections = 0;  // each left open till the end, out of the way
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::number(++connections));
+    db.setDatabaseName(path);
+    EXPECT_TRUE(db.open());
+    QSqlQuery query(db);
+    for (const QString& sql : statements) {
+        EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
     }
-    QSqlDatabase::removeDatabase("raw");
-    return value;
+    return query.next() ? query.value(0) : QVariant();
 }
 
 class PassHistoryTest : public ::testing::Test {
