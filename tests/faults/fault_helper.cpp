@@ -15,8 +15,8 @@
 //   hold PATH KIND MS           the same, letting go by itself after MS milliseconds
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <functional>
+#include <map>
 #include <thread>
 
 #include <QCoreApplication>
@@ -29,6 +29,12 @@
 #include "platform/qt/sqlite_pass_history.h"
 
 namespace {
+
+// A line for the test that waits for it.
+void Say(const char* line) {
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
 
 int WriteRecords(const QString& path, const QString& prefix, long count) {
     cSettingsProfile profile(path);
@@ -46,8 +52,7 @@ int Hold(const QString& path, bool turn) {
     if (!(turn ? writersTurn.Acquire() : lock.lock())) {
         return 1;
     }
-    std::printf("locked\n");
-    std::fflush(stdout);
+    Say("locked");
     std::this_thread::sleep_for(std::chrono::seconds(10));
     return 0;
 }
@@ -61,19 +66,16 @@ int RecordPasses(const QString& path, long count) {
     for (long i = 0; count == 0 || i < count; ++i) {
         history.RecordPass(pass);
         if (i == 0) {
-            std::printf("ready\n");
-            std::fflush(stdout);
+            Say("ready");
         }
     }
     return history.Open() ? 0 : 1;
 }
 
-int HoldHistory(const QString& path, const std::string& kind, long holdMs) {
+int HoldHistory(const QString& path, const QString& kind, long holdMs) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(path);
-    if (!db.open()) {
-        return 1;
-    }
+    db.open();  // if it fails, so does the first statement
     QSqlQuery query(db);
     const QStringList statements =
         kind == "exclusive"
@@ -85,13 +87,9 @@ int HoldHistory(const QString& path, const std::string& kind, long holdMs) {
             return 1;
         }
     }
-    std::printf("locked\n");
-    std::fflush(stdout);
-    if (holdMs > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
-    } else {
-        std::getchar();
-    }
+    Say("locked");
+    holdMs > 0 ? std::this_thread::sleep_for(std::chrono::milliseconds(holdMs))
+               : void(std::getchar());
     return 0;
 }
 
@@ -99,19 +97,20 @@ int HoldHistory(const QString& path, const std::string& kind, long holdMs) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const std::string mode = argc > 2 ? argv[1] : "";
-    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    if (mode == "records" && argc == 5) {
-        return WriteRecords(path, QString::fromLocal8Bit(argv[3]), std::atol(argv[4]));
-    }
-    if (mode == "lock" || mode == "turn") {
-        return Hold(path, mode == "turn");
-    }
-    if (mode == "hold" && (argc == 4 || argc == 5)) {
-        return HoldHistory(path, argv[3], argc == 5 ? std::atol(argv[4]) : 0);
-    }
-    if (mode == "passes" && argc == 4) {
-        return RecordPasses(path, std::atol(argv[3]));
+    const QStringList args = app.arguments();
+    const QString path = args.value(2);
+    // Each mode by the number of its arguments (the program's name among them).
+    const std::map<std::pair<QString, qsizetype>, std::function<int()>> modes{
+        {{"records", 5}, [&] { return WriteRecords(path, args[3], args[4].toLong()); }},
+        {{"lock", 3}, [&] { return Hold(path, false); }},
+        {{"turn", 3}, [&] { return Hold(path, true); }},
+        {{"passes", 4}, [&] { return RecordPasses(path, args[3].toLong()); }},
+        {{"hold", 4}, [&] { return HoldHistory(path, args[3], 0); }},
+        {{"hold", 5}, [&] { return HoldHistory(path, args[3], args[4].toLong()); }},
+    };
+    const auto mode = modes.find({args.value(1), args.size()});
+    if (mode != modes.end()) {
+        return mode->second();
     }
     std::fprintf(stderr, "fault_helper: unknown arguments\n");
     return 2;

@@ -31,33 +31,27 @@ protected:
 
 TEST_F(SettingsFaultTest, NewRecordKeepsTheStoredOnesWhateverTheDamage) {
     const QByteArray records = "[FastestTimes]\na=5000\nb=7000\n";
-    const std::tuple<const char*, QByteArray> files[] = {
-        {"a quote left open", "[General]\nLanguage=\"Language_1041\n" + records},
-        {"a line ending in a backslash", "[General]\nFont=1\\\n" + records},
-        {"a group header without ]", "[General\nFont=1\n" + records},
-        {"a line without =", records + "b7000\n"},
+    // A damaged file is left for the user to repair; an intact one takes the new record and
+    // keeps the others, byte-order mark or not.
+    const std::tuple<const char*, QByteArray, bool> files[] = {
+        {"a quote left open", "[General]\nLanguage=\"Language_1041\n" + records, true},
+        {"a line ending in a backslash", "[General]\nFont=1\\\n" + records, true},
+        {"a group header without ]", "[General\nFont=1\n" + records, true},
+        {"a line without =", records + "b7000\n", true},
+        {"a byte-order mark", "\xEF\xBB\xBF" + records, false},
+        // A group and a key path that name the same record, in either order: left alone too,
+        // so the value read before the write stays.
+        {"group first", "[FastestTimes]\na=5000\n[General]\nFastestTimes\\a=9000\n", true},
+        {"key path first", "[General]\nFastestTimes\\a=9000\n[FastestTimes]\na=5000\n", true},
     };
-    for (const auto& [damage, text] : files) {
-        SCOPED_TRACE(damage);
-        ASSERT_TRUE(WriteBytes(Path(), text));
-        cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
-        EXPECT_EQ(ReadBytes(Path()), text);  // left for the user to repair
-    }
-    // An intact file takes the new record, byte-order mark or not.
-    ASSERT_TRUE(WriteBytes(Path(), "\xEF\xBB\xBF" + records));
-    cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
-    EXPECT_EQ(StoredTime(u"c"), 3000u);
-}
-
-TEST_F(SettingsFaultTest, RecordSpelledTwiceKeepsTheValueReadAfterAWrite) {
-    // A group and a key path that name the same record, in either order.
-    for (const QByteArray& text :
-         {QByteArray("[FastestTimes]\na=5000\n[General]\nFastestTimes\\a=9000\n"),
-          QByteArray("[General]\nFastestTimes\\a=9000\n[FastestTimes]\na=5000\n")}) {
+    for (const auto& [name, text, leftAlone] : files) {
+        SCOPED_TRACE(name);
         ASSERT_TRUE(WriteBytes(Path(), text));
         const uint32_t shown = StoredTime(u"a");
         cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"c", 3000);
-        EXPECT_EQ(StoredTime(u"a"), shown) << ReadBytes(Path()).constData();
+        EXPECT_EQ(std::tuple(StoredTime(u"a"), StoredTime(u"c"), ReadBytes(Path()) == text),
+                  std::tuple(shown, leftAlone ? 0u : 3000u, leftAlone))
+            << ReadBytes(Path()).constData();
     }
 }
 
@@ -89,26 +83,26 @@ TEST_F(SettingsFaultTest, HungLockHolderDelaysAWriteByTheBoundOnly) {
 TEST_F(SettingsFaultTest, LocksLeftBehindInAnyShapeAreStaleAtOnce) {
     // What an instance killed while writing leaves: QSettings' lock naming a process of
     // this machine that has ended, or the file of the writers' turn it held.
-    const auto killedHolder = [this](const QString& lock) {
-        // Killed as it goes, at the end of the statement.
-        StartHelper({lock.endsWith(QStringLiteral(".update.lock")) ? "turn" : "lock", Path()},
-                    true);
-    };
-    const std::tuple<const char*, std::function<void(const QString&)>> shapes[] = {
-        {"empty", [](const QString& lock) { ASSERT_TRUE(WriteBytes(lock, "")); }},
-        {"garbage", [](const QString& lock) { ASSERT_TRUE(WriteBytes(lock, "\x01\x02garbage")); }},
-        {"a folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
-        {"a pipe",
-         [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock), 0600), 0); }},
-        {"a killed instance's", killedHolder},
-    };
-    for (const char* suffix : {".lock", ".update.lock"}) {
+    for (const auto& [suffix, holder] :
+         {std::pair(".lock", "lock"), std::pair(".update.lock", "turn")}) {
+        const QString lock = Path() + QString::fromLatin1(suffix);
+        const std::tuple<const char*, std::function<bool()>> shapes[] = {
+            {"empty", [&] { return WriteBytes(lock, ""); }},
+            {"garbage", [&] { return WriteBytes(lock, "\x01\x02garbage"); }},
+            {"a folder", [&] { return QDir().mkdir(lock); }},
+            {"a pipe", [&] { return ::mkfifo(QFile::encodeName(lock), 0600) == 0; }},
+            // Killed as it goes, at the end of the statement.
+            {"a killed instance's",
+             [&] {
+                 return StartHelper({holder, Path()}, true) != nullptr;
+             }},
+        };
         for (const auto& [shape, make] : shapes) {
             SCOPED_TRACE(std::string(suffix) + ": " + shape);
-            make(Path() + QString::fromLatin1(suffix));
+            ASSERT_TRUE(make());
             EXPECT_TRUE(cSettingsProfile(Path()).WriteProfileInt(u"FastestTimes", u"a", 1234));
             QFile::remove(Path());
-            QFile::remove(Path() + QString::fromLatin1(suffix));
+            QFile::remove(lock);
         }
     }
 }
