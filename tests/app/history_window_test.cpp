@@ -57,47 +57,19 @@ protected:
     cSqlitePassHistory history{QString::fromStdU16String(data.U16("history.sqlite"))};
 };
 
-TEST_F(HistoryWindowTest, ChartAndListsShowTheStoredPassesOfTheLoadedFiles) {
-    FinishPass(QStringLiteral("zwei"), 40000);  // 4 entries after the miss: 160 s
-    doc->Restart();
-    FinishPass({}, 40000);  // 80 s: both over a minute
-
-    cHistoryWindow* window = OpenHistory();
-    ASSERT_NE(window, nullptr);
-    const QList<QPointF> line = Series(window, 0)->points();
-    ASSERT_EQ(line.size(), 2);
-    EXPECT_EQ(QList<qreal>({line[0].y(), line[1].y()}), QList<qreal>({160, 80}));  // oldest first
-    EXPECT_EQ(Series(window, 1)->points(), QList<QPointF>({line[1]}));
-    const auto* times = qobject_cast<QValueAxis*>(Chart(window)->axes(Qt::Vertical).first());
-    EXPECT_GE(times->max(), 160);
-
-    // One combination: no files column; the wrong answers of the newest pass.
-    const QAbstractItemModel* passes = window->GetPassList()->model();
-    EXPECT_EQ(std::pair(passes->columnCount(), passes->index(1, 3).data().toString()),
-              std::pair(6, QString("1")));
-    ASSERT_EQ(window->GetHardestList()->rowCount(), 1);
-    EXPECT_EQ(window->GetHardestList()->item(0, 0)->text(), "two");
-
-    EXPECT_EQ(window->font(), form->font());
-    // Every control that Tab reaches has a name for screen readers.
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr) {
-            EXPECT_FALSE(Accessible(control).isEmpty()) << control->metaObject()->className();
-        }
-    }
-}
-
-// File > Review missed cards and the History window's button each start a review.
-TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {
+// File > Review missed cards and the History window's button each start a review after a
+// pass; the window charts and lists the passes of the loaded files, each review apart.
+TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndPassesAreChartedAndListed) {
     OpenFileMenu();
     EXPECT_FALSE(frame->FindAction(kIdReviewMissed)->isEnabled());
-    const std::pair<const char*, std::function<void()>> starts[] = {
-        {"Menu", [&] { frame->FindAction(kIdReviewMissed)->trigger(); }},
-        {"HistoryButton", [&] { OpenHistory()->GetReviewButton()->click(); }}};
-    for (const auto& [name, start] : starts) {
+    // 4 entries after the miss: the first pass takes 160 s, the second 80 s, both over a minute.
+    const std::tuple<const char*, int, std::function<void()>> starts[] = {
+        {"Menu", 40000, [&] { frame->FindAction(kIdReviewMissed)->trigger(); }},
+        {"HistoryButton", 20000, [&] { OpenHistory()->GetReviewButton()->click(); }}};
+    for (const auto& [name, msPerCard, start] : starts) {
         SCOPED_TRACE(name);
         doc->Restart();
-        FinishPass(QStringLiteral("drei"));
+        FinishPass(QStringLiteral("drei"), msPerCard);
         OpenFileMenu();
         ASSERT_TRUE(frame->FindAction(kIdReviewMissed)->isEnabled());
         start();
@@ -107,12 +79,32 @@ TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndIsListedApart) {
                   std::tuple(nullptr, QString("three"), QString("1")));
         AnswerRight();
     }
-    // Each review is listed as one, and kept out of the chart.
     cHistoryWindow* window = OpenHistory();
+    ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->GetReviewButton()->isEnabled());
+    // The reviews are kept out of the chart: its line runs oldest first, the faster marked.
+    const QList<QPointF> line = Series(window, 0)->points();
+    ASSERT_EQ(line.size(), 2);
+    EXPECT_EQ(QList<qreal>({line[0].y(), line[1].y()}), QList<qreal>({160, 80}));
+    EXPECT_EQ(Series(window, 1)->points(), QList<QPointF>({line[1]}));
+    EXPECT_GE(qobject_cast<QValueAxis*>(Chart(window)->axes(Qt::Vertical).first())->max(), 160);
+
+    // Newest first: the second review, then the second pass with its wrong answer. One
+    // combination: no files column.
     const QAbstractItemModel* passes = window->GetPassList()->model();
+    EXPECT_EQ(std::tuple(passes->columnCount(), passes->index(1, 3).data().toString()),
+              std::tuple(6, QString("1")));
     EXPECT_NE(passes->index(0, 5).data(), passes->index(1, 5).data());
-    EXPECT_EQ(Series(window, 0)->points().size(), 2);
+    ASSERT_EQ(window->GetHardestList()->rowCount(), 1);
+    EXPECT_EQ(window->GetHardestList()->item(0, 0)->text(), "three");
+
+    EXPECT_EQ(window->font(), form->font());
+    // Every control that Tab reaches has a name for screen readers.
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr) {
+            EXPECT_FALSE(Accessible(control).isEmpty()) << control->metaObject()->className();
+        }
+    }
 }
 
 // What a screen reader hears of the heading and of the chart, and a chart that can be read:
@@ -144,34 +136,36 @@ TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
         auto* label = window->findChild<QLabel*>();
         EXPECT_EQ(QStringList({label->text(), Accessible(label)}),
                   QStringList(2, loaded ? "german.recallix" : "All combinations of files"));
-        const QString description = Accessible(window->GetChartView(), QAccessible::Description);
         // The oldest pass ended at midnight UTC, 09:00 in Tokyo.
-        EXPECT_TRUE(description.startsWith(
-            QStringLiteral("Full passes: %1, from 2026-12-09 09:00 ").arg(ends.size())))
+        const QString description = Accessible(window->GetChartView(), QAccessible::Description);
+        EXPECT_TRUE(
+            description.startsWith(
+                QStringLiteral("Full passes: %1, from 2026-12-09 09:00 ").arg(ends.size())) &&
+            description.endsWith("Fastest time: 01 : 20."))
             << description.toStdString();
-        EXPECT_TRUE(description.endsWith("Fastest time: 01 : 20.")) << description.toStdString();
-        // Newest first, so the oldest goes last; every pass had 3 cards.
+        // The list newest first, so the oldest goes last; every pass had 3 cards. "two" was
+        // missed in every pass, twice each time.
         const QAbstractItemModel* list = window->GetPassList()->model();
-        EXPECT_EQ(list->index(list->rowCount() - 1, 0).data().toString(), "2026-12-09 09:00");
-        EXPECT_EQ(list->index(0, 2).data().toString(), "3");
-        // "two" was missed in every pass, twice each time.
         const QTableWidget* hardest = window->GetHardestList();
-        EXPECT_EQ(hardest->item(0, 2)->text(), QString::number(ends.size()));
-        EXPECT_EQ(hardest->item(0, 3)->text(), QString::number(2 * ends.size()));
+        EXPECT_EQ(QStringList({list->index(list->rowCount() - 1, 0).data().toString(),
+                               list->index(0, 2).data().toString(), hardest->item(0, 2)->text(),
+                               hardest->item(0, 3)->text()}),
+                  QStringList({"2026-12-09 09:00", "3", QString::number(ends.size()),
+                               QString::number(2 * ends.size())}));
         // The fastest pass is marked by a large dot.
         EXPECT_GE(qobject_cast<QScatterSeries*>(Chart(window)->series().last())->markerSize(), 10);
 
-        // The axis's ticks fall evenly from its first date to its last.
+        // The axis's ticks fall evenly from its first date to its last, no two labels alike; a
+        // lone pass is drawn as a point.
         const auto* dates = qobject_cast<QDateTimeAxis*>(Chart(window)->axes(Qt::Horizontal)[0]);
-        EXPECT_EQ(dates->format(), format);
         QSet<QString> labels;
         const qint64 from = dates->min().toMSecsSinceEpoch(), to = dates->max().toMSecsSinceEpoch();
         for (int tick = 0; tick < dates->tickCount(); ++tick) {
             const qint64 at = from + (to - from) * tick / (dates->tickCount() - 1);
             labels.insert(QDateTime::fromMSecsSinceEpoch(at).toString(dates->format()));
         }
-        EXPECT_EQ(labels.size(), dates->tickCount());
-        EXPECT_EQ(Series(window, 0)->pointsVisible(), ends.size() == 1);
+        EXPECT_EQ(std::tuple(dates->format(), labels.size(), Series(window, 0)->pointsVisible()),
+                  std::tuple(format, dates->tickCount(), ends.size() == 1));
         window->close();
         doc->SetPassHistory(&history);
     }
