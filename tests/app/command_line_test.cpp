@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <filesystem>
+#include <fstream>
 
 #include "app/command_line.h"
 #include "app/main_app.h"
@@ -175,25 +176,23 @@ TEST_F(StartUpTest, ManyFilesNamedLoadInOrder) {
 // aside for a new one.
 TEST_F(StartUpTest, HistoryThatCannotTakeAPassSaysWhy) {
     cMainApp::SetApplicationNames();
-    const QString path = cSqlitePassHistory::DefaultPath();
+    const QString path = cSqlitePassHistory::DefaultPath(), folder = QFileInfo(path).path();
     EXPECT_EQ(path, qEnvironmentVariable("XDG_DATA_HOME") + "/Vorlen/Recallix/history.sqlite");
     files.Write("one.recallix", "eins = one\n");
-    QSqlDatabase holder;
+    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+    holder.setDatabaseName(path);
     const std::tuple<const char*, std::function<bool()>, eUiText, size_t> rows[] = {
         {"Unusable", [&] { return QDir().mkpath(path); }, eUiText::HistoryUnavailable, 0},
         {"Locked",
          [&] {
-             holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
-             holder.setDatabaseName(path);
              return cSqlitePassHistory(path).Open() && holder.open() &&
                     QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"));
          },
          eUiText::HistoryDeferred, 1},
         {"Damaged",
          [&] {
-             QFile file(path);
-             return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-                    file.write(QByteArray(8192, 'x')) == 8192;
+             return QDir().mkpath(folder) && std::ofstream(path.toStdString())
+                                                 << std::string(8192, 'x');
          },
          eUiText::HistorySetAside, 1},
     };
@@ -201,31 +200,28 @@ TEST_F(StartUpTest, HistoryThatCannotTakeAPassSaysWhy) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(prepare());
         ASSERT_TRUE(Start({Path("one.recallix")}));
-        EXPECT_EQ(app->GetDocument()->Next(u"one"), u"");
-        EXPECT_EQ(app->GetFrame()->GetStatusText(), Translated(said));
+        EXPECT_EQ((std::pair{app->GetDocument()->Next(u"one"), app->GetFrame()->GetStatusText()}),
+                  std::pair(std::u16string(), Translated(said)));
         holder.close();
-        app.reset();
+        app.reset();  // the pass kept back is written as the program ends
         EXPECT_EQ(cSqlitePassHistory(path).ReadPasses(u"").size(), kept);
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase("holder");
-        QDir(QFileInfo(path).path()).removeRecursively();
+        QDir(folder).removeRecursively();
     }
+    holder = QSqlDatabase();
+    QSqlDatabase::removeDatabase("holder");
 }
 
 // Closing the window ends the run with status 0, a failed start with 1.
 TEST_F(StartUpTest, ClosingTheWindowEndsTheRunWithStatusZero) {
-    {
-        cMessageBoxAnswerer answerer(QMessageBox::Ok);
-        EXPECT_EQ(cMainApp(std::make_unique<cMemoryProfile>()).Run({Path("missing.recallix")}), 1);
-    }
-    files.Write("one.recallix", "eins = one\n");
+    BoxSaidBy(
+        [&] { EXPECT_EQ(cMainApp(std::make_unique<cMemoryProfile>()).Run({"/missing"}), 1); });
     app = std::make_unique<cMainApp>(std::make_unique<cMemoryProfile>());
     QApplication::setQuitOnLastWindowClosed(true);
     QTimer::singleShot(0, [this] { app->GetFrame()->close(); });
     QTimer stuck;  // a window that does not close ends the run anyway, with another status
     stuck.callOnTimeout([] { QCoreApplication::exit(2); });
     stuck.start(20000);
-    EXPECT_EQ(app->Run({Path("one.recallix")}), 0);
+    EXPECT_EQ(app->Run({}), 0);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
