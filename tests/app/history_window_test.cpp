@@ -92,9 +92,9 @@ TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndPassesAreChartedAndList
     // Newest first: the second review, then the second pass with its wrong answer. One
     // combination: no files column.
     const QAbstractItemModel* passes = window->GetPassList()->model();
-    EXPECT_EQ(std::tuple(passes->columnCount(), passes->index(1, 3).data().toString()),
-              std::tuple(6, QString("1")));
-    EXPECT_NE(passes->index(0, 5).data(), passes->index(1, 5).data());
+    EXPECT_EQ(std::tuple(passes->columnCount(), passes->index(1, 3).data().toString(),
+                         passes->index(0, 5).data() != passes->index(1, 5).data()),
+              std::tuple(6, QString("1"), true));
     ASSERT_EQ(window->GetHardestList()->rowCount(), 1);
     EXPECT_EQ(window->GetHardestList()->item(0, 0)->text(), "three");
 

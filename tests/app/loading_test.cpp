@@ -94,8 +94,8 @@ TEST_F(LoadingTest, DroppedCueFilesLoadInOrderAndShiftReversesThem) {
 
     // Onto the Answer box, which takes dropped text: the file loads, nothing is typed.
     EXPECT_TRUE(Drop(AnswerBox(), {files.Write("dutch.recallix", "six = zes\n")}));
-    EXPECT_EQ(Text(kIdTotalCues), "3");
-    EXPECT_EQ(AnswerBox()->text(), "");
+    EXPECT_EQ(std::pair(Text(kIdTotalCues), AnswerBox()->text()),
+              std::pair(QString("3"), QString()));
 
     EXPECT_FALSE(Drop(frame.get(), {}));  // a drag without files is refused
 }

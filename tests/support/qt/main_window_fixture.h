@@ -63,32 +63,20 @@ struct cCallbackView : cView {
     std::function<void()> onUpdate;
 };
 
-// Answers the next message box of the program with the given button, after noting what
-// it said and running whileOpen while it is open.
-class cMessageBoxAnswerer {
-public:
-    explicit cMessageBoxAnswerer(
-        QMessageBox::StandardButton button, std::function<void()> whileOpen = [] {}) {
-        AnswerNextMessageBox([this, button, whileOpen](QMessageBox& box) {
-            shown = true;
-            text = box.text();
-            whileOpen();
-            return button;
-        });
-    }
-    ~cMessageBoxAnswerer() { AnswerUnexpectedMessageBoxes(); }
-
-    bool shown = false;
-    QString text;
-};
-
-// Runs action, answering the message box it shows with button: what the box said, or nothing
-// when no box was shown.
-inline QString BoxSaidBy(const std::function<void()>& action,
-                         QMessageBox::StandardButton button = QMessageBox::Ok) {
-    cMessageBoxAnswerer answerer(button);
+// Runs action, answering the message box it shows with button once whileOpen has run while
+// the box is open: what the box said, or nothing when no box was shown.
+inline QString BoxSaidBy(
+    const std::function<void()>& action, QMessageBox::StandardButton button = QMessageBox::Ok,
+    const std::function<void()>& whileOpen = [] {}) {
+    QString said;
+    AnswerNextMessageBox([&](QMessageBox& box) {
+        said = box.text();
+        whileOpen();
+        return button;
+    });
     action();
-    return answerer.text;
+    AnswerUnexpectedMessageBoxes();
+    return said;
 }
 
 // The real window on an in-memory profile, a fake clock and a fake file picker.
