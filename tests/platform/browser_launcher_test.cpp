@@ -107,15 +107,12 @@ TEST_F(DesktopEntryTest, LocatesDesktopFilesOnlyInTheApplicationsFolders) {
     EXPECT_EQ(LocateDesktopFile(m_dirs, "..-evil.desktop"), std::nullopt);
 }
 
-TEST_F(DesktopEntryTest, ReadsTheExecLineOfTheEntryGroup) {
+TEST_F(DesktopEntryTest, ReadsTheExecLineOfTheEntryGroupAndNothingOfOddFiles) {
     Write("e.desktop",
           "# Exec=comment\n[Desktop Action new]\nExec=action\n[Desktop Entry]\nExec[de]=lokal\n"
           "Exec = /opt/w\xC3\xA9\x62/web\\s\\\\x \"%u\" \xF0\x9F\x98\x80\\q\r\nExec=second\n");
     EXPECT_EQ(ReadDesktopEntryExec(Path("e.desktop")),
               u"/opt/w\u00e9b/web \\x \"%u\" \U0001F600\\q");
-}
-
-TEST_F(DesktopEntryTest, OddFilesGiveNothing) {
     Write("bad.desktop", "[Desktop Entry]\nExec=web \xED\xA0\x80\n");  // a surrogate
     EXPECT_EQ(ReadDesktopEntryExec(Path("bad.desktop")), std::nullopt);
     // Files over the limit are ignored rather than read in part.
