@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::u16string>;
 
-TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddressAndWhatFollowsItDropped) {
+TEST(BrowserCommandTest, PlaceholderTakesTheAddressAndTheCommandSplitsByExecQuoting) {
     // A quoted placeholder at the end leaves its preceding space, so two spaces precede U.
     EXPECT_EQ(BuildBrowserCommandLine(u"prog -new \"%1\"", u"U"), u"prog -new  U");
     // Options after the placeholder go.
@@ -29,9 +29,7 @@ TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddressAndWhatFollowsItDroppe
     EXPECT_EQ(BuildBrowserCommandLine(u"web --new-tab", u"a b"), u"web --new-tab a b");
     // An escaped percent sign is no placeholder.
     EXPECT_EQ(CutAtPlaceholder(u"web --fmt=%%u %u"), u"web --fmt=%%u ");
-}
-
-TEST(BrowserCommandTest, SplitsByExecQuotingAndDropsFieldCodes) {
+    // The command is split by the desktop entries' quoting, dropping their field codes.
     EXPECT_EQ(SplitCommandLine(u"\"/opt/My Web/web\" --profile \"a b\" \"\""),
               (Arguments{u"/opt/My Web/web", u"--profile", u"a b", u""}));
     EXPECT_EQ(SplitCommandLine(u"sh -c \"echo \\\"\\$HOME\\` \\\\ \\n\""),
