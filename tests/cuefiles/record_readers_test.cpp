@@ -4,10 +4,10 @@
 // vocabulary documents.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "cuefiles/cue_file_reader.h"
@@ -21,6 +21,7 @@ namespace {
 
 using Pair = std::pair<std::u16string, std::u16string>;
 using Records = std::vector<Pair>;
+using Document = std::variant<Records, eDocumentFault>;  // the entries, or why it failed
 using eDialect = cDelimitedListReader::eDialect;
 
 // The pair, or two empty texts when the line is no card.
@@ -42,18 +43,14 @@ protected:
         }
         return records;
     }
-    // The entries of the document, nothing when it cannot be read.
-    std::optional<Records> ReadKvtml(std::string_view bytes) {
+    static Document ReadKvtml(const std::u16string& path) {
         Records entries;
         cKvtmlReader reader([&entries](std::u16string& first, std::u16string& second) {
             entries.emplace_back(first, second);
         });
-        const bool read = reader.ReadFile(dir.Write("words.kvtml", bytes));
-        fault = reader.GetFault();
-        return read ? std::optional(entries) : std::nullopt;
+        return reader.ReadFile(path) ? Document(entries) : reader.GetFault();
     }
 
-    eDocumentFault fault = eDocumentFault::None;
     cTempDir dir;
 };
 
@@ -71,23 +68,23 @@ TEST(CueRecordTest, SplitsAtTheFirstEqualsSign) {
     }
 }
 
-TEST_F(RecordReaderTest, TabListsTakeTheFirstTwoFieldsAndSkipHeaderLines) {
+// Tab lists take the first two fields and skip header lines; quoted fields hold separators,
+// quotes and line ends.
+TEST_F(RecordReaderTest, DelimitedListsTakeTheFirstTwoFieldsOfEachRecord) {
     EXPECT_EQ(Read(eDialect::Tab,
                    "#separator:tab\n#html:true\n#notetype column:3\nHund\t dog \tnoun\ttag\r\n"
                    "a # b\tnot a header\n"),
               (Records{{u"Hund", u"dog"}, {u"a # b", u"not a header"}}));
-}
-
-TEST_F(RecordReaderTest, QuotedFieldsHoldSeparatorsQuotesAndLineEnds) {
     EXPECT_EQ(
         Read(eDialect::Tab, "\"a\tb\"\t\"say \"\"hi\"\"\"\n\"two\nlines\"\tx\t\"third\nfield\"\n"),
         (Records{{u"a b", u"say \"hi\""}, {u"two lines", u"x"}}));
-    const Records commas = {
-        {u"1,5", u"one and a half"}, {u"a&amp;b", u"<br>"}, {u"#1", u"number one"}, {u"a b", u"c"}};
     EXPECT_EQ(
         Read(eDialect::Comma,
              "\"1,5\", \"one and a half\" ,extra\na&amp;b,<br>\n#1,number one\n\"a\r\nb\",c\n"),
-        commas);
+        (Records{{u"1,5", u"one and a half"},
+                 {u"a&amp;b", u"<br>"},
+                 {u"#1", u"number one"},
+                 {u"a b", u"c"}}));
 }
 
 TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
@@ -105,8 +102,9 @@ TEST(HtmlTextTest, TagsGoEntitiesDecodeAndWhiteSpaceCollapses) {
 // Each entry with texts in the first two languages is a card. Whatever else a translation
 // holds, before or after its text, is passed over; a text is the words of its element,
 // markup inside it included, on one line. An entity the reader cannot resolve stays as
-// written, and an external one is never read.
-TEST_F(RecordReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
+// written, and an external one is never read. What is no version 2 document fails and
+// says why.
+TEST_F(RecordReaderTest, ReadsTheTextsOfEveryEntryOrSaysWhyItCannot) {
     const std::string around =
         "<comment>a comment that is longer than the word itself</comment>"
         "<pronunciation>hʊnt</pronunciation><grade currentgrade=\"3\"/>"
@@ -122,42 +120,6 @@ TEST_F(RecordReaderTest, ReadsTheTextsOfEveryEntryAndNothingElse) {
         "<entries><entry><translation id=\"0\"><text>a &word; b</text>"
         "</translation><translation id=\"1\"><text>c &xxe; d</text>"
         "</translation></entry></entries></kvtml>";
-    const std::tuple<const char*, std::string, Records> cases[] = {
-        {"entries in order, languages beyond the second passed over",
-         KvtmlDocument(
-             KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
-             "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
-             "   <translation id=\"2\"><text>third</text></translation>\n"
-             "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"),
-         {{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}},
-        {"children after the text",
-         entry("<text>der Hund</text>" + around, "<text>the dog</text><comment>x</comment>"),
-         {{u"der Hund", u"the dog"}}},
-        {"children before the text",
-         entry(around + "<text>der Hund</text>",
-               "<falsefriend>x</falsefriend><text>the dog</text>"),
-         {{u"der Hund", u"the dog"}}},
-        {"layout inside a text",
-         entry("<text>\n      der\n\t Hund  \n    </text>", "<text> the <i>dog</i>\n</text>"),
-         {{u"der Hund", u"the dog"}}},
-        {"CDATA and character references",
-         entry("<text><![CDATA[a < b]]></text>", "<text>&#xE4;&amp;&lt;</text>"),
-         {{u"a < b", u"ä&<"}}},
-        {"declared and external entities",
-         "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" + secret +
-             "\">]><kvtml version=\"2.0\">" + entities,
-         {{u"a Wort b", u"c &xxe; d"}}},
-        {"undeclared entities",
-         "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">" + entities,
-         {{u"a &word; b", u"c &xxe; d"}}},
-    };
-    for (const auto& [name, bytes, entries] : cases) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(ReadKvtml(bytes), entries);
-    }
-}
-
-TEST_F(RecordReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
     const std::string good = KvtmlDocument(KvtmlEntry("eins", "one"));
     std::string laughs = "<!DOCTYPE kvtml [<!ENTITY a0 \"haha\">";
     for (int i = 1; i < 12; ++i) {
@@ -166,23 +128,48 @@ TEST_F(RecordReaderTest, WhatIsNoVersion2DocumentFailsAndSaysWhy) {
                   previous + previous + previous + previous + previous + "\">";
     }
     laughs += "]>" + KvtmlDocument(KvtmlEntry("&a11;", "x")).substr(good.find("<kvtml "));
-    const std::pair<std::string, eDocumentFault> cases[] = {
-        {good.substr(0, good.size() - 40), eDocumentFault::NotWellFormed},  // cut short
-        {good + "<kvtml/>", eDocumentFault::NotWellFormed},                 // a second root
-        {"", eDocumentFault::NotWellFormed},
-        {"<kvtml version=\"2.0\"><entries>&nbsp;</entries></kvtml>",  // no document type
+    const std::tuple<const char*, std::string, Document> cases[] = {
+        {"entries in order, languages beyond the second passed over",
+         KvtmlDocument(
+             KvtmlEntry("der Hund", " the dog ") + KvtmlEntry("a &unknown; b", "c <i>d</i> e") +
+             "  <entry id=\"4\">\n   <translation id=\"1\"><text>second</text></translation>\n"
+             "   <translation id=\"2\"><text>third</text></translation>\n"
+             "   <translation id=\"0\"><text>first</text></translation>\n  </entry>\n"),
+         Records{{u"der Hund", u"the dog"}, {u"a &unknown; b", u"c d e"}, {u"first", u"second"}}},
+        {"children after the text",
+         entry("<text>der Hund</text>" + around, "<text>the dog</text><comment>x</comment>"),
+         Records{{u"der Hund", u"the dog"}}},
+        {"children before the text",
+         entry(around + "<text>der Hund</text>",
+               "<falsefriend>x</falsefriend><text>the dog</text>"),
+         Records{{u"der Hund", u"the dog"}}},
+        {"layout inside a text",
+         entry("<text>\n      der\n\t Hund  \n    </text>", "<text> the <i>dog</i>\n</text>"),
+         Records{{u"der Hund", u"the dog"}}},
+        {"CDATA and character references",
+         entry("<text><![CDATA[a < b]]></text>", "<text>&#xE4;&amp;&lt;</text>"),
+         Records{{u"a < b", u"ä&<"}}},
+        {"declared and external entities",
+         "<!DOCTYPE kvtml [<!ENTITY word \"Wort\"><!ENTITY xxe SYSTEM \"" + secret +
+             "\">]><kvtml version=\"2.0\">" + entities,
+         Records{{u"a Wort b", u"c &xxe; d"}}},
+        {"undeclared entities",
+         "<!DOCTYPE kvtml SYSTEM \"kvtml2.dtd\"><kvtml version=\"2.0\">" + entities,
+         Records{{u"a &word; b", u"c &xxe; d"}}},
+        {"cut short", good.substr(0, good.size() - 40), eDocumentFault::NotWellFormed},
+        {"a second root", good + "<kvtml/>", eDocumentFault::NotWellFormed},
+        {"empty", "", eDocumentFault::NotWellFormed},
+        {"no document type", "<kvtml version=\"2.0\"><entries>&nbsp;</entries></kvtml>",
          eDocumentFault::NotWellFormed},
-        {laughs, eDocumentFault::NotWellFormed},  // an entity that grows without end
-        {"<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
-        {"<kvtml version=\"1.0\"><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
-        {"<vocabulary version=\"2.0\"/>", eDocumentFault::NotKvtml2},
+        {"an entity that grows without end", laughs, eDocumentFault::NotWellFormed},
+        {"no version", "<kvtml><e><o>eins</o><t>one</t></e></kvtml>", eDocumentFault::NotKvtml2},
+        {"version 1", "<kvtml version=\"1.0\"><e><o>eins</o><t>one</t></e></kvtml>",
+         eDocumentFault::NotKvtml2},
+        {"another root", "<vocabulary version=\"2.0\"/>", eDocumentFault::NotKvtml2},
     };
-    for (const auto& [bytes, why] : cases) {
-        SCOPED_TRACE(bytes.substr(0, 60));
-        EXPECT_EQ(ReadKvtml(bytes), std::nullopt);
-        EXPECT_EQ(fault, why);
+    for (const auto& [name, bytes, document] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ReadKvtml(dir.Write("words.kvtml", bytes)), document);
     }
-    cKvtmlReader reader([](std::u16string&, std::u16string&) {});
-    EXPECT_FALSE(reader.ReadFile(dir.U16("missing.kvtml")));
-    EXPECT_EQ(reader.GetFault(), eDocumentFault::Unreadable);
+    EXPECT_EQ(ReadKvtml(dir.U16("missing.kvtml")), Document(eDocumentFault::Unreadable));
 }

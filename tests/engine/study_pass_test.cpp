@@ -101,8 +101,7 @@ class CardDrawTest : public TeacherTest {};
 TEST_F(CardDrawTest, NextAndRestartDrawAnyEntryIgnoreTakesTheEnd) {
     const std::map<std::u16string, std::u16string> afterIgnore = {
         {u"D", u"B"}, {u"C", u"B"}, {u"B", u"C"}};
-    std::set<std::u16string> afterNext;
-    std::set<std::u16string> afterRestart;
+    std::set<std::u16string> afterNext, afterRestart;
     for (uint32_t seed = 1; seed <= 60; ++seed) {
         ticks.Set(seed * 7919);
         cTeacher teacher(profile, ticks);

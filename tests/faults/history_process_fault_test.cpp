@@ -2,11 +2,14 @@
 // Copyright (C) 2026 the Recallix developers
 // Other instances finishing passes into the same history: at the same moment, or killed
 // in the middle of a write; another program holding the file locked for a while.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "fault_support.h"
 #include "platform/qt/sqlite_pass_history.h"
@@ -42,63 +45,57 @@ sPassRecord WriterPass() {
     return pass;
 }
 
-struct sLockCase {
-    const char* name;
-    const char* kind;  // how the other program holds the file (see fault_helper)
-    bool usedBefore;   // this run wrote a pass before the lock was taken
-    bool endsRun;      // the lock goes before the program ends rather than before a pass
-};
-
-class HistoryLockedTest : public HistoryInstancesTest,
-                          public ::testing::WithParamInterface<sLockCase> {};
-
 }  // namespace
 
 // Every pass finished while another program holds the file is kept and written later in
 // the same run, no call waits beyond the bound, and the history is never switched off.
-TEST_P(HistoryLockedTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBound) {
+TEST_F(HistoryInstancesTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBound) {
     constexpr std::chrono::milliseconds kBound{600};
-    cSqlitePassHistory(Path()).RecordPass(WriterPass());  // an earlier run's pass
-    int expected = 1, deferred = 0, unavailable = 0;
-    auto history = std::make_unique<cSqlitePassHistory>(Path(), kBound);
-    history->SetDeferredNotice([&] { ++deferred; });
-    history->SetUnavailableNotice([&] { ++unavailable; });
-    QElapsedTimer wait;
-    const auto expectWithinBound = [&] { EXPECT_LT(wait.elapsed(), kBound.count() + 200); };
-    const auto record = [&] {
-        wait.start();
-        history->RecordPass(WriterPass());
-        expectWithinBound();
-        ++expected;
-    };
-    if (GetParam().usedBefore) {
+    // How the other program holds the file (see fault_helper), whether this run wrote a pass
+    // before the lock was taken, and whether the lock goes before the program ends rather
+    // than before a pass.
+    const std::tuple<const char*, const char*, bool, bool> rows[] = {
+        {"TransactionAtFirstUse", "transaction", false, false},
+        {"ExclusiveModeAtFirstUse", "exclusive", false, true},
+        {"TransactionLater", "transaction", true, false},
+        {"TransactionLaterUntilTheEnd", "transaction", true, true}};
+    for (const auto& [name, kind, usedBefore, endsRun] : rows) {
+        SCOPED_TRACE(name);
+        QDir(m_dir.path()).removeRecursively();
+        cSqlitePassHistory(Path()).RecordPass(WriterPass());  // an earlier run's pass
+        int expected = 1, deferred = 0, unavailable = 0;
+        auto history = std::make_unique<cSqlitePassHistory>(Path(), kBound);
+        history->SetDeferredNotice([&] { ++deferred; });
+        history->SetUnavailableNotice([&] { ++unavailable; });
+        QElapsedTimer wait;
+        const auto expectWithinBound = [&] { EXPECT_LT(wait.elapsed(), kBound.count() + 200); };
+        const auto record = [&] {
+            wait.start();
+            history->RecordPass(WriterPass());
+            expectWithinBound();
+            ++expected;
+        };
+        if (usedBefore) {
+            record();
+        }
+        auto holder = StartHelper({"hold", Path(), kind}, true);
         record();
+        record();
+        EXPECT_EQ(history->GetWaitingPassCount(), 2u);
+        // A file held in exclusive mode cannot even be read; the waiting passes still show.
+        const bool readable = std::string(kind) == "transaction";
+        wait.start();
+        EXPECT_EQ(history->ReadPasses(u"writer").size(), size_t(readable ? expected : 2))
+            << "a waiting pass is missing from what the History window reads";
+        expectWithinBound();
+        holder->write("\n");
+        holder->closeWriteChannel();
+        ASSERT_TRUE(holder->waitForFinished(30000));
+        endsRun ? history.reset() : record();
+        EXPECT_EQ(CompletePasses(), expected);
+        EXPECT_EQ(std::pair(deferred, unavailable), std::pair(1, 0));
     }
-    auto holder = StartHelper({"hold", Path(), GetParam().kind}, true);
-    record();
-    record();
-    EXPECT_EQ(history->GetWaitingPassCount(), 2u);
-    // A file held in exclusive mode cannot even be read; the waiting passes still show.
-    const bool readable = std::string(GetParam().kind) == "transaction";
-    wait.start();
-    EXPECT_EQ(history->ReadPasses(u"writer").size(), size_t(readable ? expected : 2))
-        << "a waiting pass is missing from what the History window reads";
-    expectWithinBound();
-    holder->write("\n");
-    holder->closeWriteChannel();
-    ASSERT_TRUE(holder->waitForFinished(30000));
-    GetParam().endsRun ? history.reset() : record();
-    EXPECT_EQ(CompletePasses(), expected);
-    EXPECT_EQ(std::pair(deferred, unavailable), std::pair(1, 0));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Locks, HistoryLockedTest,
-    ::testing::Values(sLockCase{"TransactionAtFirstUse", "transaction", false, false},
-                      sLockCase{"ExclusiveModeAtFirstUse", "exclusive", false, true},
-                      sLockCase{"TransactionLater", "transaction", true, false},
-                      sLockCase{"TransactionLaterUntilTheEnd", "transaction", true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Other instances killed in the middle of a write lose that pass at most; a write of half a
 // second by another program is waited out within the program's own bound; two instances

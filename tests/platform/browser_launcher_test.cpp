@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::u16string>;
 
-TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddressAndWhatFollowsItDropped) {
+TEST(BrowserCommandTest, PlaceholderTakesTheAddressAndTheCommandSplitsByExecQuoting) {
     // A quoted placeholder at the end leaves its preceding space, so two spaces precede U.
     EXPECT_EQ(BuildBrowserCommandLine(u"prog -new \"%1\"", u"U"), u"prog -new  U");
     // Options after the placeholder go.
@@ -29,9 +29,7 @@ TEST(BrowserCommandTest, PlaceholderIsReplacedByTheAddressAndWhatFollowsItDroppe
     EXPECT_EQ(BuildBrowserCommandLine(u"web --new-tab", u"a b"), u"web --new-tab a b");
     // An escaped percent sign is no placeholder.
     EXPECT_EQ(CutAtPlaceholder(u"web --fmt=%%u %u"), u"web --fmt=%%u ");
-}
-
-TEST(BrowserCommandTest, SplitsByExecQuotingAndDropsFieldCodes) {
+    // The command is split by the desktop entries' quoting, dropping their field codes.
     EXPECT_EQ(SplitCommandLine(u"\"/opt/My Web/web\" --profile \"a b\" \"\""),
               (Arguments{u"/opt/My Web/web", u"--profile", u"a b", u""}));
     EXPECT_EQ(SplitCommandLine(u"sh -c \"echo \\\"\\$HOME\\` \\\\ \\n\""),
@@ -107,15 +105,12 @@ TEST_F(DesktopEntryTest, LocatesDesktopFilesOnlyInTheApplicationsFolders) {
     EXPECT_EQ(LocateDesktopFile(m_dirs, "..-evil.desktop"), std::nullopt);
 }
 
-TEST_F(DesktopEntryTest, ReadsTheExecLineOfTheEntryGroup) {
+TEST_F(DesktopEntryTest, ReadsTheExecLineOfTheEntryGroupAndNothingOfOddFiles) {
     Write("e.desktop",
           "# Exec=comment\n[Desktop Action new]\nExec=action\n[Desktop Entry]\nExec[de]=lokal\n"
           "Exec = /opt/w\xC3\xA9\x62/web\\s\\\\x \"%u\" \xF0\x9F\x98\x80\\q\r\nExec=second\n");
     EXPECT_EQ(ReadDesktopEntryExec(Path("e.desktop")),
               u"/opt/w\u00e9b/web \\x \"%u\" \U0001F600\\q");
-}
-
-TEST_F(DesktopEntryTest, OddFilesGiveNothing) {
     Write("bad.desktop", "[Desktop Entry]\nExec=web \xED\xA0\x80\n");  // a surrogate
     EXPECT_EQ(ReadDesktopEntryExec(Path("bad.desktop")), std::nullopt);
     // Files over the limit are ignored rather than read in part.

@@ -3,8 +3,6 @@
 // The desktop as the program meets it through Qt: the file dialog, and programs it starts.
 #include "platform/qt/explore_file_dialog.h"
 
-#include <functional>
-
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -20,19 +18,27 @@
 
 namespace {
 
-// Answers the dialog from the test instead of the user.
+// Answers the dialog from the test instead of the user: types the names into the dialog's
+// file name box in the folder and confirms.
 class cScriptedFileDialog : public cExploreFileDialog {
 public:
-    explicit cScriptedFileDialog(std::function<void(QFileDialog&)> answer)
-        : cExploreFileDialog(nullptr), m_answer(std::move(answer)) {}
+    cScriptedFileDialog(QString folder, QString typed)
+        : cExploreFileDialog(nullptr), m_folder(std::move(folder)), m_typed(std::move(typed)) {}
 
 protected:
     int RunDialog(QFileDialog& dialog) override {
-        m_answer(dialog);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
+        dialog.setDirectory(m_folder);
+        // A dialog without the box gets nothing typed, and the paths checked then differ.
+        if (auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            nameEdit->setText(m_typed);
+        }
+        // Through QDialog: the dialog's own override, which checks the names, is protected.
+        static_cast<QDialog&>(dialog).accept();
         return dialog.result();
     }
 
-    std::function<void(QFileDialog&)> m_answer;
+    const QString m_folder, m_typed;
 };
 
 const std::u16string kFilter = u"Cue files (*.recallix)|*.recallix||";
@@ -51,25 +57,16 @@ TEST(ExploreFileDialogTest, ReturnsTheChosenFullPathsInTheDialogsOrder) {
     auto path = [&](const char* name) {
         return dir.filePath(QString::fromLatin1(name)).toStdU16String();
     };
-    // Each answer types the names into the dialog's file name box and confirms; a name
-    // without extension gets the cue file extension, and several names need a dialog that
-    // takes several files.
+    // A name without extension gets the cue file extension, and several names need a dialog
+    // that takes several files.
     for (const auto& [typed, expected] :
          std::vector<std::pair<QString, std::vector<std::u16string>>>{
              {"verbs", {path("verbs.recallix")}},
              {R"("phrases.recallix" "verbs.recallix" "nouns.recallix")",
               {path("phrases.recallix"), path("verbs.recallix"), path("nouns.recallix")}}}) {
-        cScriptedFileDialog picker([&](QFileDialog& dialog) {
-            EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
-            dialog.setDirectory(dir.path());
-            auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(nameEdit, nullptr);
-            nameEdit->setText(typed);
-            // Through QDialog: the dialog's own override, which checks the names, is protected.
-            static_cast<QDialog&>(dialog).accept();
-        });
         std::vector<std::u16string> paths;
-        EXPECT_TRUE(picker.PickFiles(u"Load cue files", kFilter, paths));
+        EXPECT_TRUE(
+            cScriptedFileDialog(dir.path(), typed).PickFiles(u"Load cue files", kFilter, paths));
         EXPECT_EQ(paths, expected);
     }
 }

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include <algorithm>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "platform/qt/sqlite_pass_history.h"
@@ -86,43 +89,39 @@ TEST_F(PassHistoryTest, BringsAFileOfTheFirstVersionUpToDateKeepingItsPasses) {
     EXPECT_EQ(passes[1].timeMs, 42000u);
 }
 
+// A damaged file is kept aside under the date and time, its journal with it, and a new
+// history starts: a file of rubbish, or one whose header stays but whose pages behind it
+// turn to rubbish.
 TEST_F(PassHistoryTest, DamagedFileIsSetAsideWithItsJournalAndANewHistoryStarts) {
-    const QByteArray garbage(8192, '\x5a');
-    for (const char* part : {"", "-wal"}) {
-        QFile file(Path() + part);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
-    }
-    int setAside = 0, unavailable = 0;
-    cSqlitePassHistory history(Path());
-    history.SetSetAsideNotice([&] { ++setAside; });
-    history.SetUnavailableNotice([&] { ++unavailable; });
-    history.RecordPass(Pass(u"verbs", 1000));
-    EXPECT_EQ(history.ReadPasses(u"verbs").size(), 1u);
-    EXPECT_EQ(std::pair(setAside, unavailable), std::pair(1, 0));
-    // Kept under the date and time, its journal with it.
-    const QStringList aside =
-        QDir(m_dir.path()).entryList({QStringLiteral("history.sqlite.damaged-*")});
-    const QRegularExpression stamped(
-        QStringLiteral("^history\\.sqlite\\.damaged-\\d{8}-\\d{6}(-wal)?$"));
-    EXPECT_EQ(aside.filter(stamped).size(), 2) << aside.join(' ').toStdString();
-}
-
-TEST_F(PassHistoryTest, FileWithBrokenPagesIsSetAsideToo) {
-    {
-        cSqlitePassHistory history(Path());
-        for (int i = 0; i < 50; ++i) {
-            history.RecordPass(Pass(u"verbs", 1000 + i, {{u"Hund", u"dog", 1, false}}));
+    const std::tuple<const char*, int, QStringList> rows[] = {
+        {"rubbish throughout", 0, {"", "-wal"}}, {"broken pages", 4096, {""}}};
+    for (const auto& [name, from, parts] : rows) {
+        SCOPED_TRACE(name);
+        QDir(m_dir.path()).removeRecursively();
+        {
+            cSqlitePassHistory history(Path());
+            for (int i = 0; i < 50; ++i) {
+                history.RecordPass(Pass(u"verbs", 1000 + i, {{u"Hund", u"dog", 1, false}}));
+            }
         }
+        for (const QString& part : parts) {
+            QFile file(Path() + part);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(from));
+            file.write(QByteArray(std::max(8192, static_cast<int>(file.size()) - from), '\x5a'));
+        }
+        int setAside = 0, unavailable = 0;
+        cSqlitePassHistory history(Path());
+        history.SetSetAsideNotice([&] { ++setAside; });
+        history.SetUnavailableNotice([&] { ++unavailable; });
+        history.RecordPass(Pass(u"verbs", 1000));
+        EXPECT_EQ(history.ReadPasses(u"verbs").size(), 1u);
+        EXPECT_EQ(std::pair(setAside, unavailable), std::pair(1, 0));
+        const QStringList aside =
+            QDir(m_dir.path()).entryList({QStringLiteral("history.sqlite.damaged-*")});
+        const QRegularExpression stamped(
+            QStringLiteral("^history\\.sqlite\\.damaged-\\d{8}-\\d{6}(-wal)?$"));
+        EXPECT_EQ(aside.filter(stamped).size(), parts.size()) << aside.join(' ').toStdString();
     }
-    {
-        // The database header stays; the pages behind it turn to rubbish.
-        QFile file(Path());
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.size() > 4096 && file.seek(4096));
-        file.write(QByteArray(static_cast<int>(file.size()) - 4096, '\x5a'));
-    }
-    cSqlitePassHistory history(Path());
-    history.RecordPass(Pass(u"verbs", 1));
-    EXPECT_EQ(history.ReadPasses(u"verbs").size(), 1u);
 }
 
 TEST_F(PassHistoryTest, UnusableFileLeavesTheHistoryOffSaysSoAndIsNotTouched) {
