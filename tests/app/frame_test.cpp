@@ -195,10 +195,10 @@ TEST_F(AccessibilityTest, EveryControlOfEveryLayoutHasANameAndTheStatusBarSaysRe
     EXPECT_EQ(frame->GetStatusText(), "Ready.");
     for (int layout = 0; layout < 6; ++layout) {
         SetThreadLocale(layout < 3 ? kLocaleEnglishUs : kLocaleJapanese);
-        const std::unique_ptr<cMainForm> form = cMainForm::Create(*doc, layout % 3);
-        ASSERT_NE(form, nullptr);
+        const std::unique_ptr<cMainForm> layoutForm = cMainForm::Create(*doc, layout % 3);
+        ASSERT_NE(layoutForm, nullptr);
         for (int id = kIdClose; id <= kIdFastest; ++id) {
-            QWidget* control = form->GetControl(id);
+            QWidget* control = layoutForm->GetControl(id);
             ASSERT_NE(control, nullptr) << id;
             EXPECT_FALSE(Accessible(control).isEmpty())
                 << "control " << id << " in layout " << layout;

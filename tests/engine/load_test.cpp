@@ -12,7 +12,7 @@ namespace {
 
 // Lets a load go on for a number of progress reports, then stops it; keeps every report.
 struct sStopAfter : cLoadProgress {
-    explicit sStopAfter(size_t goOn) : goOn(goOn) {}
+    explicit sStopAfter(size_t reportsToGoOn) : goOn(reportsToGoOn) {}
     bool OnLoadProgress(uint64_t bytesRead, uint64_t fileSize) override {
         reports.emplace_back(bytesRead, fileSize);
         return reports.size() <= goOn;
@@ -88,25 +88,25 @@ TEST_F(LoadTest, EveryFormatReportsProgressAndAStoppedLoadKeepsNothingOfItsFile)
     };
     for (const auto& [name, bytes, whole] : cases) {
         SCOPED_TRACE(name);
-        cTeacher teacher(profile, ticks);
-        ASSERT_TRUE(teacher.LoadCueFile(animals, false));
-        teacher.Next(teacher.GetCurrentCard().GetAnswer());  // a running pass, ids 100 to 102
-        const std::u16string current = teacher.GetCurrentCue();
+        cTeacher running(profile, ticks);
+        ASSERT_TRUE(running.LoadCueFile(animals, false));
+        running.Next(running.GetCurrentCard().GetAnswer());  // a running pass, ids 100 to 102
+        const std::u16string current = running.GetCurrentCue();
         const std::u16string path = dir.Write(name, bytes);
         sStopAfter stop(1);
-        teacher.SetLoadProgress(&stop);
+        running.SetLoadProgress(&stop);
         picker.chosen = {path, numbers};
-        EXPECT_FALSE(teacher.Load(picker));
+        EXPECT_FALSE(running.Load(picker));
         EXPECT_EQ(
-            std::tuple(teacher.GetLastLoadFault(), stop.reports.size(), teacher.GetTotalCues(),
-                       teacher.GetCuesLeft(), teacher.GetCurrentCue()),
+            std::tuple(running.GetLastLoadFault(), stop.reports.size(), running.GetTotalCues(),
+                       running.GetCuesLeft(), running.GetCurrentCue()),
             std::tuple(eLoadFault::Stopped, 2u, 3, 2, current));
 
         sStopAfter never(1000);
-        teacher.SetLoadProgress(&never);
-        const bool loaded = teacher.LoadCueFile(path, false);
-        EXPECT_EQ(std::tuple(loaded, teacher.GetLastLoadFault(), teacher.GetTotalCues(),
-                             teacher.FindCard(cCueLineKey(103)).value_or(cCueLine()).GetCue()),
+        running.SetLoadProgress(&never);
+        const bool loaded = running.LoadCueFile(path, false);
+        EXPECT_EQ(std::tuple(loaded, running.GetLastLoadFault(), running.GetTotalCues(),
+                             running.FindCard(cCueLineKey(103)).value_or(cCueLine()).GetCue()),
                   std::tuple(whole, whole ? eLoadFault::None : eLoadFault::OpenQuote,
                              whole ? 20003 : 3, whole ? u"Wort0" : u""));
         ASSERT_GT(never.reports.size(), 2u);

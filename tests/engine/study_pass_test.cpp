@@ -104,15 +104,15 @@ TEST_F(CardDrawTest, NextAndRestartDrawAnyEntryIgnoreTakesTheEnd) {
     std::set<std::u16string> afterNext, afterRestart;
     for (uint32_t seed = 1; seed <= 60; ++seed) {
         ticks.Set(seed * 7919);
-        cTeacher teacher(profile, ticks);
-        AddCards({{u"A", u"A"}, {u"B", u"B"}, {u"C", u"C"}, {u"D", u"D"}}, &teacher);
-        teacher.Next(u"A");
-        const std::u16string drawn = teacher.GetCurrentCue();
+        cTeacher seeded(profile, ticks);
+        AddCards({{u"A", u"A"}, {u"B", u"B"}, {u"C", u"C"}, {u"D", u"D"}}, &seeded);
+        seeded.Next(u"A");
+        const std::u16string drawn = seeded.GetCurrentCue();
         afterNext.insert(drawn);
-        teacher.Ignore();
-        EXPECT_EQ(teacher.GetCurrentCue(), afterIgnore.at(drawn));
-        teacher.Restart();
-        afterRestart.insert(teacher.GetCurrentCue());
+        seeded.Ignore();
+        EXPECT_EQ(seeded.GetCurrentCue(), afterIgnore.at(drawn));
+        seeded.Restart();
+        afterRestart.insert(seeded.GetCurrentCue());
     }
     EXPECT_EQ(afterNext, (std::set<std::u16string>{u"B", u"C", u"D"}));
     EXPECT_EQ(afterRestart, (std::set<std::u16string>{u"A", u"B", u"C", u"D"}));
