@@ -7,7 +7,9 @@ namespace {
 constexpr uint64_t kOffsetBasis = 0xcbf29ce484222325;
 constexpr uint64_t kPrime = 0x100000001b3;
 
-uint64_t AddByte(uint64_t hash, uint32_t byte) { return (hash ^ (byte & 0xFF)) * kPrime; }
+uint64_t AddByte(uint64_t hash, uint32_t byte) {
+    return (hash ^ (byte & 0xFF)) * kPrime;
+}
 
 uint64_t AddText(uint64_t hash, std::u16string_view text) {
     for (const char16_t unit : text) {

@@ -7,7 +7,9 @@
 
 namespace {
 
-double GradeValue(eGrade grade) { return static_cast<double>(static_cast<int>(grade)); }
+double GradeValue(eGrade grade) {
+    return static_cast<double>(static_cast<int>(grade));
+}
 
 }  // namespace
 

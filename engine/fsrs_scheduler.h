@@ -24,8 +24,8 @@ public:
     using tWeights = std::array<double, kWeightCount>;
     // The published defaults, fitted on many learners' reviews.
     static constexpr tWeights kDefaultWeights = {
-        0.40255, 1.18385, 3.173,  15.69105, 7.1949,  0.5345,  1.4604, 0.0046, 1.54575, 0.1192,
-        1.01925, 1.9395,  0.11,   0.29605,  2.2698,  0.2315,  2.9898, 0.51655, 0.6621};
+        0.40255, 1.18385, 3.173, 15.69105, 7.1949, 0.5345, 1.4604, 0.0046,  1.54575, 0.1192,
+        1.01925, 1.9395,  0.11,  0.29605,  2.2698, 0.2315, 2.9898, 0.51655, 0.6621};
     // The forgetting curve R(t, S) = (1 + kFactor t / S)^kDecay, with R(S, S) = 90%.
     static constexpr double kDecay = -0.5;
     static constexpr double kFactor = 19.0 / 81.0;
@@ -62,8 +62,7 @@ private:
     double InitialStability(eGrade grade) const;
     double InitialDifficulty(eGrade grade) const;
     double NextDifficulty(double difficulty, eGrade grade) const;
-    double RecallStability(double difficulty, double stability, double recall,
-                           eGrade grade) const;
+    double RecallStability(double difficulty, double stability, double recall, eGrade grade) const;
     double ForgetStability(double difficulty, double stability, double recall) const;
     double SameDayStability(double stability, eGrade grade) const;
     double W(int index) const { return m_w[static_cast<std::size_t>(index)]; }

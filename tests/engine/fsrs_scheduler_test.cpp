@@ -167,8 +167,8 @@ TEST(FsrsSchedulerTest, SameDayRepeatsLongGapsAndAClockThatWentBackwards) {
         EXPECT_DOUBLE_EQ(state.stability, row.expected.stability);
         EXPECT_DOUBLE_EQ(state.difficulty, row.expected.difficulty);
         EXPECT_EQ(state.lastReviewMs, row.lastReview);
-        EXPECT_EQ(state.dueDay, cFsrsScheduler::DayOf(row.lastReview) +
-                                    scheduler.IntervalDays(state.stability));
+        EXPECT_EQ(state.dueDay,
+                  cFsrsScheduler::DayOf(row.lastReview) + scheduler.IntervalDays(state.stability));
         EXPECT_DOUBLE_EQ(scheduler.Retrievability(learned, row.time), row.recall);
     }
     EXPECT_EQ(scheduler.Retrievability({}, first), 0.0);  // never graded

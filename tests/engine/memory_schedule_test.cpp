@@ -11,9 +11,9 @@
 #include "engine/memory_schedule.h"
 
 void PrintTo(const sMemoryState& state, std::ostream* out) {
-    *out << "{S " << state.stability << ", D " << state.difficulty << ", at "
-         << state.lastReviewMs << ", due " << state.dueDay << ", reps " << state.reps
-         << ", lapses " << state.lapses << ", usual " << state.usualAnswerMs << " ms}";
+    *out << "{S " << state.stability << ", D " << state.difficulty << ", at " << state.lastReviewMs
+         << ", due " << state.dueDay << ", reps " << state.reps << ", lapses " << state.lapses
+         << ", usual " << state.usualAnswerMs << " ms}";
 }
 
 namespace {
