@@ -14,8 +14,9 @@
 // A hash rather than the texts themselves keeps the key a fixed 8 bytes for the history
 // and for lookups over half a million loaded cards; 64 bits make a clash between two of a
 // million cards about a 1 in 40 million chance. The value is stored, so it must never
-// change: FNV-1a over the cue's length in UTF-16 units (4 bytes), then the cue and the
-// answer as UTF-16 little-endian bytes.
+// change: FNV-1a taking 16-bit units rather than bytes (twice as fast on our UTF-16
+// texts), over the cue's length in UTF-16 units (one 32-bit step),
+// then every UTF-16 unit of the cue and of the answer.
 class cCardMemoryKey {
 public:
     cCardMemoryKey() = default;
