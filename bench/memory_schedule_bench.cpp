@@ -47,7 +47,8 @@ void Study(cMemorySchedule& memory, const cFsrsScheduler& scheduler) {
     const std::vector<sCard>& cards = LoadedCards();
     for (int i = 0; i < kScheduledCards; ++i) {
         const sCard& card = cards[static_cast<size_t>(i) * 5];
-        sMemoryState state = scheduler.Review({}, eGrade::Good, kNow - (i % 365) * cFsrsScheduler::kDayMs);
+        sMemoryState state =
+            scheduler.Review({}, eGrade::Good, kNow - (i % 365) * cFsrsScheduler::kDayMs);
         state.dueDay = cFsrsScheduler::DayOf(kNow) - 30 + i % 400;
         memory.Restore(cCardMemoryKey(card.cue, card.answer), state);
     }
