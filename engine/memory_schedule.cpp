@@ -30,7 +30,12 @@ sMemoryState cMemorySchedule::Find(cCardMemoryKey key) const {
 }
 
 void cMemorySchedule::Restore(cCardMemoryKey key, const sMemoryState& state) {
-    m_states[key] = state;
+    // A memory read back from a damaged store is learned anew: the model would schedule
+    // it at random, or never again.
+    const bool usable = state.IsNew() || (state.stability >= cFsrsScheduler::kMinimumStability &&
+                                          state.stability <= cFsrsScheduler::kMaximumStability &&
+                                          state.difficulty >= 1 && state.difficulty <= 10);
+    m_states[key] = usable ? state : sMemoryState{};
 }
 
 int cMemorySchedule::CountDue(const std::vector<cCardMemoryKey>& loaded, int32_t day) const {

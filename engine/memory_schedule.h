@@ -23,7 +23,8 @@ public:
     const sMemoryState& Answer(cCardMemoryKey key, bool missed, uint32_t answerMs, int64_t nowMs);
     // The card's memory; a new state when it was never graded.
     sMemoryState Find(cCardMemoryKey key) const;
-    // Puts back a memory kept elsewhere.
+    // Puts back a memory kept elsewhere; one with a stability or difficulty out of the
+    // model's range (or not a number) becomes a new card.
     void Restore(cCardMemoryKey key, const sMemoryState& state);
     std::size_t GetSize() const { return m_states.size(); }
     void Reserve(std::size_t cards) { m_states.reserve(cards); }

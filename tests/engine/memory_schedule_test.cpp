@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Recallix developers
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -119,6 +120,8 @@ TEST_F(MemoryScheduleTest, CountsTheLoadedCardsDueByTheirDay) {
     const cCardMemoryKey restoredNew{u"Maus", u"mouse"};
     const int32_t today = cFsrsScheduler::DayOf(now);
     sMemoryState dueToday;
+    dueToday.stability = 5;
+    dueToday.difficulty = 5;
     dueToday.reps = 3;
     dueToday.dueDay = today;
     sMemoryState dueTomorrow = dueToday;
@@ -152,6 +155,29 @@ TEST_F(MemoryScheduleTest, CountsTheLoadedCardsDueByTheirDay) {
     EXPECT_EQ(memory.CountDue(odd, today), 4);
     EXPECT_EQ(memory.CountDue({cCardMemoryKey(2), cCardMemoryKey((uint64_t{1} << 32) + 1)}, today),
               0);
+
+    // Memories from a damaged store are learned anew, never due.
+    const struct {
+        const char* name;
+        double stability;
+        double difficulty;
+    } damaged[] = {
+        {"no stability", 0, 5},
+        {"stability not a number", std::nan(""), 5},
+        {"stability past the longest", 1e9, 5},
+        {"difficulty below 1", 10, 0},
+        {"difficulty not a number", 10, std::nan("")},
+        {"difficulty above 10", 10, 11},
+    };
+    for (const auto& row : damaged) {
+        SCOPED_TRACE(row.name);
+        sMemoryState state = dueToday;
+        state.stability = row.stability;
+        state.difficulty = row.difficulty;
+        memory.Restore(phrase, state);
+        EXPECT_TRUE(memory.Find(phrase).IsNew());
+        EXPECT_EQ(memory.CountDue({phrase}, today), 0);
+    }
 
     // A first answer makes a card due after its interval.
     memory.Answer(unseen, false, 2000, now);
