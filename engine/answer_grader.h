@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/memory_state.h"
+#include "platform/memory_state.h"
 
 // Turns what the learner did with a card in one pass into a grade, measuring speed
 // against the card's own usual time, since a long phrase takes longer to type than a

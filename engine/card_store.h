@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ public:
     cCueLineKey GetCurrentKey() const { return m_toDo.GetEnd(); }
     // A copy of the card stored under key, or nothing.
     std::optional<cCueLine> FindCard(cCueLineKey key) const { return m_cards.Find(key); }
+    // Visits every card with its key.
+    void ForEachCard(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const;
 
     cCueLineKey RemoveCurrent() { return m_toDo.RemoveEnd(); }
     void MoveToEnd(int index) { m_toDo.MoveToEnd(index); }

@@ -85,6 +85,7 @@ sMemoryState cFsrsScheduler::Review(const sMemoryState& state, eGrade grade, int
         next.stability = InitialStability(grade);
         next.difficulty = std::clamp(InitialDifficulty(grade), 1.0, 10.0);
         next.lastReviewMs = nowMs;
+        next.firstDay = DayOf(nowMs);
     } else {
         // A clock that went backwards gives a same-day review at the last review's time.
         next.lastReviewMs = std::max(nowMs, state.lastReviewMs);

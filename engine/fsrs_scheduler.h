@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/memory_state.h"
+#include "platform/memory_state.h"
 
 // Schedules a card's next review from the learner's grades with the FSRS model, version 5
 // (Free Spaced Repetition Scheduler): a memory has a stability S (the days until recall

@@ -9,7 +9,7 @@
 
 #include "engine/card_memory_key.h"
 #include "engine/fsrs_scheduler.h"
-#include "engine/memory_state.h"
+#include "platform/memory_state.h"
 
 // The memory of every card the learner has been graded on, by card, and the questions
 // asked of it: grading an answer, and how many loaded cards are due.

@@ -7,8 +7,9 @@
 
 #include "engine/card_store.h"
 
-void cPassReport::Begin(int reviewCards) {
+void cPassReport::Begin(int reviewCards, bool due) {
     m_reviewCards = reviewCards;
+    m_due = due && reviewCards > 0;
     m_misses.clear();
 }
 
@@ -33,6 +34,7 @@ sPassRecord cPassReport::Finish(const cCardStore& store, std::u16string key, std
     pass.files = std::move(files);
     pass.timeMs = timeMs;
     pass.review = IsReview();
+    pass.due = m_due;
     pass.cards = pass.review ? m_reviewCards : store.GetTotalCues();
     m_lastMissed.clear();
     for (const auto& [id, miss] : m_misses) {

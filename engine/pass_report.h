@@ -20,8 +20,9 @@ public:
     cPassReport() = default;
     virtual ~cPassReport() = default;
 
-    // A new pass: a full one (reviewCards 0) or a review over that many cards.
-    void Begin(int reviewCards);
+    // A new pass: a full one (reviewCards 0) or a review over that many cards, which may
+    // be a pass over the due cards.
+    void Begin(int reviewCards, bool due = false);
     // Cards loaded during a review join it.
     void AddToReview(int cards);
     bool IsReview() const { return m_reviewCards > 0; }
@@ -47,4 +48,5 @@ private:
     std::map<uint32_t, sMiss> m_misses;     // by card id, the misses of this pass
     std::vector<cCueLineKey> m_lastMissed;  // the cards missed in the last finished pass
     int m_reviewCards = 0;                  // the cards of a review pass; 0 in a full pass
+    bool m_due = false;                     // a pass over the due cards
 };

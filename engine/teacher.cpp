@@ -17,9 +17,12 @@ cTeacher::cTeacher(cProfile& profile, const cTickSource& ticks)
       m_checker(m_accents),
       m_clock(ticks),
       m_fastestTimes(profile),
+      m_grading(ticks),
       m_random(ticks.GetTickCount()) {}
 
-cTeacher::~cTeacher() = default;
+cTeacher::~cTeacher() {
+    KeepGradedAnswers();
+}
 
 // ---------------------------------------------------------------------------------------
 // The working set
@@ -44,6 +47,7 @@ bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {
         AddLoadedFile(reversed ? path + u"-" : path);
     }
     CarryClockOver(loadedFileCountBefore, totalCuesBefore);
+    NoteShown();
     return loaded;
 }
 
@@ -94,6 +98,7 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
         message += u'\n';
         message += card.GetAnswer();
         m_report.NoteWrongAnswer(GetCurrentKey());
+        Grade(card, true);
         RequeueCurrent();
         return message;
     }
@@ -101,9 +106,11 @@ std::u16string cTeacher::Next(const std::u16string& typed) {
         return {};
     }
     StartClock();
+    Grade(card, false);
     RemoveCurrent();
     if (GetCuesLeft() > 0) {
         DrawNextCard();
+        NoteShown();
     } else if (!m_clock.IsFinished()) {
         FinishPass();
     }
@@ -115,11 +122,13 @@ void cTeacher::Ignore() {
     if (!key.IsNull()) {
         StartClock();
         m_report.NoteIgnored(key);
+        Grade(GetCurrentCard(), true);
         const int removedEntries = RemoveKey(key);
         for (int i = 0; i < removedEntries; ++i) {
             m_clock.AddPenalty(kIgnorePenaltyMs);
         }
         if (GetCuesLeft() > 0) {
+            NoteShown();
             return;  // the entry now at the end is current, without a draw
         }
     }
@@ -135,6 +144,7 @@ void cTeacher::Restart() {
 
 void cTeacher::Clear() {
     DeleteAllCards();
+    m_grading.ForgetLoadedCards();
     m_report.ForgetLastMissed();  // their cards are gone
     Restart();
 }
@@ -148,12 +158,60 @@ bool cTeacher::StartReview() {
     return true;
 }
 
-void cTeacher::StartNewPass(int reviewCards) {
+bool cTeacher::StartDuePass() {
+    RestoreMemories();
+    const std::vector<cCueLineKey> due = m_grading.PickDueCards(m_store);
+    if (due.empty()) {
+        return false;
+    }
+    RebuildToDo(due);
+    StartNewPass(GetCuesLeft(), true);
+    return true;
+}
+
+void cTeacher::StartNewPass(int reviewCards, bool due) {
     if (GetCuesLeft() > 0) {
         DrawNextCard();
     }
     m_clock.Reset();
-    m_report.Begin(reviewCards);
+    m_report.Begin(reviewCards, due);
+    KeepGradedAnswers();
+    m_grading.BeginPass();
+    NoteShown();
+}
+
+int cTeacher::CountDueCards() {
+    RestoreMemories();
+    return m_grading.CountDue(m_store);
+}
+
+std::vector<int> cTeacher::GetDueForecast(int days) {
+    RestoreMemories();
+    return m_grading.Forecast(m_store, days);
+}
+
+std::optional<double> cTeacher::PredictRecall(std::u16string_view cue, std::u16string_view answer) {
+    RestoreMemories();
+    return m_grading.PredictRecall(cue, answer);
+}
+
+void cTeacher::Grade(const cCueLine& card, bool missed) {
+    RestoreMemories();
+    m_grading.Grade(GetCurrentKey(), card, missed);
+}
+
+void cTeacher::KeepGradedAnswers() {
+    std::vector<sGradedAnswer> graded = m_grading.TakeGraded();
+    if (m_history != nullptr && !graded.empty()) {
+        m_history->RecordGradedAnswers(graded);
+    }
+}
+
+void cTeacher::RestoreMemories() {
+    if (!m_memoriesRestored && m_history != nullptr) {
+        m_grading.Restore(m_history->ReadCardMemories());
+        m_memoriesRestored = true;
+    }
 }
 
 int cTeacher::GetProgress() const {
@@ -183,8 +241,9 @@ void cTeacher::FinishPass() {
     if (!IsReviewPass()) {
         RecordFastestTime();
     }
-    const sPassRecord pass =
+    sPassRecord pass =
         m_report.Finish(m_store, GetFastestTimeKey(), JoinLoadedFileNames(), GetElapsedMs());
+    pass.graded = m_grading.TakeGraded();
     if (m_history != nullptr) {
         m_history->RecordPass(pass);
     }

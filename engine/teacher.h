@@ -14,6 +14,7 @@
 #include "engine/cue_line.h"
 #include "engine/fastest_times.h"
 #include "engine/pass_clock.h"
+#include "engine/pass_grading.h"
 #include "engine/pass_report.h"
 #include "engine/random_generator.h"
 
@@ -86,6 +87,19 @@ public:
     // False (and nothing changes) when there is nothing to review.
     bool StartReview();
 
+    // --- Memory of every card (see cPassGrading) ---
+    // Every kind of pass grades each card's first outcome in it into the card's memory.
+    // The loaded cards due for study today or earlier.
+    int CountDueCards();
+    // Starts a pass over the due cards with new ones up to the day's allowance. Like a
+    // review it runs the clock but never records a fastest time. False (and nothing
+    // changes) when there is no such card.
+    bool StartDuePass();
+    // The loaded cards due on each of the next days, today first with the overdue ones.
+    std::vector<int> GetDueForecast(int days);
+    // The chance that the card is recalled today; none for a card never graded.
+    std::optional<double> PredictRecall(std::u16string_view cue, std::u16string_view answer);
+
     // --- Answer checking (see cAnswerChecker) ---
     bool IsCorrectAnswer(const cCueLine& card, const std::u16string& typed) const {
         return m_checker.IsCorrectAnswer(card, typed);
@@ -130,7 +144,15 @@ private:
     // from the time reached (a finished one resumes from its frozen time); the first
     // file of a working set leaves the clock not started.
     void CarryClockOver(int loadedFileCountBefore, int totalCuesBefore);
-    void StartNewPass(int reviewCards);
+    void StartNewPass(int reviewCards, bool due = false);
+    // The card now current counts as shown from now on (see cPassGrading::NoteShown).
+    void NoteShown() { m_grading.NoteShown(GetCurrentKey()); }
+    void Grade(const cCueLine& card, bool missed);
+    // Hands the answers graded so far to the history (those of a pass that did not finish).
+    void KeepGradedAnswers();
+    // The memories kept in the history, read once, when first needed: a grade made
+    // before would stand in for what the history knows of the card.
+    void RestoreMemories();
 
     cAccentList m_accents;
     cCardStore m_store;
@@ -139,6 +161,8 @@ private:
     cPassClock m_clock;
     cFastestTimes m_fastestTimes;
     cPassReport m_report;
+    cPassGrading m_grading;
+    bool m_memoriesRestored = false;
     cRandomGenerator m_random;
     cPassHistory* m_history = nullptr;
 };

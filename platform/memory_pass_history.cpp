@@ -9,6 +9,23 @@
 void cMemoryPassHistory::RecordPass(const sPassRecord& pass) {
     m_passes.push_back(pass);
     m_passes.back().endedUtcMs = static_cast<int64_t>(m_passes.size());
+    RecordGradedAnswers(pass.graded);
+}
+
+void cMemoryPassHistory::RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) {
+    m_graded.insert(m_graded.end(), answers.begin(), answers.end());
+}
+
+std::vector<sCardMemory> cMemoryPassHistory::ReadCardMemories() {
+    std::map<uint64_t, sMemoryState> latest;
+    for (const sGradedAnswer& answer : m_graded) {
+        latest[answer.card] = answer.memory;
+    }
+    std::vector<sCardMemory> memories;
+    for (const auto& [card, memory] : latest) {
+        memories.push_back({card, memory});
+    }
+    return memories;
 }
 
 std::vector<sPassRecord> cMemoryPassHistory::ReadPasses(const std::u16string& key) {

@@ -11,10 +11,16 @@ public:
     void RecordPass(const sPassRecord& pass) override;
     std::vector<sPassRecord> ReadPasses(const std::u16string& key) override;
     std::vector<sHardCard> ReadHardestCards(const std::u16string& key, int limit) override;
+    void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) override;
+    std::vector<sCardMemory> ReadCardMemories() override;
 
     // Every pass recorded, oldest first, with its missed cards.
     const std::vector<sPassRecord>& GetPasses() const { return m_passes; }
 
+    // Every answer graded, oldest first, whether its pass finished or not.
+    const std::vector<sGradedAnswer>& GetGradedAnswers() const { return m_graded; }
+
 private:
     std::vector<sPassRecord> m_passes;
+    std::vector<sGradedAnswer> m_graded;
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/memory_state.h"
+
 // A card that was answered wrongly or Ignored in a pass.
 struct sMissedCard {
     std::u16string cue;
@@ -15,6 +17,23 @@ struct sMissedCard {
     bool ignored = false;
 
     bool operator==(const sMissedCard&) const = default;
+};
+
+// A card's first outcome in a pass, graded for its memory.
+struct sGradedAnswer {
+    uint64_t card = 0;          // the card's memory key (its cue and answer texts)
+    int64_t answeredUtcMs = 0;  // ms since 1970 UTC
+    eGrade grade = eGrade::Good;
+    uint32_t answerMs = 0;  // from showing the card to the answer
+    sMemoryState memory;    // the card's memory after this grade
+
+    bool operator==(const sGradedAnswer&) const = default;
+};
+
+// A card's memory as last graded.
+struct sCardMemory {
+    uint64_t card = 0;
+    sMemoryState memory;
 };
 
 // One finished pass, as the teacher reports it and as the history gives it back.
@@ -26,8 +45,10 @@ struct sPassRecord {
     int cards = 0;           // the cards the pass was over
     int wrongAnswers = 0;
     int ignoredCards = 0;
-    bool review = false;  // a review of missed cards rather than a full pass
+    bool review = false;  // not a full pass: a review of missed cards or a due pass
     std::vector<sMissedCard> missed;
+    std::vector<sGradedAnswer> graded = {};  // the answers of the pass, graded
+    bool due = false;                        // a pass over the cards due for study
 };
 
 // A card missed in one or more passes of a combination of files.
@@ -52,6 +73,12 @@ public:
     // The cards of one combination (every combination when key is empty) missed in the
     // most passes, most often missed first, at most limit of them.
     virtual std::vector<sHardCard> ReadHardestCards(const std::u16string& key, int limit) = 0;
+
+    // Keeps answers graded in a pass that ended without finishing (a finished pass
+    // brings its own). A store without memories drops them.
+    virtual void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers);
+    // Every card's memory as last graded, in no order.
+    virtual std::vector<sCardMemory> ReadCardMemories();
 
     // notice is called once, the first time the history cannot be used (at once if that
     // has happened already). A store that never fails ignores it.

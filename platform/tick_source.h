@@ -10,10 +10,15 @@ class cTickSource {
 public:
     virtual ~cTickSource();
     virtual uint32_t GetTickCount() const = 0;
+    // The wall clock in ms since 1970: in UTC, and as the user's local clock shows it.
+    virtual int64_t GetUtcMs() const = 0;
+    virtual int64_t GetLocalMs() const = 0;
 };
 
 // A steady clock in milliseconds, truncated to 32 bits.
 class cSystemTickSource : public cTickSource {
 public:
     uint32_t GetTickCount() const override;
+    int64_t GetUtcMs() const override;
+    int64_t GetLocalMs() const override;
 };

@@ -44,6 +44,17 @@ const char* const kMigrations[] = {
     // Version 2: the History window reads one combination's passes and their cards.
     "CREATE INDEX pass_by_key ON pass(key, ended_utc_ms);"
     "CREATE INDEX missed_card_by_pass ON missed_card(pass_id)",
+    // Version 3: every card's memory and the graded answers that made it; a graded answer
+    // of a pass that did not finish has no pass.
+    "ALTER TABLE pass ADD COLUMN due INTEGER NOT NULL DEFAULT 0;"
+    "CREATE TABLE card_memory(card INTEGER PRIMARY KEY, stability REAL NOT NULL,"
+    " difficulty REAL NOT NULL, last_review_ms INTEGER NOT NULL, due_day INTEGER NOT NULL,"
+    " first_day INTEGER NOT NULL, reps INTEGER NOT NULL, lapses INTEGER NOT NULL,"
+    " usual_answer_ms INTEGER NOT NULL);"
+    "CREATE TABLE graded_answer(id INTEGER PRIMARY KEY,"
+    " pass_id INTEGER REFERENCES pass(id) ON DELETE CASCADE, card INTEGER NOT NULL,"
+    " answered_utc_ms INTEGER NOT NULL, grade INTEGER NOT NULL, answer_ms INTEGER NOT NULL);"
+    "CREATE INDEX graded_answer_by_card ON graded_answer(card, answered_utc_ms)",
 };
 static_assert(std::size(kMigrations) == cSqlitePassHistory::kSchemaVersion);
 
@@ -107,7 +118,7 @@ cSqlitePassHistory::~cSqlitePassHistory() {
     // A last offer of the passes still waiting; there is no one left to tell about it.
     m_unavailableNotice.SetListener({});
     m_deferredNotice.SetListener({});
-    if (!m_waiting.empty()) {
+    if (!m_waiting.empty() || !m_waitingGraded.empty()) {
         StartCall();
         WriteWaiting();
     }
@@ -131,6 +142,7 @@ void cSqlitePassHistory::Fail() {
     Disconnect();
     m_state = eState::Off;
     m_waiting.clear();  // nowhere to keep them: the notice says so
+    m_waitingGraded.clear();
     m_unavailableNotice.Give();
 }
 
@@ -320,8 +332,17 @@ void cSqlitePassHistory::RecordPass(const sPassRecord& pass) {
     WriteWaiting();
 }
 
+void cSqlitePassHistory::RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) {
+    if (m_state == eState::Off) {
+        return;
+    }
+    StartCall();
+    m_waitingGraded.insert(m_waitingGraded.end(), answers.begin(), answers.end());
+    WriteWaiting();
+}
+
 bool cSqlitePassHistory::WriteWaiting() {
-    if (m_waiting.empty()) {
+    if (m_waiting.empty() && m_waitingGraded.empty()) {
         return true;
     }
     if (!TryOpen()) {
@@ -341,6 +362,7 @@ bool cSqlitePassHistory::WriteWaiting() {
                 break;
             }
         }
+        written = written && InsertGraded(m_waitingGraded, QVariant(), error);
         if (written && !Run(query, QStringLiteral("COMMIT"))) {
             written = false;
             error = query.lastError();
@@ -351,6 +373,7 @@ bool cSqlitePassHistory::WriteWaiting() {
     }
     if (written) {
         m_waiting.clear();
+        m_waitingGraded.clear();
     } else if (IsPassingError(error)) {
         m_deferredNotice.Give();
     } else {
@@ -362,12 +385,13 @@ bool cSqlitePassHistory::WriteWaiting() {
 bool cSqlitePassHistory::Insert(const sPassRecord& pass, QSqlError& error) {
     QSqlQuery query(Database());
     query.prepare(QStringLiteral(
-        "INSERT INTO pass(ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review)"
-        " VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO pass(ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review, due)"
+        " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
          {QVariant(qint64(pass.endedUtcMs)), QVariant(Text(pass.key)), QVariant(Text(pass.files)),
           QVariant(qint64(pass.timeMs)), QVariant(pass.cards), QVariant(pass.wrongAnswers),
-          QVariant(pass.ignoredCards), QVariant(pass.review ? 1 : 0)}) {
+          QVariant(pass.ignoredCards), QVariant(pass.review ? 1 : 0),
+          QVariant(pass.due ? 1 : 0)}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
@@ -388,7 +412,85 @@ bool cSqlitePassHistory::Insert(const sPassRecord& pass, QSqlError& error) {
             return false;
         }
     }
+    return InsertGraded(pass.graded, passId, error);
+}
+
+bool cSqlitePassHistory::InsertGraded(const std::vector<sGradedAnswer>& answers,
+                                      const QVariant& passId, QSqlError& error) {
+    QSqlQuery log(Database());
+    QSqlQuery memory(Database());
+    log.prepare(QStringLiteral("INSERT INTO graded_answer(pass_id, card, answered_utc_ms, grade,"
+                               " answer_ms) VALUES(?, ?, ?, ?, ?)"));
+    // Two copies may grade the same card: the later grade holds, whichever is written last.
+    memory.prepare(QStringLiteral(
+        "INSERT INTO card_memory(card, stability, difficulty, last_review_ms, due_day, first_day,"
+        " reps, lapses, usual_answer_ms) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " ON CONFLICT(card) DO UPDATE SET stability = excluded.stability,"
+        " difficulty = excluded.difficulty, last_review_ms = excluded.last_review_ms,"
+        " due_day = excluded.due_day, first_day = excluded.first_day, reps = excluded.reps,"
+        " lapses = excluded.lapses, usual_answer_ms = excluded.usual_answer_ms"
+        " WHERE excluded.last_review_ms >= card_memory.last_review_ms"));
+    for (const sGradedAnswer& answer : answers) {
+        const auto card = QVariant(static_cast<qint64>(answer.card));  // all 64 bits kept
+        const sMemoryState& state = answer.memory;
+        for (const QVariant& value :
+             {passId, card, QVariant(qint64(answer.answeredUtcMs)),
+              QVariant(static_cast<int>(answer.grade)), QVariant(qint64(answer.answerMs))}) {
+            log.addBindValue(value);
+        }
+        for (const QVariant& value :
+             {card, QVariant(state.stability), QVariant(state.difficulty),
+              QVariant(qint64(state.lastReviewMs)), QVariant(state.dueDay),
+              QVariant(state.firstDay), QVariant(state.reps), QVariant(state.lapses),
+              QVariant(qint64(state.usualAnswerMs))}) {
+            memory.addBindValue(value);
+        }
+        if (!log.exec() || !memory.exec()) {
+            error = log.lastError().isValid() ? log.lastError() : memory.lastError();
+            return false;
+        }
+    }
     return true;
+}
+
+std::vector<sCardMemory> cSqlitePassHistory::ReadCardMemories() {
+    std::map<uint64_t, sMemoryState> memories;
+    StartCall();
+    WriteWaiting();
+    QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
+    query.setForwardOnly(true);
+    if (m_state == eState::Open && Retry(query, [&] {
+            return query.exec(QStringLiteral(
+                "SELECT card, stability, difficulty, last_review_ms, due_day, first_day, reps,"
+                " lapses, usual_answer_ms FROM card_memory"));
+        })) {
+        while (query.next()) {
+            sMemoryState& state = memories[static_cast<uint64_t>(query.value(0).toLongLong())];
+            state.stability = query.value(1).toDouble();
+            state.difficulty = query.value(2).toDouble();
+            state.lastReviewMs = query.value(3).toLongLong();
+            state.dueDay = query.value(4).toInt();
+            state.firstDay = query.value(5).toInt();
+            state.reps = query.value(6).toInt();
+            state.lapses = query.value(7).toInt();
+            state.usualAnswerMs = static_cast<uint32_t>(query.value(8).toLongLong());
+        }
+    }
+    // The answers the file has not taken yet are the newest.
+    for (const sPassRecord& pass : m_waiting) {
+        for (const sGradedAnswer& answer : pass.graded) {
+            memories[answer.card] = answer.memory;
+        }
+    }
+    for (const sGradedAnswer& answer : m_waitingGraded) {
+        memories[answer.card] = answer.memory;
+    }
+    std::vector<sCardMemory> list;
+    list.reserve(memories.size());
+    for (const auto& [card, state] : memories) {
+        list.push_back({card, state});
+    }
+    return list;
 }
 
 std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& key) {
@@ -399,7 +501,7 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
     if (m_state == eState::Open && Retry(query, [&] {
             return SelectForKey(
                 query,
-                "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review"
+                "SELECT ended_utc_ms, key, files, time_ms, cards, wrong, ignored, review, due"
                 " FROM pass WHERE ? OR key = ? ORDER BY ended_utc_ms DESC, id DESC",
                 key);
         })) {
@@ -411,6 +513,7 @@ std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& ke
         if (key.empty() || waiting.key == key) {
             passes.push_back(waiting);
             passes.back().missed.clear();
+            passes.back().graded.clear();
             added = true;
         }
     }
@@ -432,6 +535,7 @@ void cSqlitePassHistory::ReadPassRows(QSqlQuery& query, std::vector<sPassRecord>
         pass.wrongAnswers = query.value(5).toInt();
         pass.ignoredCards = query.value(6).toInt();
         pass.review = query.value(7).toInt() != 0;
+        pass.due = query.value(8).toInt() != 0;
     }
 }
 

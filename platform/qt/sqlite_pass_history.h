@@ -12,6 +12,7 @@
 class QSqlDatabase;
 class QSqlError;
 class QSqlQuery;
+class QVariant;
 
 // The pass history in an SQLite file, shared by every running copy of the program. The
 // file is opened on first use; each pass is written in one transaction, so a copy killed
@@ -26,7 +27,7 @@ class QSqlQuery;
 class cSqlitePassHistory : public cPassHistory {
 public:
     // The version of the tables this program writes; older files are brought up to it.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // How long one call waits, in all, for another program's lock on the file.
     static constexpr std::chrono::milliseconds kWaitBound{2000};
 
@@ -40,6 +41,8 @@ public:
     void RecordPass(const sPassRecord& pass) override;
     std::vector<sPassRecord> ReadPasses(const std::u16string& key) override;
     std::vector<sHardCard> ReadHardestCards(const std::u16string& key, int limit) override;
+    void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) override;
+    std::vector<sCardMemory> ReadCardMemories() override;
     void SetUnavailableNotice(std::function<void()> notice) override;
 
     // notice is called when a damaged file has been set aside and a new one started.
@@ -78,6 +81,8 @@ private:
     bool Migrate();
     bool WriteWaiting();
     bool Insert(const sPassRecord& pass, QSqlError& error);
+    bool InsertGraded(const std::vector<sGradedAnswer>& answers, const QVariant& passId,
+                      QSqlError& error);
     static void ReadPassRows(QSqlQuery& query, std::vector<sPassRecord>& passes);
     void Fail();
 
@@ -89,6 +94,7 @@ private:
     eState m_state = eState::Closed;
     bool m_busy = false;  // the last statement found the file locked by another program
     std::vector<sPassRecord> m_waiting;
+    std::vector<sGradedAnswer> m_waitingGraded;  // of passes that did not finish
     cOnceNotice m_unavailableNotice;
     cOnceNotice m_deferredNotice;
     std::function<void()> m_setAsideNotice;

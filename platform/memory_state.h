@@ -15,6 +15,7 @@ struct sMemoryState {
     double difficulty = 0;       // 1 (easiest) to 10 (hardest)
     int64_t lastReviewMs = 0;    // when it was last graded
     int32_t dueDay = 0;          // the day it is due again (see cFsrsScheduler::DayOf)
+    int32_t firstDay = 0;        // the day it was first graded
     int32_t reps = 0;            // how many times it has been graded
     int32_t lapses = 0;          // how many times it was forgotten after the first grade
     uint32_t usualAnswerMs = 0;  // its usual time for a right first answer; 0 unknown
