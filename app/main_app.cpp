@@ -90,6 +90,8 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
             return false;
         }
     }
+    // The history is first used when the loaded cards' memories are counted.
+    NoticeHistory();
     // The window is up before files named on the command line load, so a long load
     // shows its progress there and can be stopped.
     if (!OpenCueFiles(cueFiles)) {
@@ -101,7 +103,6 @@ bool cMainApp::InitInstance(const QStringList& cueFiles) {
             m_frame->OnStatusText(LoadTranslatedUiString(eUiText::SettingsNotStored));
         }
     });
-    NoticeHistory();
     WriteFontSetting(*m_profile, m_runState.CurrentFontIndex);
     return true;
 }

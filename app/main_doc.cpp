@@ -160,6 +160,25 @@ bool cMainDoc::ReviewMissed() {
     return started;
 }
 
+bool cMainDoc::StudyDueCards() {
+    const bool started = m_teacher->StartDuePass();
+    UpdateAllViews(nullptr, cView::kHintStudyState);
+    return started;
+}
+
+int cMainDoc::CountDueCards() {
+    return m_teacher->CountDueCards();
+}
+
+std::vector<int> cMainDoc::GetDueForecast(int days) {
+    return m_teacher->GetDueForecast(days);
+}
+
+std::optional<double> cMainDoc::PredictRecall(const std::u16string& cue,
+                                              const std::u16string& answer) {
+    return m_teacher->PredictRecall(cue, answer);
+}
+
 void cMainDoc::SetPassHistory(cPassHistory* history) {
     m_history = history;
     m_teacher->SetPassHistory(history);

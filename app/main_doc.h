@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,15 @@ public:
     // A pass over only the cards missed in the last finished pass; false when there are
     // none.
     bool ReviewMissed();
+    // A pass over the loaded cards due for study today, with some new ones; false when
+    // there are none.
+    bool StudyDueCards();
+    // The loaded cards due for study today or earlier.
+    int CountDueCards();
+    // The loaded cards due on each of the next days, today first.
+    std::vector<int> GetDueForecast(int days);
+    // The chance that the card is recalled today; none for a card never studied.
+    std::optional<double> PredictRecall(const std::u16string& cue, const std::u16string& answer);
     void ShowAccentsHelp(QWidget* parent);
     // Loads cue files named from outside (the command line) in their order, never
     // reversed, showing the progress in the window that is already there, and stops at the

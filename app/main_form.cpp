@@ -361,6 +361,9 @@ bool cMainForm::OnCommand(int id) {
         case kIdReviewMissed:
             m_doc.ReviewMissed();
             break;
+        case kIdStudyDue:
+            m_doc.StudyDueCards();
+            break;
         case kIdAccents:
             m_doc.ShowAccentsHelp(this);
             break;

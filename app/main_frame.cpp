@@ -106,9 +106,12 @@ cMainFrame::cMainFrame(cMainDoc& doc, cProfile& profile, sRunState& runState)
     CreateStatusBar();
     m_doc.SetFilePicker(&m_filePicker);
     m_doc.SetStatusSink([this](const std::u16string& text) { OnStatusText(text); });
+    m_doc.AddView(this);
+    ShowDueCount();
 }
 
 cMainFrame::~cMainFrame() {
+    m_doc.RemoveView(this);
     m_doc.SetFilePicker(nullptr);
     m_doc.SetStatusSink(nullptr);
 }
@@ -149,6 +152,9 @@ void cMainFrame::CreateMenus() {
                 continue;
             }
             QAction* action = AddCommand(menu, entry.id, entry.text);
+            if (entry.id == kIdStudyDue) {
+                m_studyDueText = entry.text;  // the count is shown after it
+            }
             if (IsFontCommand(entry.id)) {
                 action->setCheckable(true);
                 fontGroup->addAction(action);
@@ -187,6 +193,10 @@ void cMainFrame::CreateStatusBar() {
     m_statusText->setObjectName(QStringLiteral("StatusText"));
     m_statusText->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusText, 1);
+    m_dueText = new QLabel;
+    m_dueText->setObjectName(QStringLiteral("DueText"));
+    m_dueText->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(m_dueText);
     statusBar()->setSizeGripEnabled(true);
 }
 
@@ -307,6 +317,36 @@ void cMainFrame::UpdateCommandStates() {
     if (QAction* review = FindAction(kIdReviewMissed)) {
         review->setEnabled(m_doc.HasMissesToReview());
     }
+    ShowDueCount();
+}
+
+void cMainFrame::OnUpdate(cView*, long) {
+    ShowDueCount();
+}
+
+void cMainFrame::ShowDueCount() {
+    const int due = m_doc.CountDueCards();
+    if (QAction* study = FindAction(kIdStudyDue)) {
+        study->setText(m_studyDueText + QStringLiteral(" (%1)").arg(due));
+        study->setEnabled(due > 0);
+    }
+    // Said while there are cards to study: with none loaded there is nothing to count.
+    const QString text =
+        m_doc.GetTotalCues() == 0 ? QString()
+        : due == 1 ? QString::fromStdU16String(LoadTranslatedUiString(eUiText::OneCardDueToday))
+                   : QString::fromStdU16String(LoadTranslatedUiString(eUiText::CardsDueToday))
+                         .replace(QStringLiteral("%i"), QString::number(due));
+    if (text != m_dueText->text()) {
+        m_dueText->setText(text);
+        m_dueText->setAccessibleName(text);
+        m_dueText->setVisible(!text.isEmpty());
+        QAccessibleEvent announcement(m_dueText, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&announcement);
+    }
+}
+
+QString cMainFrame::GetDueText() const {
+    return m_dueText->text();
 }
 
 // ---------------------------------------------------------------------------------------

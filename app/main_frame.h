@@ -11,6 +11,7 @@
 
 #include "app/caret_blink_rest.h"
 #include "app/run_state.h"
+#include "app/view.h"
 #include "platform/qt/explore_file_dialog.h"
 
 class QAction;
@@ -27,7 +28,7 @@ class cProfile;
 // The program's only top-level window: the menu bar, the status bar and the form. It
 // handles the menu commands that are not about the working set: fonts, languages, the
 // web link, About and Exit.
-class cMainFrame : public QMainWindow {
+class cMainFrame : public QMainWindow, public cView {
     Q_OBJECT
 
 public:
@@ -68,6 +69,9 @@ public:
     cHistoryWindow* GetHistoryWindow() const;
     // Enables the menu commands that depend on the document's state.
     void UpdateCommandStates();
+    // The count of cards due today, in the status bar and the menu, follows the document.
+    void OnUpdate(cView* sender, long hint) override;
+    QString GetDueText() const;
 
 protected:
     // Menu prompts go to the one status text, like every other status text.
@@ -83,6 +87,7 @@ private:
     void CreateStatusBar();
     QAction* AddCommand(QMenu* menu, int id, const QString& text);
     void UpdateMenuMarks();
+    void ShowDueCount();
     void OnFontChange(int id);
     void OnLanguageChange(int id);
     void OnAbout();
@@ -96,6 +101,8 @@ private:
     cMainForm* m_form = nullptr;
     QMenu* m_languageMenu = nullptr;
     QLabel* m_statusText = nullptr;  // what the status bar shows, and reads to screen readers
+    QLabel* m_dueText = nullptr;     // how many loaded cards are due today
+    QString m_studyDueText;          // the menu entry's text without the count
     std::map<int, QAction*> m_actions;
     QPointer<cHistoryWindow> m_historyWindow;
     cCaretBlinkRest m_caretBlinkRest{this};

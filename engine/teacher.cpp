@@ -181,6 +181,9 @@ void cTeacher::StartNewPass(int reviewCards, bool due) {
 }
 
 int cTeacher::CountDueCards() {
+    if (GetTotalCues() == 0) {
+        return 0;  // and the history is left unopened until it is needed
+    }
     RestoreMemories();
     return m_grading.CountDue(m_store);
 }

@@ -60,6 +60,8 @@ constexpr std::array kEnglishTexts{
     Text{eUiText::HistoryDeferred,
          u"Your pass history cannot be written at the moment (another program may be using "
          u"it); finished passes are kept and written as soon as it can be."},
+    Text{eUiText::CardsDueToday, u"%i cards due today"},
+    Text{eUiText::OneCardDueToday, u"1 card due today"},
 };
 
 constexpr std::array kJapaneseTexts{
@@ -105,6 +107,8 @@ constexpr std::array kJapaneseTexts{
     Text{eUiText::HistoryDeferred,
          u"学習履歴に現在書き込めません (他のプログラムが使用中の可能性があります)。終了した"
          u"学習は保持され、書き込めるようになりしだい保存されます。"},
+    Text{eUiText::CardsDueToday, u"今日が期限のカード: %i 枚"},
+    Text{eUiText::OneCardDueToday, u"今日が期限のカード: 1 枚"},
 };
 
 constexpr bool ById(const Text& a, const Text& b) {

@@ -36,6 +36,8 @@ enum class eUiText : uint32_t {
     HistoryUnavailable = 40030,         // status text when finished passes cannot be kept
     HistorySetAside = 40031,            // status text when a damaged history file was set aside
     HistoryDeferred = 40032,            // status text when finished passes wait to be written
+    CardsDueToday = 40033,              // status bar: how many cards are due; "%i" the count
+    OneCardDueToday = 40034,            // status bar: one card is due
 };
 
 // The user-interface text with the given id, in Japanese when the current locale is

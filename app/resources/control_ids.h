@@ -12,7 +12,7 @@ constexpr int kIdClose = 1000, kIdCue = 1001, kIdAnswer = 1002, kIdProgress = 10
 
 // Menu commands handled by the frame (Clear, Restart and Load reuse the button ids).
 constexpr int kIdExit = 40001, kIdAbout = 40004, kIdAccents = 40006, kIdWebLink = 40011,
-              kIdHistory = 40020, kIdReviewMissed = 40021;
+              kIdHistory = 40020, kIdReviewMissed = 40021, kIdStudyDue = 40022;
 
 // Command ranges of the Font and Language menus; id minus the first id is the index.
 constexpr int kIdFontFirst = 30000, kIdFontLast = 30100, kIdLanguageFirst = 31000,

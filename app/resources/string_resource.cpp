@@ -15,7 +15,7 @@ struct sResourceString {
     const char16_t* japanese;
 };
 
-constexpr std::array<sResourceString, 11> kStrings = {{
+constexpr std::array<sResourceString, 12> kStrings = {{
     {kIdMainMenu, u"Recallix", u"Recallix"},
     {kIdClear, u"Empty the working set", u"学習中のカードをすべて削除します"},
     {kIdRestart, u"Start a new pass over all cards", u"すべてのカードで最初からやり直します"},
@@ -24,6 +24,8 @@ constexpr std::array<sResourceString, 11> kStrings = {{
      u"これまでの学習の記録、時間、苦手なカードを表示します"},
     {kIdReviewMissed, u"Practise only the cards missed in the last pass",
      u"前回間違えたカードだけをもう一度学習します"},
+    {kIdStudyDue, u"Practise the cards due for study today, with up to 20 new ones a day",
+     u"今日が期限のカードを、1 日 20 枚までの新しいカードと一緒に学習します"},
     {kIdExit, u"Exit the application", u"アプリケーションを終了します"},
     {kIdAbout, u"Show the program's version and maker",
      u"プログラムのバージョンと作成者を表示します"},
