@@ -123,9 +123,15 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
         passes = history->ReadPasses(m_key);
     }
     m_chartView = MakeChartView(passes, texts);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(m_chartView, 3);
+    if (doc.GetTotalCues() > 0) {
+        m_forecastView = MakeForecastView(texts);
+        charts->addWidget(m_forecastView, 2);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
-    layout->addWidget(m_chartView, 3);
+    layout->addLayout(charts, 3);
     layout->addWidget(lists, 2);
     layout->addLayout(buttons);
 
@@ -135,8 +141,8 @@ cHistoryWindow::cHistoryWindow(cMainDoc& doc, cPassHistory* history, const QFont
         list->horizontalHeader()->setAccessibleName(list->accessibleName());
     }
     FillPassList(std::move(passes), texts);
-    FillHardest(history);
-    resize(900, 640);
+    FillHardest(history, texts);
+    resize(1000, 640);
 }
 
 sPassChart cHistoryWindow::DescribeChart(const std::vector<sPassRecord>& passes,
@@ -190,7 +196,24 @@ sPassChart cHistoryWindow::DescribeChart(const std::vector<sPassRecord>& passes,
 QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
                                        const sHistoryTexts& texts) {
     const sPassChart chart = DescribeChart(passes, texts);
-    QWidget* view = CreatePassChartView(chart, this);
+    return ChartOrNote(CreatePassChartView(chart, this), texts.chartTitle,
+                       DescribeForScreenReaders(chart, texts), texts);
+}
+
+QWidget* cHistoryWindow::MakeForecastView(const sHistoryTexts& texts) {
+    sForecastChart chart{texts.forecastTitle, texts.forecastDayAxis, texts.forecastCountAxis, {},
+                         font()};
+    int total = 0;
+    for (const int count : m_doc.GetDueForecast(kForecastDays)) {
+        chart.counts.append(count);
+        total += count;
+    }
+    return ChartOrNote(CreateForecastChartView(chart, this), texts.forecastTitle,
+                       texts.forecastDescription.arg(total).arg(chart.counts.value(0)), texts);
+}
+
+QWidget* cHistoryWindow::ChartOrNote(QWidget* view, const QString& name,
+                                     const QString& description, const sHistoryTexts& texts) {
     if (view == nullptr) {
         // Only a damaged installation lacks the chart module; the lists still work.
         auto* missing = new QLabel(texts.chartUnavailable, this);
@@ -198,8 +221,8 @@ QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
         missing->setWordWrap(true);
         view = missing;
     }
-    view->setAccessibleName(texts.chartTitle);
-    view->setAccessibleDescription(DescribeForScreenReaders(chart, texts));
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
     view->setMinimumHeight(220);
     return view;
 }
@@ -227,7 +250,8 @@ QString cHistoryWindow::DescribeForScreenReaders(const sPassChart& chart,
 
 void cHistoryWindow::FillPassList(std::vector<sPassRecord> passes, const sHistoryTexts& texts) {
     m_passList->setModel(new cPassTableModel(std::move(passes), texts.passColumns, texts.fullPass,
-                                             texts.reviewPass, m_key.empty(), m_passList));
+                                             texts.reviewPass, texts.duePass, m_key.empty(),
+                                             m_passList));
     // The columns' widths from the first rows: every row has the same form, and
     // measuring ten thousand of them would cost more than opening the window.
     m_passList->horizontalHeader()->setResizeContentsPrecision(50);
@@ -235,7 +259,7 @@ void cHistoryWindow::FillPassList(std::vector<sPassRecord> passes, const sHistor
     m_passList->horizontalHeader()->setStretchLastSection(true);
 }
 
-void cHistoryWindow::FillHardest(cPassHistory* history) {
+void cHistoryWindow::FillHardest(cPassHistory* history, const sHistoryTexts& texts) {
     if (history == nullptr) {
         return;
     }
@@ -243,10 +267,12 @@ void cHistoryWindow::FillHardest(cPassHistory* history) {
     m_hardestList->setRowCount(static_cast<int>(cards.size()));
     for (int row = 0; row < static_cast<int>(cards.size()); ++row) {
         const sHardCard& card = cards[static_cast<size_t>(row)];
+        const std::optional<double> recall = m_doc.PredictRecall(card.cue, card.answer);
         const QString cells[] = {
             QString::fromStdU16String(card.cue), QString::fromStdU16String(card.answer),
-            QString::number(card.passesMissed), QString::number(card.wrongAnswers)};
-        for (int column = 0; column < 4; ++column) {
+            QString::number(card.passesMissed), QString::number(card.wrongAnswers),
+            recall ? QStringLiteral("%1%").arg(std::lround(*recall * 100)) : texts.neverStudied};
+        for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column >= 2) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

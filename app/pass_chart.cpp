@@ -24,7 +24,7 @@ std::string PrivateLibraryFolder() {
     return known ? std::string(origin) : std::string();
 }
 
-tCreatePassChartView LoadChartModule() {
+void* LoadChartModule() {
     // By its full path: a bare name would be looked for along the run path of whoever
     // calls dlopen, which is not the program when a sanitizer or a preloaded library
     // stands in between. The module stays loaded until the program ends.
@@ -32,11 +32,13 @@ tCreatePassChartView LoadChartModule() {
     if (folder.empty()) {
         return nullptr;
     }
-    void* module = dlopen((folder + "/" RECALLIX_CHART_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<tCreatePassChartView>(dlsym(module, kCreatePassChartViewSymbol));
+    return dlopen((folder + "/" RECALLIX_CHART_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+template <typename tCreate>
+tCreate FindInChartModule(const char* symbol) {
+    static void* const module = LoadChartModule();
+    return module != nullptr ? reinterpret_cast<tCreate>(dlsym(module, symbol)) : nullptr;
 }
 
 }  // namespace
@@ -51,6 +53,12 @@ QStringList DateAxisLabels(qint64 fromMs, qint64 toMs, int ticks, const QString&
 }
 
 QWidget* CreatePassChartView(const sPassChart& chart, QWidget* parent) {
-    static const tCreatePassChartView create = LoadChartModule();
+    static const auto create = FindInChartModule<tCreatePassChartView>(kCreatePassChartViewSymbol);
+    return create != nullptr ? create(&chart, parent) : nullptr;
+}
+
+QWidget* CreateForecastChartView(const sForecastChart& chart, QWidget* parent) {
+    static const auto create =
+        FindInChartModule<tCreateForecastChartView>(kCreateForecastChartViewSymbol);
     return create != nullptr ? create(&chart, parent) : nullptr;
 }

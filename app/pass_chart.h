@@ -43,9 +43,21 @@ struct sPassChart {
 // from fromMs to toMs, in local time.
 QStringList DateAxisLabels(qint64 fromMs, qint64 toMs, int ticks, const QString& format);
 
+// The loaded cards due on each of the next days, as bars from today (day 0) on.
+struct sForecastChart {
+    QString title;
+    QString dayAxis;
+    QString countAxis;
+    QList<int> counts;
+    QFont font;
+};
+
 // The chart as a widget with parent, or null when the chart module cannot be loaded.
 QWidget* CreatePassChartView(const sPassChart& chart, QWidget* parent);
+QWidget* CreateForecastChartView(const sForecastChart& chart, QWidget* parent);
 
 // The module's one entry point, looked up by this name.
 inline constexpr char kCreatePassChartViewSymbol[] = "RecallixCreatePassChartView";
 using tCreatePassChartView = QWidget* (*)(const sPassChart* chart, QWidget* parent);
+inline constexpr char kCreateForecastChartViewSymbol[] = "RecallixCreateForecastChartView";
+using tCreateForecastChartView = QWidget* (*)(const sForecastChart* chart, QWidget* parent);

@@ -13,13 +13,15 @@ enum eColumn { kDate, kTime, kCards, kWrong, kIgnored, kKind, kFiles };
 }  // namespace
 
 cPassTableModel::cPassTableModel(std::vector<sPassRecord> passes, QStringList headers,
-                                 QString fullPass, QString reviewPass, bool withFiles,
+                                 QString fullPass, QString reviewPass, QString duePass,
+                                 bool withFiles,
                                  QObject* parent)
     : QAbstractTableModel(parent),
       m_passes(std::move(passes)),
       m_headers(std::move(headers)),
       m_fullPass(std::move(fullPass)),
-      m_reviewPass(std::move(reviewPass)) {
+      m_reviewPass(std::move(reviewPass)),
+      m_duePass(std::move(duePass)) {
     if (!withFiles && m_headers.size() > kFiles) {
         m_headers = m_headers.mid(0, kFiles);
     }
@@ -59,7 +61,7 @@ QString cPassTableModel::Cell(const sPassRecord& pass, int column) const {
         case kIgnored:
             return QString::number(pass.ignoredCards);
         case kKind:
-            return pass.review ? m_reviewPass : m_fullPass;
+            return pass.due ? m_duePass : pass.review ? m_reviewPass : m_fullPass;
         case kFiles:
             return QString::fromStdU16String(pass.files);
         default:

@@ -17,7 +17,7 @@ class cPassTableModel : public QAbstractTableModel {
 public:
     // headers: one per column; the files column is left out unless withFiles.
     cPassTableModel(std::vector<sPassRecord> passes, QStringList headers, QString fullPass,
-                    QString reviewPass, bool withFiles, QObject* parent = nullptr);
+                    QString reviewPass, QString duePass, bool withFiles, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,4 +35,5 @@ private:
     QStringList m_headers;
     QString m_fullPass;
     QString m_reviewPass;
+    QString m_duePass;
 };

@@ -36,7 +36,9 @@ cCueLine cTeacher::GetCurrentCard() const {
 // Loading files
 
 bool cTeacher::ReadCueFile(cCueFileReader* reader, bool reversed) {
-    return m_loader.ReadCueFile(reader, reversed);
+    const bool read = m_loader.ReadCueFile(reader, reversed);
+    NoteShown();
+    return read;
 }
 
 bool cTeacher::LoadCueFile(const std::u16string& path, bool reversed) {

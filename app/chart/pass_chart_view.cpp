@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-// The chart module: draws the History window's chart of pass times.
+// The chart module: draws the History window's charts of pass times and of due cards.
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
@@ -8,6 +10,7 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <algorithm>
 #include <type_traits>
 
 #include "app/pass_chart.h"
@@ -75,5 +78,47 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
     return view;
 }
 
-// The program looks the entry point up by kCreatePassChartViewSymbol and calls it as this type.
+extern "C" Q_DECL_EXPORT QWidget* RecallixCreateForecastChartView(
+    const sForecastChart* description, QWidget* parent) {
+    auto* chart = new QChart;
+    chart->setTitle(description->title);
+    chart->legend()->hide();
+    auto* cards = new QBarSet(description->countAxis);
+    for (const int count : description->counts) {
+        cards->append(count);
+    }
+    auto* series = new QBarSeries;
+    series->append(cards);
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    // Days on a value axis, labelled every week from today: thirty named bars would crowd.
+    auto* days = new QValueAxis;
+    days->setTitleText(description->dayAxis);
+    days->setRange(-0.5, description->counts.size() - 0.5);
+    days->setTickType(QValueAxis::TicksDynamic);
+    days->setTickAnchor(0);
+    days->setTickInterval(7);
+    days->setLabelFormat(QStringLiteral("%.0f"));
+    auto* counts = new QValueAxis;
+    counts->setTitleText(description->countAxis);
+    counts->setLabelFormat(QStringLiteral("%.0f"));
+    const int most = description->counts.isEmpty()
+                         ? 0
+                         : *std::max_element(description->counts.begin(), description->counts.end());
+    counts->setRange(0, std::max(most, 4));
+    counts->applyNiceNumbers();
+    chart->addAxis(days, Qt::AlignBottom);
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(days);
+    series->attachAxis(counts);
+    ApplyFont(*chart, description->font);
+
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing, true);
+    return view;
+}
+
+// The program looks the entry points up by name and calls them as these types.
 static_assert(std::is_same_v<decltype(&RecallixCreatePassChartView), tCreatePassChartView>);
+static_assert(
+    std::is_same_v<decltype(&RecallixCreateForecastChartView), tCreateForecastChartView>);

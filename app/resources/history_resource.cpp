@@ -20,13 +20,19 @@ sHistoryTexts EnglishTexts() {
          QStringLiteral("Files")},
         QStringLiteral("Full pass"),
         QStringLiteral("Review"),
+        QStringLiteral("Due cards"),
         QStringLiteral("Hardest &cards"),
         {QStringLiteral("Cue"), QStringLiteral("Answer"), QStringLiteral("Passes missed"),
-         QStringLiteral("Wrong answers")},
+         QStringLiteral("Wrong answers"), QStringLiteral("Recall today")},
         QStringLiteral("&Review missed cards"),
         QStringLiteral("Close"),
         QStringLiteral("Full passes: %1, from %2 to %3. Fastest time: %4."),
         QStringLiteral("No full pass yet."),
+        QStringLiteral("Cards due on the next 30 days"),
+        QStringLiteral("Days from today"),
+        QStringLiteral("Cards"),
+        QStringLiteral("Cards due on the next 30 days: %1, of them today: %2."),
+        QStringLiteral("not studied yet"),
     };
 }
 
@@ -46,13 +52,19 @@ sHistoryTexts JapaneseTexts() {
          QStringLiteral("ファイル")},
         QStringLiteral("通常"),
         QStringLiteral("復習"),
+        QStringLiteral("期限のカード"),
         QStringLiteral("苦手なカード(&C)"),
         {QStringLiteral("キュー"), QStringLiteral("答え"), QStringLiteral("間違えた回数"),
-         QStringLiteral("不正解の数")},
+         QStringLiteral("不正解の数"), QStringLiteral("今日の想起率")},
         QStringLiteral("間違えたカードの復習(&R)"),
         QStringLiteral("閉じる"),
         QStringLiteral("通常の学習: %1 回 (%2 ～ %3)。最速の時間: %4。"),
         QStringLiteral("通常の学習の記録はまだありません。"),
+        QStringLiteral("今後 30 日間に期限が来るカード"),
+        QStringLiteral("今日からの日数"),
+        QStringLiteral("カード数"),
+        QStringLiteral("今後 30 日間に期限が来るカード: %1 枚 (うち今日: %2 枚)。"),
+        QStringLiteral("未学習"),
     };
 }
 

@@ -25,6 +25,7 @@
 #include <QSqlQuery>
 
 #include "platform/qt/settings_lock.h"
+#include "writer_pass.h"
 #include "platform/qt/settings_profile.h"
 #include "platform/qt/sqlite_pass_history.h"
 
@@ -59,12 +60,10 @@ int Hold(const QString& path, bool turn) {
 
 int RecordPasses(const QString& path, long count) {
     cSqlitePassHistory history(path);
-    sPassRecord pass{0, u"writer", u"writer.recallix", 3000, 3, 3, 0, false, {}};
-    for (const char16_t* word : {u"one", u"two", u"three"}) {
-        pass.missed.push_back({word, word, 1, false});
-    }
+    const sPassRecord pass = WriterPass();
     for (long i = 0; count == 0 || i < count; ++i) {
         history.RecordPass(pass);
+        history.RecordGradedAnswers({pass.graded[0]});  // of a pass that did not finish
         if (i == 0) {
             Say("ready");
         }

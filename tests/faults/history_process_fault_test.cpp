@@ -3,6 +3,8 @@
 // Other instances finishing passes into the same history: at the same moment, or killed
 // in the middle of a write; another program holding the file locked for a while.
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
@@ -13,6 +15,7 @@
 
 #include "fault_support.h"
 #include "platform/qt/sqlite_pass_history.h"
+#include "writer_pass.h"
 
 namespace {
 
@@ -20,8 +23,8 @@ class HistoryInstancesTest : public ::testing::Test {
 protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
 
-    // Every pass in the file, after checking that each has all three of its missed cards:
-    // no pass is ever half written.
+    // Every pass in the file, after checking that each has all three of its missed cards
+    // and graded answers: no pass is ever half written.
     int CompletePasses() const {
         cSqlitePassHistory history(Path());
         const int passes = static_cast<int>(history.ReadPasses(u"").size());
@@ -30,20 +33,31 @@ protected:
             missed.push_back(card.passesMissed);
         }
         EXPECT_EQ(missed, std::vector<int>(3, passes)) << "a pass lacks some of its cards";
+        EXPECT_EQ(Count("SELECT COUNT(*) FROM pass p WHERE 3 !="
+                        " (SELECT COUNT(*) FROM graded_answer g WHERE g.pass_id = p.id)"),
+                  0);
         return passes;
+    }
+    // The answers graded in passes that did not finish.
+    int LooseAnswers() const {
+        return Count("SELECT COUNT(*) FROM graded_answer WHERE pass_id IS NULL");
+    }
+    int Count(const char* sql) const {
+        int count = -1;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "count");
+            db.setDatabaseName(Path());
+            QSqlQuery query(db);
+            if (db.open() && query.exec(QString::fromLatin1(sql)) && query.next()) {
+                count = query.value(0).toInt();
+            }
+        }
+        QSqlDatabase::removeDatabase("count");
+        return count;
     }
 
     QTemporaryDir m_dir;
 };
-
-// A pass as fault_helper's "passes" writes it: three cards, each missed once.
-sPassRecord WriterPass() {
-    sPassRecord pass{0, u"writer", u"writer.recallix", 3000, 3, 3, 0, false, {}};
-    for (const char16_t* word : {u"one", u"two", u"three"}) {
-        pass.missed.push_back({word, word, 1, false});
-    }
-    return pass;
-}
 
 }  // namespace
 
@@ -115,6 +129,7 @@ TEST_F(HistoryInstancesTest, NoPassIsLostButTheOneOfAnInstanceKilledWhileWriting
     auto holder = StartHelper({"hold", Path(), "transaction", "500"}, true);
     history.RecordPass(WriterPass());
     EXPECT_EQ(history.GetWaitingPassCount(), 0u) << "the pass did not wait out a short write";
+    const int loose = LooseAnswers();
     constexpr int kPassesEach = 400;
     auto first = StartHelper({"passes", Path(), QString::number(kPassesEach)});
     auto second = StartHelper({"passes", Path(), QString::number(kPassesEach)});
@@ -122,5 +137,6 @@ TEST_F(HistoryInstancesTest, NoPassIsLostButTheOneOfAnInstanceKilledWhileWriting
         ASSERT_TRUE(other->waitForFinished(120000));
         EXPECT_EQ(other->exitCode(), 0) << other->readAllStandardError().constData();
     }
-    EXPECT_EQ(CompletePasses(), before + 1 + 2 * kPassesEach);
+    EXPECT_EQ(std::pair(CompletePasses(), LooseAnswers()),
+              std::pair(before + 1 + 2 * kPassesEach, loose + 2 * kPassesEach));
 }

@@ -72,21 +72,64 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
     EXPECT_EQ(hardest[1].cue, u"Maus");  // among cards missed as often, most wrong answers first
 }
 
-TEST_F(PassHistoryTest, BringsAFileOfTheFirstVersionUpToDateKeepingItsPasses) {
-    RawSql(Path(), {"CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
-                    " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
-                    " cards INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-                    " ignored INTEGER NOT NULL, review INTEGER NOT NULL)",
-                    "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
-                    " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
-                    " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)",
-                    "INSERT INTO pass VALUES(1, 500, 'verbs', 'v.recallix', 42000, 3, 1, 0, 0)",
-                    "PRAGMA user_version=1"});
-    cSqlitePassHistory(Path()).RecordPass(Pass(u"verbs", 600));
-    cSqlitePassHistory history(Path());  // a second start finds the file up to date
-    const std::vector<sPassRecord> passes = history.ReadPasses(u"verbs");
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[1].timeMs, 42000u);
+TEST_F(PassHistoryTest, BringsAFileOfAnEarlierVersionUpToDateKeepingItsPasses) {
+    for (const int version : {1, 2}) {
+        SCOPED_TRACE(version);
+        const QString path = m_dir.filePath(QStringLiteral("v%1.sqlite").arg(version));
+        QStringList statements = {
+            "CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
+            " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
+            " cards INTEGER NOT NULL, wrong INTEGER NOT NULL,"
+            " ignored INTEGER NOT NULL, review INTEGER NOT NULL)",
+            "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
+            " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
+            " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)",
+            "INSERT INTO pass VALUES(1, 500, 'verbs', 'v.recallix', 42000, 3, 1, 0, 1)",
+            "INSERT INTO missed_card VALUES(1, 'Hund', 'dog', 1, 0)"};
+        if (version == 2) {
+            statements << "CREATE INDEX pass_by_key ON pass(key, ended_utc_ms)"
+                       << "CREATE INDEX missed_card_by_pass ON missed_card(pass_id)";
+        }
+        RawSql(path, statements << QStringLiteral("PRAGMA user_version=%1").arg(version));
+        sPassRecord due = Pass(u"verbs", 600);
+        due.due = true;
+        due.graded = {{7, 600, eGrade::Good, 900, {}}};
+        cSqlitePassHistory(path).RecordPass(due);
+        cSqlitePassHistory history(path);  // a second start finds the file up to date
+        const std::vector<sPassRecord> passes = history.ReadPasses(u"verbs");
+        ASSERT_EQ(passes.size(), 2u);
+        EXPECT_EQ(std::tuple(passes[0].due, passes[1].due, passes[1].timeMs, passes[1].review,
+                             history.ReadHardestCards(u"verbs", 5).at(0).cue,
+                             history.ReadCardMemories().size()),
+                  std::tuple(true, false, 42000u, true, u"Hund", 1u));
+    }
+}
+
+// Each card keeps the memory of its latest grade, whichever copy of the program wrote it
+// last; every graded answer is logged, with its pass or without one.
+TEST_F(PassHistoryTest, KeepsEachCardsLatestMemoryAndLogsEveryGradedAnswer) {
+    const auto graded = [](uint64_t card, int64_t reviewMs, int reps) {
+        return sGradedAnswer{card, reviewMs, eGrade::Good, 1200, {2.5, 5, reviewMs, 9, 8, reps}};
+    };
+    constexpr uint64_t kHighCard = ~uint64_t{0};  // keys use all 64 bits
+    {
+        cSqlitePassHistory history(Path());
+        sPassRecord pass = Pass(u"verbs", 1000);
+        pass.graded = {graded(kHighCard, 5000, 2), graded(7, 5000, 1)};
+        history.RecordPass(pass);
+        history.RecordGradedAnswers({graded(7, 9000, 2)});
+        history.RecordGradedAnswers({graded(kHighCard, 4000, 1)});  // an older grade
+    }
+    std::vector<std::tuple<uint64_t, int64_t, int>> memories;
+    for (const sCardMemory& card : cSqlitePassHistory(Path()).ReadCardMemories()) {
+        memories.emplace_back(card.card, card.memory.lastReviewMs, card.memory.reps);
+    }
+    std::sort(memories.begin(), memories.end());
+    EXPECT_EQ(memories, (std::vector<std::tuple<uint64_t, int64_t, int>>{{7, 9000, 2},
+                                                                         {kHighCard, 5000, 2}}));
+    // All four answers, two of them with their pass.
+    EXPECT_EQ(RawSql(Path(), {"SELECT COUNT(*) || ' ' || COUNT(pass_id) FROM graded_answer"}),
+              QVariant("4 2"));
 }
 
 // A damaged file is kept aside under the date and time, its journal with it, and a new
