@@ -2,6 +2,10 @@
 // Copyright (C) 2026 the Recallix developers
 #include <time.h>
 
+#include <numeric>
+
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -190,6 +194,59 @@ TEST_F(HistoryWindowTest, AllCombinationsInTheChosenLanguageUpToEightLines) {
                    std::ranges::count(Chart(window)->series(), QAbstractSeries::SeriesTypeLine,
                                       &QAbstractSeries::type)),
         std::tuple(QString("履歴"), QString("すべてのファイルの組み合わせ"), 7, 8));
+}
+
+// File > Study due cards counts the loaded cards due today, as the status bar does, and
+// starts a pass over them; the History window forecasts them and tells each hardest card's
+// chance of recall.
+TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
+    const auto menuAndStatus = [&] {
+        OpenFileMenu();
+        QAction* study = frame->FindAction(kIdStudyDue);
+        return std::tuple(study->text(), study->isEnabled(), frame->GetDueText());
+    };
+    EXPECT_EQ(menuAndStatus(), std::tuple(QString("Study &due cards (0)"), false,
+                                          QString("0 cards due today")));
+    FinishPass(QStringLiteral("drei"));  // Again for "three", Good for the others
+    const std::vector<int> forecast = doc->GetDueForecast(30);
+    ASSERT_EQ(std::accumulate(forecast.begin(), forecast.end(), 0), 3);
+    ticks.AdvanceDays(1);  // an Again falls due the next day
+    EXPECT_EQ(menuAndStatus(),
+              std::tuple(QString("Study &due cards (1)"), true, QString("1 card due today")));
+    ticks.AdvanceDays(static_cast<int>(forecast.rend() -
+                                       std::find_if(forecast.rbegin(), forecast.rend(),
+                                                    [](int count) { return count > 0; })) -
+                      2);
+    EXPECT_EQ(menuAndStatus(),
+              std::tuple(QString("Study &due cards (3)"), true, QString("3 cards due today")));
+    frame->FindAction(kIdStudyDue)->trigger();
+    EXPECT_EQ(Text(kIdCuesLeft), "3");
+    FinishPass();  // faster than the full pass, which keeps its time
+    EXPECT_EQ(std::tuple_cat(menuAndStatus(), std::tuple(Text(kIdFastest))),
+              std::tuple(QString("Study &due cards (0)"), false, QString("0 cards due today"),
+                         QString("00 : 04")));
+
+    cHistoryWindow* window = OpenHistory();
+    const auto bars = qobject_cast<QChartView*>(window->GetForecastView())->chart()->series();
+    const QBarSet* cards = qobject_cast<QBarSeries*>(bars.at(0))->barSets().at(0);
+    int charted = 0;
+    for (int day = 0; day < cards->count(); ++day) {
+        charted += static_cast<int>(cards->at(day));
+    }
+    EXPECT_EQ(std::tuple(cards->count(), charted, window->GetPassList()->model()->index(0, 5).data(),
+                         window->GetHardestList()->item(0, 4)->text().endsWith('%')),
+              std::tuple(30, 3, QVariant("Due cards"), true));
+    EXPECT_EQ(Accessible(window->GetForecastView(), QAccessible::Description),
+              "Cards due on the next 30 days: 3, of them today: 0.");
+    window->close();
+
+    Rebuild(kLocaleJapanese);
+    ticks.AdvanceDays(400);
+    OpenFileMenu();
+    EXPECT_EQ(std::tuple(frame->FindAction(kIdStudyDue)->text(), frame->GetDueText(),
+                         frame->FindAction(kIdStudyDue)->statusTip()),
+              std::tuple(QString("期限が来たカードを学習(&D) (3)"), QString("今日が期限のカード: 3 枚"),
+                         QString("今日が期限のカードを、1 日 20 枚までの新しいカードと一緒に学習します")));
 }
 
 }  // namespace
