@@ -201,8 +201,8 @@ QWidget* cHistoryWindow::MakeChartView(const std::vector<sPassRecord>& passes,
 }
 
 QWidget* cHistoryWindow::MakeForecastView(const sHistoryTexts& texts) {
-    sForecastChart chart{texts.forecastTitle, texts.forecastDayAxis, texts.forecastCountAxis, {},
-                         font()};
+    sForecastChart chart{
+        texts.forecastTitle, texts.forecastDayAxis, texts.forecastCountAxis, {}, font()};
     int total = 0;
     for (const int count : m_doc.GetDueForecast(kForecastDays)) {
         chart.counts.append(count);
@@ -212,8 +212,8 @@ QWidget* cHistoryWindow::MakeForecastView(const sHistoryTexts& texts) {
                        texts.forecastDescription.arg(total).arg(chart.counts.value(0)), texts);
 }
 
-QWidget* cHistoryWindow::ChartOrNote(QWidget* view, const QString& name,
-                                     const QString& description, const sHistoryTexts& texts) {
+QWidget* cHistoryWindow::ChartOrNote(QWidget* view, const QString& name, const QString& description,
+                                     const sHistoryTexts& texts) {
     if (view == nullptr) {
         // Only a damaged installation lacks the chart module; the lists still work.
         auto* missing = new QLabel(texts.chartUnavailable, this);

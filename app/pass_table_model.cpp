@@ -14,8 +14,7 @@ enum eColumn { kDate, kTime, kCards, kWrong, kIgnored, kKind, kFiles };
 
 cPassTableModel::cPassTableModel(std::vector<sPassRecord> passes, QStringList headers,
                                  QString fullPass, QString reviewPass, QString duePass,
-                                 bool withFiles,
-                                 QObject* parent)
+                                 bool withFiles, QObject* parent)
     : QAbstractTableModel(parent),
       m_passes(std::move(passes)),
       m_headers(std::move(headers)),

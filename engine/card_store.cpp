@@ -32,8 +32,7 @@ void cCardStore::RequeueCurrent() {
     m_toDo.AddFront(key);
 }
 
-void cCardStore::ForEachCard(
-    const std::function<void(cCueLineKey, const cCueLine&)>& visit) const {
+void cCardStore::ForEachCard(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const {
     m_cards.ForEachInOrder([&](cCueLineKey key) { visit(key, *m_cards.Find(key)); });
 }
 

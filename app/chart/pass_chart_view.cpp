@@ -78,8 +78,8 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreatePassChartView(const sPassChart* 
     return view;
 }
 
-extern "C" Q_DECL_EXPORT QWidget* RecallixCreateForecastChartView(
-    const sForecastChart* description, QWidget* parent) {
+extern "C" Q_DECL_EXPORT QWidget* RecallixCreateForecastChartView(const sForecastChart* description,
+                                                                  QWidget* parent) {
     auto* chart = new QChart;
     chart->setTitle(description->title);
     chart->legend()->hide();
@@ -102,9 +102,9 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreateForecastChartView(
     auto* counts = new QValueAxis;
     counts->setTitleText(description->countAxis);
     counts->setLabelFormat(QStringLiteral("%.0f"));
-    const int most = description->counts.isEmpty()
-                         ? 0
-                         : *std::max_element(description->counts.begin(), description->counts.end());
+    const int most = description->counts.isEmpty() ? 0
+                                                   : *std::max_element(description->counts.begin(),
+                                                                       description->counts.end());
     counts->setRange(0, std::max(most, 4));
     counts->applyNiceNumbers();
     chart->addAxis(days, Qt::AlignBottom);
@@ -120,5 +120,4 @@ extern "C" Q_DECL_EXPORT QWidget* RecallixCreateForecastChartView(
 
 // The program looks the entry points up by name and calls them as these types.
 static_assert(std::is_same_v<decltype(&RecallixCreatePassChartView), tCreatePassChartView>);
-static_assert(
-    std::is_same_v<decltype(&RecallixCreateForecastChartView), tCreateForecastChartView>);
+static_assert(std::is_same_v<decltype(&RecallixCreateForecastChartView), tCreateForecastChartView>);

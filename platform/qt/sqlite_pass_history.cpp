@@ -390,8 +390,7 @@ bool cSqlitePassHistory::Insert(const sPassRecord& pass, QSqlError& error) {
     for (const QVariant& value :
          {QVariant(qint64(pass.endedUtcMs)), QVariant(Text(pass.key)), QVariant(Text(pass.files)),
           QVariant(qint64(pass.timeMs)), QVariant(pass.cards), QVariant(pass.wrongAnswers),
-          QVariant(pass.ignoredCards), QVariant(pass.review ? 1 : 0),
-          QVariant(pass.due ? 1 : 0)}) {
+          QVariant(pass.ignoredCards), QVariant(pass.review ? 1 : 0), QVariant(pass.due ? 1 : 0)}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
@@ -419,8 +418,9 @@ bool cSqlitePassHistory::InsertGraded(const std::vector<sGradedAnswer>& answers,
                                       const QVariant& passId, QSqlError& error) {
     QSqlQuery log(Database());
     QSqlQuery memory(Database());
-    log.prepare(QStringLiteral("INSERT INTO graded_answer(pass_id, card, answered_utc_ms, grade,"
-                               " answer_ms) VALUES(?, ?, ?, ?, ?)"));
+    log.prepare(
+        QStringLiteral("INSERT INTO graded_answer(pass_id, card, answered_utc_ms, grade,"
+                       " answer_ms) VALUES(?, ?, ?, ?, ?)"));
     // Two copies may grade the same card: the later grade holds, whichever is written last.
     memory.prepare(QStringLiteral(
         "INSERT INTO card_memory(card, stability, difficulty, last_review_ms, due_day, first_day,"

@@ -205,18 +205,18 @@ TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
         QAction* study = frame->FindAction(kIdStudyDue);
         return std::tuple(study->text(), study->isEnabled(), frame->GetDueText());
     };
-    EXPECT_EQ(menuAndStatus(), std::tuple(QString("Study &due cards (0)"), false,
-                                          QString("0 cards due today")));
+    EXPECT_EQ(menuAndStatus(),
+              std::tuple(QString("Study &due cards (0)"), false, QString("0 cards due today")));
     FinishPass(QStringLiteral("drei"));  // Again for "three", Good for the others
     const std::vector<int> forecast = doc->GetDueForecast(30);
     ASSERT_EQ(std::accumulate(forecast.begin(), forecast.end(), 0), 3);
     ticks.AdvanceDays(1);  // an Again falls due the next day
     EXPECT_EQ(menuAndStatus(),
               std::tuple(QString("Study &due cards (1)"), true, QString("1 card due today")));
-    ticks.AdvanceDays(static_cast<int>(forecast.rend() -
-                                       std::find_if(forecast.rbegin(), forecast.rend(),
-                                                    [](int count) { return count > 0; })) -
-                      2);
+    ticks.AdvanceDays(
+        static_cast<int>(forecast.rend() - std::find_if(forecast.rbegin(), forecast.rend(),
+                                                        [](int count) { return count > 0; })) -
+        2);
     EXPECT_EQ(menuAndStatus(),
               std::tuple(QString("Study &due cards (3)"), true, QString("3 cards due today")));
     frame->FindAction(kIdStudyDue)->trigger();
@@ -233,9 +233,10 @@ TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
     for (int day = 0; day < cards->count(); ++day) {
         charted += static_cast<int>(cards->at(day));
     }
-    EXPECT_EQ(std::tuple(cards->count(), charted, window->GetPassList()->model()->index(0, 5).data(),
-                         window->GetHardestList()->item(0, 4)->text().endsWith('%')),
-              std::tuple(30, 3, QVariant("Due cards"), true));
+    EXPECT_EQ(
+        std::tuple(cards->count(), charted, window->GetPassList()->model()->index(0, 5).data(),
+                   window->GetHardestList()->item(0, 4)->text().endsWith('%')),
+        std::tuple(30, 3, QVariant("Due cards"), true));
     EXPECT_EQ(Accessible(window->GetForecastView(), QAccessible::Description),
               "Cards due on the next 30 days: 3, of them today: 0.");
     window->close();
@@ -245,8 +246,9 @@ TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
     OpenFileMenu();
     EXPECT_EQ(std::tuple(frame->FindAction(kIdStudyDue)->text(), frame->GetDueText(),
                          frame->FindAction(kIdStudyDue)->statusTip()),
-              std::tuple(QString("期限が来たカードを学習(&D) (3)"), QString("今日が期限のカード: 3 枚"),
-                         QString("今日が期限のカードを、1 日 20 枚までの新しいカードと一緒に学習します")));
+              std::tuple(
+                  QString("期限が来たカードを学習(&D) (3)"), QString("今日が期限のカード: 3 枚"),
+                  QString("今日が期限のカードを、1 日 20 枚までの新しいカードと一緒に学習します")));
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST_F(DuePassTest, EachCardIsGradedOnceAtItsFirstOutcomeInEveryPass) {
     ASSERT_EQ(history.GetPasses().size(), 1u);
     const auto grades = Grades(history.GetPasses()[0].graded);
     EXPECT_EQ(history.GetPasses()[0].graded.size(), 4u);  // the requeued entries: none again
-    EXPECT_EQ(std::tuple(grades.at(wrong), grades.at(ignored).first, grades.at(slow)),
-              std::tuple(std::pair(eGrade::Again, 700u), eGrade::Again,
-                         std::pair(eGrade::Good, 2500u)));
+    EXPECT_EQ(
+        std::tuple(grades.at(wrong), grades.at(ignored).first, grades.at(slow)),
+        std::tuple(std::pair(eGrade::Again, 700u), eGrade::Again, std::pair(eGrade::Good, 2500u)));
 
     // A pass left unfinished hands its answers over when the next begins.
     teacher.Restart();

@@ -25,9 +25,9 @@
 #include <QSqlQuery>
 
 #include "platform/qt/settings_lock.h"
-#include "writer_pass.h"
 #include "platform/qt/settings_profile.h"
 #include "platform/qt/sqlite_pass_history.h"
+#include "writer_pass.h"
 
 namespace {
 

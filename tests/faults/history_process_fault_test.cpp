@@ -3,9 +3,9 @@
 // Other instances finishing passes into the same history: at the same moment, or killed
 // in the middle of a write; another program holding the file locked for a while.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
