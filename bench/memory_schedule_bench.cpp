@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Recallix developers
-// The memory schedule with 500,000 loaded cards, 100,000 of them studied before: grading
-// one answer (the key from the card's texts, the grade, the model, keeping the state), and
-// counting the cards due today from the texts of every loaded card.
+// The memory of every card with 500,000 loaded cards, 100,000 of them studied before, as
+// the teacher uses it: grading one answer of a pass (the key from the card's texts, the
+// grade, the model, keeping the answer for the history), and the count of cards due today
+// right after the load (the keys of every loaded card, then the count).
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -10,8 +11,9 @@
 #include <vector>
 
 #include "engine/card_memory_key.h"
-#include "engine/fsrs_scheduler.h"
-#include "engine/memory_schedule.h"
+#include "engine/card_store.h"
+#include "engine/pass_grading.h"
+#include "platform/tick_source.h"
 
 namespace {
 
@@ -19,92 +21,98 @@ constexpr int kLoadedCards = 500'000;
 constexpr int kScheduledCards = 100'000;
 constexpr int64_t kNow = 20'000 * cFsrsScheduler::kDayMs + 12 * 3'600'000;
 
-struct sCard {
-    std::u16string cue;
-    std::u16string answer;
+// A clock that moves one second per look at it.
+class cSteppingClock : public cTickSource {
+public:
+    uint32_t GetTickCount() const override { return static_cast<uint32_t>(m_ms += 1000); }
+    int64_t GetUtcMs() const override { return kNow + m_ms; }
+    int64_t GetLocalMs() const override { return kNow + m_ms; }
+
+private:
+    mutable int64_t m_ms = 0;
 };
 
 // Cards shaped like a dictionary deck's: a headword and a translation of a few words.
-const std::vector<sCard>& LoadedCards() {
-    static const std::vector<sCard> cards = [] {
-        std::vector<sCard> made;
-        made.reserve(kLoadedCards);
+const cCardStore& LoadedCards() {
+    static const cCardStore* const store = [] {
+        auto* cards = new cCardStore;
         for (int i = 0; i < kLoadedCards; ++i) {
-            std::u16string index;
-            for (int n = i; n > 0 || index.empty(); n /= 10) {
-                index.insert(index.begin(), char16_t(u'0' + n % 10));
-            }
-            made.push_back({u"Stichwort" + index, u"the headword number " + index});
+            const std::string digits = std::to_string(i);
+            const std::u16string index(digits.begin(), digits.end());
+            cards->AddCard(u"Stichwort" + index, u"the headword number " + index);
         }
-        return made;
+        return cards;
     }();
-    return cards;
+    return *store;
 }
 
 // Every fifth loaded card studied, over the last year, due from last month to next year.
-void Study(cMemorySchedule& memory, const cFsrsScheduler& scheduler) {
-    memory.Reserve(kScheduledCards);
-    const std::vector<sCard>& cards = LoadedCards();
-    for (int i = 0; i < kScheduledCards; ++i) {
-        const sCard& card = cards[static_cast<size_t>(i) * 5];
-        sMemoryState state =
-            scheduler.Review({}, eGrade::Good, kNow - (i % 365) * cFsrsScheduler::kDayMs);
-        state.dueDay = cFsrsScheduler::DayOf(kNow) - 30 + i % 400;
-        memory.Restore(cCardMemoryKey(card.cue, card.answer), state);
-    }
+std::vector<sCardMemory> Studied() {
+    const cFsrsScheduler scheduler;
+    std::vector<sCardMemory> memories;
+    int i = 0;
+    LoadedCards().ForEachCard(
+        [&](cCueLineKey, std::u16string_view cue, std::u16string_view answer) {
+            if (i++ % 5 != 0) {
+                return;
+            }
+            sMemoryState state =
+                scheduler.Review({}, eGrade::Good, kNow - (i % 365) * cFsrsScheduler::kDayMs);
+            state.dueDay = cFsrsScheduler::DayOf(kNow) - 30 + i % 400;
+            memories.push_back({cCardMemoryKey(cue, answer).GetValue(), state});
+        });
+    return memories;
 }
 
 void BM_GradeAnAnswer(benchmark::State& state) {
-    const cFsrsScheduler scheduler;
-    cMemorySchedule memory(scheduler);
-    Study(memory, scheduler);
-    const std::vector<sCard>& cards = LoadedCards();
+    const cSteppingClock clock;
+    cPassGrading grading(clock);
+    grading.Restore(Studied());
+    std::vector<std::pair<cCueLineKey, cCueLine>> cards;
+    LoadedCards().ForEachCard(
+        [&](cCueLineKey key, std::u16string_view cue, std::u16string_view answer) {
+            if (cards.size() < 100'000) {
+                cards.emplace_back(key, cCueLine(std::u16string(cue), std::u16string(answer)));
+            }
+        });
     size_t next = 0;
-    int64_t now = kNow;
     for (auto _ : state) {
-        const sCard& card = cards[next];
-        const sMemoryState& answered =
-            memory.Answer(cCardMemoryKey(card.cue, card.answer), next % 7 == 0, 2500, now);
-        benchmark::DoNotOptimize(answered.dueDay);
-        next = (next + 5) % kLoadedCards;  // studied and new cards in turn
-        now += 1000;
+        const auto& [key, card] = cards[next];
+        grading.NoteShown(key);
+        grading.Grade(key, card, next % 7 == 0);
+        next = (next + 1) % cards.size();  // studied and new cards in turn
+        if (next == 0) {
+            grading.BeginPass();
+        }
+        if (next % 1000 == 0) {
+            benchmark::DoNotOptimize(grading.TakeGraded());  // as the history takes them
+        }
     }
 }
 BENCHMARK(BM_GradeAnAnswer)->Unit(benchmark::kMicrosecond);
 
-void BM_CountDueFromTheTexts(benchmark::State& state) {
-    const cFsrsScheduler scheduler;
-    cMemorySchedule memory(scheduler);
-    Study(memory, scheduler);
-    const std::vector<sCard>& cards = LoadedCards();
-    const int32_t today = cFsrsScheduler::DayOf(kNow);
+void BM_CountDueAfterTheLoad(benchmark::State& state) {
+    const cSteppingClock clock;
+    cPassGrading grading(clock);
+    grading.Restore(Studied());
     for (auto _ : state) {
-        std::vector<cCardMemoryKey> keys;
-        keys.reserve(cards.size());
-        for (const sCard& card : cards) {
-            keys.emplace_back(card.cue, card.answer);
-        }
-        const int due = memory.CountDue(keys, today);
-        benchmark::DoNotOptimize(due);
+        grading.ForgetLoadedCards();  // as after a load: every key made anew
+        const int due = grading.CountDue(LoadedCards());
         state.counters["due"] = due;
     }
 }
-BENCHMARK(BM_CountDueFromTheTexts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountDueAfterTheLoad)->Unit(benchmark::kMillisecond);
 
-void BM_CountDueFromTheKeys(benchmark::State& state) {
-    const cFsrsScheduler scheduler;
-    cMemorySchedule memory(scheduler);
-    Study(memory, scheduler);
-    std::vector<cCardMemoryKey> keys;
-    for (const sCard& card : LoadedCards()) {
-        keys.emplace_back(card.cue, card.answer);
-    }
-    const int32_t today = cFsrsScheduler::DayOf(kNow);
+void BM_CountDueAgain(benchmark::State& state) {
+    const cSteppingClock clock;
+    cPassGrading grading(clock);
+    grading.Restore(Studied());
+    grading.CountDue(LoadedCards());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(memory.CountDue(keys, today));
+        benchmark::DoNotOptimize(grading.CountDue(LoadedCards()));
     }
 }
-BENCHMARK(BM_CountDueFromTheKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountDueAgain)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -109,6 +109,19 @@ void cCardMap::ForEachInOrder(const std::function<void(cCueLineKey)>& visit) con
     }
 }
 
+void cCardMap::ForEachText(const tTextVisit& visit) const {
+    size_t block = 0;
+    for (size_t index = 0; index < m_cards.size(); ++index) {
+        while (block + 1 < m_blocks.size() && m_blocks[block + 1].firstCard <= index) {
+            ++block;
+        }
+        const sCard& card = m_cards[index];
+        const char16_t* cue = m_blocks[block].text.get() + card.offset;
+        visit(cCueLineKey(m_firstId + static_cast<uint32_t>(index)), {cue, card.cueSize},
+              {cue + card.cueSize, card.answerSize});
+    }
+}
+
 cCardMap::sMark cCardMap::GetMark() const {
     return {m_cards.size(), m_blocks.size(), m_blocks.empty() ? 0 : m_blocks.back().used};
 }

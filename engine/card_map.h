@@ -52,6 +52,9 @@ public:
 
     // Visits every key in the bucket order described above.
     void ForEachInOrder(const std::function<void(cCueLineKey)>& visit) const;
+    // Visits every card in the order of its id, its texts where they are stored.
+    using tTextVisit = std::function<void(cCueLineKey, std::u16string_view, std::u16string_view)>;
+    void ForEachText(const tTextVisit& visit) const;
 
     sMark GetMark() const;
     // Forgets every card added since mark was taken.

@@ -32,10 +32,6 @@ void cCardStore::RequeueCurrent() {
     m_toDo.AddFront(key);
 }
 
-void cCardStore::ForEachCard(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const {
-    m_cards.ForEachInOrder([&](cCueLineKey key) { visit(key, *m_cards.Find(key)); });
-}
-
 void cCardStore::RebuildToDo() {
     m_toDo.RemoveAll();
     m_cards.ForEachInOrder([this](cCueLineKey key) { m_toDo.AddFront(key); });

@@ -36,8 +36,8 @@ public:
     cCueLineKey GetCurrentKey() const { return m_toDo.GetEnd(); }
     // A copy of the card stored under key, or nothing.
     std::optional<cCueLine> FindCard(cCueLineKey key) const { return m_cards.Find(key); }
-    // Visits every card with its key.
-    void ForEachCard(const std::function<void(cCueLineKey, const cCueLine&)>& visit) const;
+    // Visits every card with its key and texts, in load order.
+    void ForEachCard(const cCardMap::tTextVisit& visit) const { m_cards.ForEachText(visit); }
 
     cCueLineKey RemoveCurrent() { return m_toDo.RemoveEnd(); }
     void MoveToEnd(int index) { m_toDo.MoveToEnd(index); }

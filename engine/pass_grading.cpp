@@ -53,19 +53,14 @@ void cPassGrading::ListLoadedCards(const cCardStore& store) {
     if (static_cast<int>(m_loadedIds.size()) == store.GetTotalCues()) {
         return;
     }
-    std::vector<std::pair<uint32_t, cCardMemoryKey>> cards;
-    cards.reserve(static_cast<std::size_t>(store.GetTotalCues()));
-    store.ForEachCard([&cards](cCueLineKey id, const cCueLine& card) {
-        cards.emplace_back(id.GetId(), cCardMemoryKey(card.GetCue(), card.GetAnswer()));
-    });
-    // Ids are handed out as cards load: new cards are then begun in the order of the files.
-    std::sort(cards.begin(), cards.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
     ForgetLoadedCards();
-    for (const auto& [id, memory] : cards) {
-        m_loadedIds.emplace_back(id);
-        m_loadedMemories.push_back(memory);
-    }
+    m_loadedIds.reserve(static_cast<std::size_t>(store.GetTotalCues()));
+    m_loadedMemories.reserve(m_loadedIds.capacity());
+    // In load order: new cards are then begun in the order of the files.
+    store.ForEachCard([this](cCueLineKey id, std::u16string_view cue, std::u16string_view answer) {
+        m_loadedIds.push_back(id);
+        m_loadedMemories.emplace_back(cue, answer);
+    });
 }
 
 int32_t cPassGrading::Today() const {
