@@ -202,7 +202,10 @@ std::optional<double> cTeacher::PredictRecall(std::u16string_view cue, std::u16s
 
 void cTeacher::Grade(const cCueLine& card, bool missed) {
     RestoreMemories();
-    m_grading.Grade(GetCurrentKey(), card, missed);
+    // A grade on a memory not yet read would stand in for the kept one when written.
+    if (m_memoriesRestored || m_history == nullptr) {
+        m_grading.Grade(GetCurrentKey(), card, missed);
+    }
 }
 
 void cTeacher::KeepGradedAnswers() {
@@ -214,8 +217,9 @@ void cTeacher::KeepGradedAnswers() {
 
 void cTeacher::RestoreMemories() {
     if (!m_memoriesRestored && m_history != nullptr) {
-        m_grading.Restore(m_history->ReadCardMemories());
-        m_memoriesRestored = true;
+        std::vector<sCardMemory> memories;
+        m_memoriesRestored = m_history->ReadCardMemories(memories);
+        m_grading.Restore(memories);  // tried again at the next need until all are read
     }
 }
 

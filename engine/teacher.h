@@ -150,8 +150,9 @@ private:
     void Grade(const cCueLine& card, bool missed);
     // Hands the answers graded so far to the history (those of a pass that did not finish).
     void KeepGradedAnswers();
-    // The memories kept in the history, read once, when first needed: a grade made
-    // before would stand in for what the history knows of the card.
+    // The memories kept in the history, read when first needed, and again at each need
+    // until they could be read. Until then no answer is graded: its grade would stand in
+    // for what the history knows of the card.
     void RestoreMemories();
 
     cAccentList m_accents;

@@ -16,16 +16,16 @@ void cMemoryPassHistory::RecordGradedAnswers(const std::vector<sGradedAnswer>& a
     m_graded.insert(m_graded.end(), answers.begin(), answers.end());
 }
 
-std::vector<sCardMemory> cMemoryPassHistory::ReadCardMemories() {
+bool cMemoryPassHistory::ReadCardMemories(std::vector<sCardMemory>& memories) {
     std::map<uint64_t, sMemoryState> latest;
     for (const sGradedAnswer& answer : m_graded) {
         latest[answer.card] = answer.memory;
     }
-    std::vector<sCardMemory> memories;
+    memories.clear();
     for (const auto& [card, memory] : latest) {
         memories.push_back({card, memory});
     }
-    return memories;
+    return true;
 }
 
 std::vector<sPassRecord> cMemoryPassHistory::ReadPasses(const std::u16string& key) {

@@ -12,7 +12,7 @@ public:
     std::vector<sPassRecord> ReadPasses(const std::u16string& key) override;
     std::vector<sHardCard> ReadHardestCards(const std::u16string& key, int limit) override;
     void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) override;
-    std::vector<sCardMemory> ReadCardMemories() override;
+    bool ReadCardMemories(std::vector<sCardMemory>& memories) override;
 
     // Every pass recorded, oldest first, with its missed cards.
     const std::vector<sPassRecord>& GetPasses() const { return m_passes; }

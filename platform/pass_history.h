@@ -77,8 +77,9 @@ public:
     // Keeps answers graded in a pass that ended without finishing (a finished pass
     // brings its own). A store without memories drops them.
     virtual void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers);
-    // Every card's memory as last graded, in no order.
-    virtual std::vector<sCardMemory> ReadCardMemories();
+    // Every card's memory as last graded, in no order. False when the kept memories cannot
+    // be read now (another program holds them): memories then has only those known here.
+    virtual bool ReadCardMemories(std::vector<sCardMemory>& memories);
 
     // notice is called once, the first time the history cannot be used (at once if that
     // has happened already). A store that never fails ignores it.

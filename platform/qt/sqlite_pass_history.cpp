@@ -453,17 +453,19 @@ bool cSqlitePassHistory::InsertGraded(const std::vector<sGradedAnswer>& answers,
     return true;
 }
 
-std::vector<sCardMemory> cSqlitePassHistory::ReadCardMemories() {
+bool cSqlitePassHistory::ReadCardMemories(std::vector<sCardMemory>& list) {
     std::map<uint64_t, sMemoryState> memories;
     StartCall();
     WriteWaiting();
     QSqlQuery query(TryOpen() ? Database() : QSqlDatabase());
     query.setForwardOnly(true);
-    if (m_state == eState::Open && Retry(query, [&] {
+    const bool read =
+        m_state == eState::Open && Retry(query, [&] {
             return query.exec(QStringLiteral(
-                "SELECT card, stability, difficulty, last_review_ms, due_day, first_day, reps,"
-                " lapses, usual_answer_ms FROM card_memory"));
-        })) {
+                "SELECT card, stability, difficulty, last_review_ms, due_day, first_day,"
+                " reps, lapses, usual_answer_ms FROM card_memory"));
+        });
+    if (read) {
         while (query.next()) {
             sMemoryState& state = memories[static_cast<uint64_t>(query.value(0).toLongLong())];
             state.stability = query.value(1).toDouble();
@@ -485,12 +487,13 @@ std::vector<sCardMemory> cSqlitePassHistory::ReadCardMemories() {
     for (const sGradedAnswer& answer : m_waitingGraded) {
         memories[answer.card] = answer.memory;
     }
-    std::vector<sCardMemory> list;
+    list.clear();
     list.reserve(memories.size());
     for (const auto& [card, state] : memories) {
         list.push_back({card, state});
     }
-    return list;
+    // A history that is off keeps nothing: there is nothing to read, and nothing to spoil.
+    return read || m_state == eState::Off;
 }
 
 std::vector<sPassRecord> cSqlitePassHistory::ReadPasses(const std::u16string& key) {

@@ -42,7 +42,7 @@ public:
     std::vector<sPassRecord> ReadPasses(const std::u16string& key) override;
     std::vector<sHardCard> ReadHardestCards(const std::u16string& key, int limit) override;
     void RecordGradedAnswers(const std::vector<sGradedAnswer>& answers) override;
-    std::vector<sCardMemory> ReadCardMemories() override;
+    bool ReadCardMemories(std::vector<sCardMemory>& memories) override;
     void SetUnavailableNotice(std::function<void()> notice) override;
 
     // notice is called when a damaged file has been set aside and a new one started.

@@ -101,6 +101,10 @@ TEST_F(HistoryInstancesTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBoun
         wait.start();
         EXPECT_EQ(history->ReadPasses(u"writer").size(), size_t(readable ? expected : 2))
             << "a waiting pass is missing from what the History window reads";
+        std::vector<sCardMemory> memories;  // those of the waiting passes at least
+        wait.start();
+        EXPECT_EQ((std::pair{history->ReadCardMemories(memories), memories.size()}),
+                  std::pair(readable, size_t(3)));
         expectWithinBound();
         holder->write("\n");
         holder->closeWriteChannel();

@@ -37,6 +37,13 @@ QVariant RawSql(const QString& path, const QStringList& statements) {
     return query.next() ? query.value(0) : QVariant();
 }
 
+// Every card's memory, which the history must be able to read.
+std::vector<sCardMemory> Memories(cSqlitePassHistory&& history) {
+    std::vector<sCardMemory> memories;
+    EXPECT_TRUE(history.ReadCardMemories(memories));
+    return memories;
+}
+
 class PassHistoryTest : public ::testing::Test {
 protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
@@ -100,7 +107,7 @@ TEST_F(PassHistoryTest, BringsAFileOfAnEarlierVersionUpToDateKeepingItsPasses) {
         ASSERT_EQ(passes.size(), 2u);
         EXPECT_EQ(std::tuple(passes[0].due, passes[1].due, passes[1].timeMs, passes[1].review,
                              history.ReadHardestCards(u"verbs", 5).at(0).cue,
-                             history.ReadCardMemories().size()),
+                             Memories(std::move(history)).size()),
                   std::tuple(true, false, 42000u, true, u"Hund", 1u));
     }
 }
@@ -121,7 +128,7 @@ TEST_F(PassHistoryTest, KeepsEachCardsLatestMemoryAndLogsEveryGradedAnswer) {
         history.RecordGradedAnswers({graded(kHighCard, 4000, 1)});  // an older grade
     }
     std::vector<std::tuple<uint64_t, int64_t, int>> memories;
-    for (const sCardMemory& card : cSqlitePassHistory(Path()).ReadCardMemories()) {
+    for (const sCardMemory& card : Memories(cSqlitePassHistory(Path()))) {
         memories.emplace_back(card.card, card.memory.lastReviewMs, card.memory.reps);
     }
     std::sort(memories.begin(), memories.end());
