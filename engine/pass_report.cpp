@@ -9,8 +9,8 @@
 
 void cPassReport::Begin(int reviewCards, bool due) {
     m_reviewCards = reviewCards;
-    m_due = due && reviewCards > 0;
     m_misses.clear();
+    m_due = due && reviewCards > 0;
 }
 
 void cPassReport::AddToReview(int cards) {
