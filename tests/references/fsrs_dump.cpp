@@ -13,26 +13,14 @@
 
 #include "engine/fsrs_scheduler.h"
 
-namespace {
-
-constexpr int64_t kHourMs = 3'600'000;
 constexpr int32_t kFirstDay = 20'000;  // 2024-10-04
 
-int64_t TimeOnDay(int32_t day, int review) {
-    // Anywhere from the start of the day (4:00) to 3:00 the next morning.
-    const int64_t hour = (review * 7) % 24;
-    return cFsrsScheduler::kDayStartMs + day * cFsrsScheduler::kDayMs + hour * kHourMs;
-}
-
-}  // namespace
-
 int main() {
-    std::string line;
     cFsrsScheduler scheduler;
     sMemoryState state;
     int32_t day = kFirstDay;
     int review = 0;
-    while (std::getline(std::cin, line)) {
+    for (std::string line; std::getline(std::cin, line);) {
         std::istringstream fields(line);
         if (line.rfind("sequence", 0) == 0) {
             std::string word, number;
@@ -47,7 +35,9 @@ int main() {
         int days = 0, grade = 0;
         fields >> days >> grade;
         day += days;
-        const int64_t now = TimeOnDay(day, review++);
+        // Anywhere from the start of the day (4:00) to 3:00 the next morning.
+        const int64_t now = cFsrsScheduler::kDayStartMs + day * cFsrsScheduler::kDayMs +
+                            (review++ * 7 % 24) * int64_t{3'600'000};
         const double recall = scheduler.Retrievability(state, now);
         state = scheduler.Review(state, static_cast<eGrade>(grade), now);
         std::printf("%d %d %.12g %.12g %.12g %d\n", days, grade, recall, state.stability,
