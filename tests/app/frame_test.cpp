@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int kEnglishEntry = kIdLanguageFirst;
-constexpr int kJapaneseEntry = kIdLanguageFirst + 1;
-
 using MenuTest = MainWindowTest;
 
 TEST_F(MenuTest, LanguageMenuMarksTheCurrentPrimaryLanguage) {
@@ -23,8 +20,9 @@ TEST_F(MenuTest, LanguageMenuMarksTheCurrentPrimaryLanguage) {
         SCOPED_TRACE(locale);
         SetThreadLocale(locale);
         OpenFileMenu();
-        EXPECT_EQ(std::pair(frame->FindAction(kEnglishEntry)->isChecked(),
-                            frame->FindAction(kJapaneseEntry)->isChecked()),
+        // The language entries: English, then Japanese.
+        EXPECT_EQ(std::pair(frame->FindAction(kIdLanguageFirst)->isChecked(),
+                            frame->FindAction(kIdLanguageFirst + 1)->isChecked()),
                   std::pair(locale != kLocaleJapanese, locale == kLocaleJapanese));
     }
 }
@@ -32,7 +30,7 @@ TEST_F(MenuTest, LanguageMenuMarksTheCurrentPrimaryLanguage) {
 // Another font or language asks to restart: No changes nothing, Yes stores the choice and
 // asks for a new start.
 TEST_F(MenuTest, FontOrLanguageChangeAsksToRestart) {
-    for (const int entry : {kIdFontFirst + 1, kJapaneseEntry}) {
+    for (const int entry : {kIdFontFirst + 1, kIdLanguageFirst + 1}) {  // a font, Japanese
         SCOPED_TRACE(entry);
         Rebuild(kLocaleEnglishUs);
         OpenFileMenu();

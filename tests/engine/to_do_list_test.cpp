@@ -72,11 +72,10 @@ static double ChiSquare(uint32_t count, int draws) {
         hits[static_cast<size_t>(uint64_t{value} * kBins / count)] += 1;
     }
     double chiSquare = 0;
+    // Bins of integers differ by at most one value in size.
+    const auto start = [count](int bin) { return (uint64_t{count} * bin + kBins - 1) / kBins; };
     for (int bin = 0; bin < kBins; ++bin) {
-        // Bins of integers differ by at most one value in size.
-        const uint64_t low = (uint64_t{count} * bin + kBins - 1) / kBins;
-        const uint64_t high = (uint64_t{count} * (bin + 1) + kBins - 1) / kBins;
-        const double expected = double(draws) * double(high - low) / double(count);
+        const double expected = double(draws) * double(start(bin + 1) - start(bin)) / double(count);
         chiSquare += std::pow(hits[static_cast<size_t>(bin)] - expected, 2) / expected;
     }
     return chiSquare;
@@ -122,8 +121,7 @@ TEST(CardStoreTest, ToDoOrderFollowsTheOperations) {
     EXPECT_EQ(ToDoIds(store), rebuilt);
     store.MoveToEnd(0);                    // 112 becomes current
     store.MoveToEnd(store.GetCuesLeft());  // beyond the end: nothing changes
-    EXPECT_EQ(store.RemoveCurrent().GetId(), 112u);
-    EXPECT_EQ(store.GetCuesLeft(), 20);
+    EXPECT_EQ((std::pair{store.RemoveCurrent().GetId(), store.GetCuesLeft()}), std::pair(112u, 20));
 
     store.DeleteAllCards();
     store.RebuildToDo();

@@ -39,8 +39,7 @@ TEST(BrowserCommandTest, PlaceholderTakesTheAddressAndTheCommandSplitsByExecQuot
     EXPECT_TRUE(SplitCommandLine(u"web \"--x").empty());
 }
 
-class cFakeDesktop : public cDesktop {
-public:
+struct cFakeDesktop : cDesktop {
     bool OpenUrl(const std::u16string&) override { return shellOpens; }
     std::optional<std::u16string> FindHtmlHandlerCommand() override { return handler; }
     bool StartDetached(const Arguments& arguments) override {
