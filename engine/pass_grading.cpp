@@ -18,6 +18,11 @@ void cPassGrading::Restore(const std::vector<sCardMemory>& memories) {
     }
 }
 
+void cPassGrading::BeginPass() {
+    m_gradedInPass.clear();
+    m_shownKey = cCueLineKey();
+}
+
 void cPassGrading::NoteShown(cCueLineKey key) {
     if (key != m_shownKey) {
         m_shownKey = key;

@@ -32,8 +32,9 @@ public:
 
     // Memories kept from earlier runs.
     void Restore(const std::vector<sCardMemory>& memories);
-    // A new pass: each card is graded again at its first outcome.
-    void BeginPass() { m_gradedInPass.clear(); }
+    // A new pass: each card is graded again at its first outcome, and the card shown
+    // first is timed from now even when it is the one shown last.
+    void BeginPass();
     // The card now current is shown from now on, unless it was the one shown already.
     void NoteShown(cCueLineKey key);
     // The card's first outcome in the pass (later ones leave its memory alone). missed:

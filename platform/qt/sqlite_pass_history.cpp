@@ -478,15 +478,17 @@ bool cSqlitePassHistory::ReadCardMemories(std::vector<sCardMemory>& list) {
             state.usualAnswerMs = static_cast<uint32_t>(query.value(8).toLongLong());
         }
     }
-    // The answers the file has not taken yet are the newest.
-    for (const sPassRecord& pass : m_waiting) {
-        for (const sGradedAnswer& answer : pass.graded) {
-            memories[answer.card] = answer.memory;
+    // The answers the file has not taken yet, by the rule the file keeps: the later grade.
+    const auto keep = [&memories](const sGradedAnswer& answer) {
+        const auto [kept, added] = memories.try_emplace(answer.card, answer.memory);
+        if (!added && answer.memory.lastReviewMs >= kept->second.lastReviewMs) {
+            kept->second = answer.memory;
         }
+    };
+    for (const sPassRecord& pass : m_waiting) {
+        std::for_each(pass.graded.begin(), pass.graded.end(), keep);
     }
-    for (const sGradedAnswer& answer : m_waitingGraded) {
-        memories[answer.card] = answer.memory;
-    }
+    std::for_each(m_waitingGraded.begin(), m_waitingGraded.end(), keep);
     list.clear();
     list.reserve(memories.size());
     for (const auto& [card, state] : memories) {
