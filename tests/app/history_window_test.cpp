@@ -19,6 +19,7 @@
 
 #include "app/history_window.h"
 #include "platform/qt/sqlite_pass_history.h"
+#include "platform/tick_source.h"
 #include "tests/support/qt/main_window_fixture.h"
 
 namespace {
@@ -116,6 +117,8 @@ TEST_F(HistoryWindowTest, ReviewRunsOverTheMissedCardsAndPassesAreChartedAndList
 TEST_F(HistoryWindowTest, HeadingAndChartCanBeReadAndDatesAreLabelledApart) {
     qputenv("TZ", "JST-9");  // the local time is Tokyo's
     tzset();
+    const cSystemTickSource clock;  // whose days begin by the local clock
+    EXPECT_EQ((clock.GetLocalMs() - clock.GetUtcMs() + 500) / 1000, 9 * 3600);
     const int64_t day = 24 * 3600 * 1000, start = 1796774400000;  // 2026-12-09
     // The row without a loaded file goes last: it clears the working set.
     const std::tuple<const char*, std::vector<int64_t>, bool, QString> rows[] = {
@@ -200,10 +203,12 @@ TEST_F(HistoryWindowTest, AllCombinationsInTheChosenLanguageUpToEightLines) {
 // starts a pass over them; the History window forecasts them and tells each hardest card's
 // chance of recall.
 TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
+    // The status as the document's last change left it, then the menu as it opens.
     const auto menuAndStatus = [&] {
+        const QString status = frame->GetDueText();
         OpenFileMenu();
         QAction* study = frame->FindAction(kIdStudyDue);
-        return std::tuple(study->text(), study->isEnabled(), frame->GetDueText());
+        return std::tuple(study->text(), study->isEnabled(), status);
     };
     EXPECT_EQ(menuAndStatus(),
               std::tuple(QString("Study &due cards (0)"), false, QString("0 cards due today")));
@@ -211,14 +216,17 @@ TEST_F(HistoryWindowTest, DueCardsAreCountedStudiedFromTheMenuAndForecast) {
     const std::vector<int> forecast = doc->GetDueForecast(30);
     ASSERT_EQ(std::accumulate(forecast.begin(), forecast.end(), 0), 3);
     ticks.AdvanceDays(1);  // an Again falls due the next day
+    OpenFileMenu();        // the day changed, not the document
     EXPECT_EQ(menuAndStatus(),
               std::tuple(QString("Study &due cards (1)"), true, QString("1 card due today")));
     ticks.AdvanceDays(
         static_cast<int>(forecast.rend() - std::find_if(forecast.rbegin(), forecast.rend(),
                                                         [](int count) { return count > 0; })) -
         2);
+    OpenFileMenu();
     EXPECT_EQ(menuAndStatus(),
               std::tuple(QString("Study &due cards (3)"), true, QString("3 cards due today")));
+    EXPECT_EQ(doc->GetDueForecast(1), std::vector<int>{3});  // the overdue "three" among them
     frame->FindAction(kIdStudyDue)->trigger();
     EXPECT_EQ(Text(kIdCuesLeft), "3");
     FinishPass();  // faster than the full pass, which keeps its time

@@ -42,11 +42,11 @@ TEST_F(DuePassTest, EachCardIsGradedOnceAtItsFirstOutcomeInEveryPass) {
     expect(eGrade::Again, 700);
     EXPECT_NE(teacher.Next(u"nonsense"), u"");
     teacher.Ignore();  // the wrong answer was its first outcome
-    expect(eGrade::Again, 0);
+    expect(eGrade::Again, 400);
     teacher.Ignore();
     expect(eGrade::Good, 2500);
     AnswerRight();
-    expect(eGrade::Good, 0);
+    expect(eGrade::Good, 300);
     AnswerRight();
     ASSERT_EQ(history.GetPasses().size(), 1u);
     std::vector<std::tuple<std::u16string, eGrade, uint32_t>> graded;
@@ -68,9 +68,11 @@ TEST_F(DuePassTest, EachCardIsGradedOnceAtItsFirstOutcomeInEveryPass) {
 }
 
 TEST_F(DuePassTest, StudiesTheDueCardsWithTwentyNewOnesADayAndNeverSetsAFastestTime) {
-    AddCards(Numbered());
+    const CardTexts cards = Numbered();
+    AddCards({cards.begin(), cards.begin() + 5});
     EXPECT_EQ(std::pair(teacher.CountDueCards(), teacher.PredictRecall(u"ca", u"x")),
               std::pair(0, std::optional<double>()));
+    AddCards({cards.begin() + 5, cards.end()});  // counted too
     ASSERT_TRUE(teacher.StartDuePass());
     EXPECT_EQ(teacher.GetCuesLeft(), cPassGrading::kNewCardsPerDay);
     AnswerTheRest(1000);
@@ -82,16 +84,27 @@ TEST_F(DuePassTest, StudiesTheDueCardsWithTwentyNewOnesADayAndNeverSetsAFastestT
     // All twenty were Good the same day: they fall due together, the day the forecast says.
     const std::vector<int> forecast = teacher.GetDueForecast(30);
     const auto day = std::find(forecast.begin(), forecast.end(), 20) - forecast.begin();
-    ASSERT_LT(day, 30);
+    ASSERT_EQ(std::pair(forecast[0], day < 30), std::pair(0, true));  // the new ones not due
     ticks.AdvanceDays(static_cast<int>(day));
     EXPECT_EQ(teacher.CountDueCards(), 20);
     EXPECT_NEAR(teacher.PredictRecall(u"ca", u"x").value(), 0.9, 0.03);
     ASSERT_TRUE(teacher.StartDuePass());
     EXPECT_EQ(teacher.GetCuesLeft(), 25);  // and the five left new
 
-    // Another run restores every memory from the history.
-    cTeacher next(profile, ticks);
-    next.SetPassHistory(&history);
-    AddCards(Numbered(), &next);
-    EXPECT_EQ(next.CountDueCards(), 20);
+    {  // Another run reads every memory from the history before it grades.
+        cTeacher next(profile, ticks);
+        next.SetPassHistory(&history);
+        AddCards(cards, &next);
+        next.Next(u"x");  // "ca", due today, graded the second time
+        EXPECT_EQ(next.CountDueCards(), 19);
+    }
+    EXPECT_EQ(history.GetGradedAnswers().back().memory.reps, 2);  // kept as the run ended
+
+    // A full pass is kept as such again; after Clear as many other cards are not due.
+    teacher.Restart();
+    AnswerTheRest();
+    EXPECT_FALSE(history.GetPasses().back().due);
+    teacher.Clear();
+    AddCards(CardTexts(25, {u"other", u"y"}));
+    EXPECT_EQ(teacher.CountDueCards(), 0);
 }

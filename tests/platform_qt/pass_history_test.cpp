@@ -118,7 +118,7 @@ TEST_F(PassHistoryTest, KeepsEachCardsLatestMemoryAndLogsEveryGradedAnswer) {
     const auto graded = [](uint64_t card, int64_t reviewMs, int reps) {
         return sGradedAnswer{card, reviewMs, eGrade::Good, 1200, {2.5, 5, reviewMs, 9, 8, reps}};
     };
-    constexpr uint64_t kHighCard = ~uint64_t{0};  // keys use all 64 bits
+    constexpr uint64_t kHighCard = 0xF00D'0000'0000'0001;  // keys use all 64 bits
     {
         cSqlitePassHistory history(Path());
         sPassRecord pass = Pass(u"verbs", 1000);
