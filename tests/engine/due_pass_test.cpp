@@ -65,6 +65,16 @@ TEST_F(DuePassTest, EachCardIsGradedOnceAtItsFirstOutcomeInEveryPass) {
     teacher.Restart();
     ASSERT_EQ(history.GetGradedAnswers().size(), 5u);
     EXPECT_EQ(history.GetGradedAnswers()[4].memory.reps, 2);
+
+    // A pass that starts on the card shown last times it from the pass's start.
+    teacher.Clear();
+    AddCards({{u"one", u"1"}});
+    AnswerRight();
+    ticks.Advance(9000);
+    teacher.Restart();
+    ticks.Advance(1000);
+    AnswerRight();
+    EXPECT_EQ(history.GetPasses().back().graded.at(0).answerMs, 1000u);
 }
 
 TEST_F(DuePassTest, StudiesTheDueCardsWithTwentyNewOnesADayAndNeverSetsAFastestTime) {
