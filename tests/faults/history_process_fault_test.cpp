@@ -91,7 +91,11 @@ TEST_F(HistoryInstancesTest, PassesWaitForTheLockAndNoCallWaitsLongerThanTheBoun
         holder->write("\n");
         holder->closeWriteChannel();
         ASSERT_TRUE(holder->waitForFinished(30000));
-        endsRun ? history.reset() : record();
+        if (endsRun) {
+            history.reset();  // the waiting passes are written as the program ends
+        } else {
+            record();
+        }
         EXPECT_EQ(CompletePasses(), expected);
         EXPECT_EQ(std::pair(deferred, unavailable), std::pair(1, 0));
     }
