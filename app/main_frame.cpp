@@ -76,6 +76,20 @@ public:
     QSize minimumSizeHint() const override { return {}; }
 };
 
+// A label of the status bar whose text a screen reader reads as its name.
+QLabel* MakeStatusLabel(const QString& name, const QString& text = {}) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Tells screen readers that the label's text changed: shown alone, it would pass unheard.
+void Announce(QLabel* label) {
+    QAccessibleEvent announcement(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&announcement);
+}
+
 }  // namespace
 
 std::unique_ptr<cMainFrame> cMainFrame::Create(cMainDoc& doc, cProfile& profile,
@@ -189,13 +203,10 @@ void cMainFrame::CreateStatusBar() {
     // One label carries every status text, the idle prompt included: all stand in the same
     // place, and a screen reader reads (and hears of changes to) what is shown. The bar's
     // own temporary message would be painted past the label, unseen by screen readers.
-    m_statusText = new QLabel(LoadResourceString(kIdReady, UseJapaneseResources()));
-    m_statusText->setObjectName(QStringLiteral("StatusText"));
-    m_statusText->setTextFormat(Qt::PlainText);
+    m_statusText = MakeStatusLabel(QStringLiteral("StatusText"),
+                                   LoadResourceString(kIdReady, UseJapaneseResources()));
     statusBar()->addWidget(m_statusText, 1);
-    m_dueText = new QLabel;
-    m_dueText->setObjectName(QStringLiteral("DueText"));
-    m_dueText->setTextFormat(Qt::PlainText);
+    m_dueText = MakeStatusLabel(QStringLiteral("DueText"));
     statusBar()->addPermanentWidget(m_dueText);
     statusBar()->setSizeGripEnabled(true);
 }
@@ -203,9 +214,7 @@ void cMainFrame::CreateStatusBar() {
 void cMainFrame::OnStatusText(const std::u16string& text) {
     m_statusText->setText(QString::fromStdU16String(text));
     m_statusText->repaint();
-    // Announced, not only shown: a load's outcome would otherwise pass unheard.
-    QAccessibleEvent announcement(m_statusText, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&announcement);
+    Announce(m_statusText);  // a load's outcome would otherwise pass unheard
 }
 
 QString cMainFrame::GetStatusText() const {
@@ -338,10 +347,8 @@ void cMainFrame::ShowDueCount() {
                          .replace(QStringLiteral("%i"), QString::number(due));
     if (text != m_dueText->text()) {
         m_dueText->setText(text);
-        m_dueText->setAccessibleName(text);
         m_dueText->setVisible(!text.isEmpty());
-        QAccessibleEvent announcement(m_dueText, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&announcement);
+        Announce(m_dueText);
     }
 }
 
