@@ -79,39 +79,6 @@ TEST_F(PassHistoryTest, KeepsPassesAcrossRunsAndReadsThemByCombination) {
     EXPECT_EQ(hardest[1].cue, u"Maus");  // among cards missed as often, most wrong answers first
 }
 
-TEST_F(PassHistoryTest, BringsAFileOfAnEarlierVersionUpToDateKeepingItsPasses) {
-    for (const int version : {1, 2}) {
-        SCOPED_TRACE(version);
-        const QString path = m_dir.filePath(QStringLiteral("v%1.sqlite").arg(version));
-        QStringList statements = {
-            "CREATE TABLE pass(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,"
-            " key TEXT NOT NULL, files TEXT NOT NULL, time_ms INTEGER NOT NULL,"
-            " cards INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-            " ignored INTEGER NOT NULL, review INTEGER NOT NULL)",
-            "CREATE TABLE missed_card(pass_id INTEGER NOT NULL REFERENCES pass(id)"
-            " ON DELETE CASCADE, cue TEXT NOT NULL, answer TEXT NOT NULL,"
-            " wrong INTEGER NOT NULL, ignored INTEGER NOT NULL)",
-            "INSERT INTO pass VALUES(1, 500, 'verbs', 'v.recallix', 42000, 3, 1, 0, 1)",
-            "INSERT INTO missed_card VALUES(1, 'Hund', 'dog', 1, 0)"};
-        if (version == 2) {
-            statements << "CREATE INDEX pass_by_key ON pass(key, ended_utc_ms)"
-                       << "CREATE INDEX missed_card_by_pass ON missed_card(pass_id)";
-        }
-        RawSql(path, statements << QStringLiteral("PRAGMA user_version=%1").arg(version));
-        sPassRecord due = Pass(u"verbs", 600);
-        due.due = true;
-        due.graded = {{7, 600, eGrade::Good, 900, {}}};
-        cSqlitePassHistory(path).RecordPass(due);
-        cSqlitePassHistory history(path);  // a second start finds the file up to date
-        const std::vector<sPassRecord> passes = history.ReadPasses(u"verbs");
-        ASSERT_EQ(passes.size(), 2u);
-        EXPECT_EQ(std::tuple(passes[0].due, passes[1].due, passes[1].timeMs, passes[1].review,
-                             history.ReadHardestCards(u"verbs", 5).at(0).cue,
-                             Memories(std::move(history)).size()),
-                  std::tuple(true, false, 42000u, true, u"Hund", 1u));
-    }
-}
-
 // Each card keeps the memory of its latest grade, whichever copy of the program wrote it
 // last; every graded answer is logged, with its pass or without one.
 TEST_F(PassHistoryTest, KeepsEachCardsLatestMemoryAndLogsEveryGradedAnswer) {
