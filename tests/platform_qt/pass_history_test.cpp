@@ -37,13 +37,6 @@ QVariant RawSql(const QString& path, const QStringList& statements) {
     return query.next() ? query.value(0) : QVariant();
 }
 
-// Every card's memory, which the history must be able to read.
-std::vector<sCardMemory> Memories(cSqlitePassHistory&& history) {
-    std::vector<sCardMemory> memories;
-    EXPECT_TRUE(history.ReadCardMemories(memories));
-    return memories;
-}
-
 class PassHistoryTest : public ::testing::Test {
 protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
@@ -95,7 +88,9 @@ TEST_F(PassHistoryTest, KeepsEachCardsLatestMemoryAndLogsEveryGradedAnswer) {
         history.RecordGradedAnswers({graded(kHighCard, 4000, 1)});  // an older grade
     }
     std::vector<std::tuple<uint64_t, int64_t, int>> memories;
-    for (const sCardMemory& card : Memories(cSqlitePassHistory(Path()))) {
+    std::vector<sCardMemory> read;
+    ASSERT_TRUE(cSqlitePassHistory(Path()).ReadCardMemories(read));
+    for (const sCardMemory& card : read) {
         memories.emplace_back(card.card, card.memory.lastReviewMs, card.memory.reps);
     }
     std::sort(memories.begin(), memories.end());
